@@ -1,0 +1,13 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// Module1: the equation-of-time engine. Calendar arithmetic, the Sun's mean
+// elements, the five-term equation of time and its evaluation at a civil instant.
+// Free functions of doubles plus three shared results (MonthDays, EotMinutesText,
+// EotSeconds). No Qt.
+
+#include "engine/calendar.h"
+#include "engine/equation_of_time.h"
+#include "engine/equation_of_time_at.h"
+#include "engine/month_days.h"
+#include "engine/solar_elements.h"
