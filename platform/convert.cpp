@@ -178,7 +178,7 @@ float TextToSingle(std::string_view text) {
 int16_t TextToInteger(std::string_view text) { return RoundToInteger(TextToDouble(text)); }
 
 int16_t RoundToInteger(double value) {
-  if (std::isnan(value)) throw RuntimeError::InvalidFloatingPoint();
+  if (std::isnan(value)) throw RuntimeError::InvalidOperation();
   const double whole = std::floor(value);
   const double fraction = value - whole;  // exact
   double rounded = whole;

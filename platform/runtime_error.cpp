@@ -14,7 +14,7 @@ struct ErrorText {
 // runtime reports an invalid argument to a math function.
 ErrorText TextOf(RuntimeError::Kind kind) {
   switch (kind) {
-    case RuntimeError::Kind::InvalidFloatingPoint:
+    case RuntimeError::Kind::InvalidOperation:
       return {5, "プロシージャの呼び出し、または引数が不正です。"};
     case RuntimeError::Kind::Overflow:
       return {6, "オーバーフローしました。"};

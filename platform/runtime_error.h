@@ -13,7 +13,7 @@ namespace platform {
 class RuntimeError : public std::runtime_error {
  public:
   enum class Kind {
-    InvalidFloatingPoint,  // NaN produced by a floating-point operation
+    InvalidOperation,  // a NaN from floating-point arithmetic, or an argument out of its domain
     Overflow,
     SubscriptOutOfRange,
     DivisionByZero,
@@ -31,7 +31,7 @@ class RuntimeError : public std::runtime_error {
   static RuntimeError TypeMismatch() { return RuntimeError(Kind::TypeMismatch); }
   static RuntimeError SubscriptOutOfRange() { return RuntimeError(Kind::SubscriptOutOfRange); }
   static RuntimeError DivisionByZero() { return RuntimeError(Kind::DivisionByZero); }
-  static RuntimeError InvalidFloatingPoint() { return RuntimeError(Kind::InvalidFloatingPoint); }
+  static RuntimeError InvalidOperation() { return RuntimeError(Kind::InvalidOperation); }
 
  private:
   Kind kind_;
@@ -42,7 +42,7 @@ class RuntimeError : public std::runtime_error {
 // The runtime's floating-point status test after an operation: a NaN raises the
 // invalid-operation error, an infinity the overflow error. Returns the value.
 inline double CheckFloatingPoint(double value) {
-  if (std::isnan(value)) throw RuntimeError::InvalidFloatingPoint();
+  if (std::isnan(value)) throw RuntimeError::InvalidOperation();
   if (std::isinf(value)) throw RuntimeError::Overflow();
   return value;
 }
