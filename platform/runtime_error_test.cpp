@@ -19,7 +19,7 @@ TEST(RuntimeError, NumbersAndDescriptions) {
       {RuntimeError::SubscriptOutOfRange(), 9, "インデックスが有効範囲にありません。"},
       {RuntimeError::DivisionByZero(), 11, "0 で除算しました。"},
       {RuntimeError::TypeMismatch(), 13, "型が一致しません。"},
-      {RuntimeError::InvalidFloatingPoint(), 5, "プロシージャの呼び出し、または引数が不正です。"},
+      {RuntimeError::InvalidOperation(), 5, "プロシージャの呼び出し、または引数が不正です。"},
   };
   for (const auto& c : kCases) {
     EXPECT_EQ(c.error.number(), c.number);

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QLineEdit>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace platform {
+
+class SpinControl;
+
+// Key codes as the KeyDown procedures receive them (Windows virtual-key codes).
+inline constexpr int16_t kKeyEnter = 13;
+
+// Shift state bits passed to KeyDown.
+inline constexpr int16_t kShiftMask = 1, kCtrlMask = 2, kAltMask = 4;
+
+// A one-line text box: text read and written as UTF-8, left-aligned, with a maximum
+// length that limits typing and pasting but not what the program writes.
+class TextBox : public QLineEdit {
+ public:
+  TextBox(QWidget* parent, int max_length);
+
+  std::string Text() const;
+  void SetText(const std::string& text);  // does not move the focus
+
+  // KeyDown(KeyCode, Shift): runs before the box handles the key; setting KeyCode
+  // to 0 swallows the key.
+  void SetKeyDownHandler(std::function<void(int16_t& key_code, int16_t shift)> handler);
+  void AttachSpin(SpinControl* spin) { spin_ = spin; }
+  int MaximumLength() const { return max_length_; }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void LimitUserEdit(const QString& edited);
+
+  int max_length_;
+  QString last_text_;
+  std::function<void(int16_t&, int16_t)> key_down_;
+  SpinControl* spin_ = nullptr;
+};
+
+// The key code of a Qt key event, 0 for keys the procedures never look at.
+int16_t KeyCodeOf(int qt_key);
+
+}  // namespace platform
