@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: MIT
+// Orvalin: the equation of time over a year, its rate of change, and its value at
+// one instant. Starts the year entry window; the windows do the rest.
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/forms.h"
+#include "app/frm1kin.h"
+#include "detail/frm4kin.h"
+#include "graph/frm2kin.h"
+#include "platform/fonts.h"
+#include "platform/runtime.h"
+
+namespace {
+
+// Qt aborts when it cannot reach a display; say what to do instead.
+bool DisplayAvailable() {
+  const char* platform_name = std::getenv("QT_QPA_PLATFORM");
+  if (platform_name && *platform_name) return true;
+  const char* x_display = std::getenv("DISPLAY");
+  const char* wayland_display = std::getenv("WAYLAND_DISPLAY");
+  return (x_display && *x_display) || (wayland_display && *wayland_display);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (!DisplayAvailable()) {
+    std::fprintf(stderr,
+                 "orvalin: no display found (DISPLAY is not set); to run without a screen use: "
+                 "xvfb-run -a %s\n",
+                 argv[0]);
+    return 1;
+  }
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Orvalin"));
+  QApplication::setQuitOnLastWindowClosed(false);
+  platform::RegisterFontSubstitutions();
+
+  app::Frm1kin year_entry;
+  graph::Frm2kin chart;
+  detail::Frm4kin detail_window;
+  app::frm1kin = &year_entry;
+  app::frm2kin = &chart;
+  app::frm4kin = &detail_window;
+
+  platform::Runtime::Get().Dispatch(nullptr, [] { app::frm1kin->Show(); });
+  if (platform::Runtime::Get().HasEnded()) return 0;
+  return QApplication::exec();
+}

@@ -1,0 +1,152 @@
+// SPDX-License-Identifier: MIT
+#include "graph/frm2kin.h"
+
+#include "app/forms.h"
+#include "app/shared_state.h"
+#include "graph/equation_of_time_curve.h"
+#include "graph/rate_of_change_curve.h"
+#include "graph/version_message.h"
+#include "platform/convert.h"
+#include "platform/palette.h"
+#include "platform/text_box.h"
+#include "platform/version.h"
+
+namespace graph {
+namespace {
+
+using platform::FontSpec;
+using platform::LineShape;
+
+constexpr FontSpec kPGothic12{"ＭＳ Ｐゴシック", 12};
+constexpr FontSpec kPGothic135{"ＭＳ Ｐゴシック", 13.5};
+constexpr FontSpec kHeiseiGothic12{"ＤＦ平成ゴシック体W5", 12};
+
+// The highest palette index a curve uses; Back cycles 0..12.
+constexpr int16_t kLastCurveColour = 12;
+
+}  // namespace
+
+Frm2kin::Frm2kin() : Form("Orvalin表示", 10050, 7065) {}
+
+void Frm2kin::Build() {
+  BuildChart();
+  BuildMenus();
+}
+
+void Frm2kin::BuildChart() {
+  // Axes: 1 January and the zero line, solid, 2 pixels.
+  AddLine({840, 120, 840, 6480, false, 2});
+  AddLine({840, 3300, 9780, 3300, false, 2});
+  // Minute grid every 5 minutes, +20 at the top to −20 at the bottom.
+  for (int y : {120, 915, 1710, 2505, 4095, 4890, 5685, 6480}) AddLine({840, y, 9780, y, true, 1});
+  // The first of each month (fixed positions, the same for every year) and the end.
+  for (int x : {1599, 2285, 3044, 3779, 4538, 5278, 6032, 6791, 7526, 8285, 9020, 9780}) {
+    AddLine({x, 120, x, 6480, true, 1});
+  }
+
+  const struct {
+    const char* name;
+    const char* caption;
+    int top;
+  } kMinuteLabels[] = {
+      {"Label10", "+20", 0},  {"Label2", "+15", 780}, {"Label3", "+10", 1620},
+      {"Label4", "+5", 2400}, {"Label5", "0", 3180},  {"Label6", "-5", 3960},
+      {"Label7", "-10", 4800}, {"Label8", "-15", 5580}, {"Label9", "-20", 6360},
+  };
+  for (const auto& label : kMinuteLabels) {
+    AddLabel(label.name, {240, label.top, 492, 252}, label.caption, &kPGothic12, Qt::AlignRight);
+  }
+
+  const struct {
+    const char* name;
+    const char* caption;
+    int left, width;
+  } kMonthLabels[] = {
+      {"Label11", "1/1", 720, 252},   {"Label12", "2/1", 1500, 252},  {"Label13", "3/1", 2220, 252},
+      {"Label14", "4/1", 3000, 252},  {"Label15", "5/1", 3660, 252},  {"Label16", "6/1", 4440, 252},
+      {"Label17", "7/1", 5160, 252},  {"Label18", "8/1", 5940, 252},  {"Label19", "9/1", 6660, 252},
+      {"Label20", "10/1", 7320, 432}, {"Label21", "11/1", 8100, 372}, {"Label22", "12/1", 8880, 372},
+  };
+  for (const auto& label : kMonthLabels) {
+    AddLabel(label.name, {label.left, 6660, label.width, 252}, label.caption, nullptr);
+  }
+
+  // The year, inside the lower right corner of the grid. Nothing reads it back and
+  // every activation rewrites it, so it is read-only.
+  Text1 = AddTextBox("Text1", {8340, 6048, 972, 348}, 0, &kPGothic135, 6);
+  Text1->setReadOnly(true);
+  AddLabel("Label1", {9420, 6080, 312, 252}, "年", &kHeiseiGothic12);
+}
+
+void Frm2kin::BuildMenus() {
+  QMenu* mnufile = AddMenu("mnufile", "ファイル(&F)");
+  AddMenuItem(mnufile, "mnureturn", "戻 る", [this] { mnureturn_Click(); });
+  AddMenuItem(mnufile, "mnuend", "均時差計算を終了", [this] { mnuend_Click(); });
+  QMenu* mnucalc = AddMenu("mnucalc", "描画(&C)");
+  AddMenuItem(mnucalc, "mnuhyouji", "Orvalin描画", [this] { mnuhyouji_Click(); });
+  AddMenuItem(mnucalc, "mnu1", "一次微分グラフ描画", [this] { mnu1_Click(); });
+  AddMenuItem(mnucalc, "mnucls", "グラフを消去", [this] { mnucls_Click(); });
+  AddMenuSeparator(mnucalc);
+  AddMenuItem(mnucalc, "mnuday", "均時差詳細", [this] { mnuday_Click(); });
+  QMenu* mnuhelp = AddMenu("mnuhelp", "ヘルプ(&H)");
+  AddMenuItem(mnuhelp, "mnuver", "バージョン情報(&V)", [this] { mnuver_Click(); });
+}
+
+void Frm2kin::Form_Load() { Centre(); }
+
+void Frm2kin::Form_Activate() { Text1->SetText(platform::NumberToText(app::CalcYear)); }
+
+void Frm2kin::Form_Unload() {
+  Hide();
+  app::frm1kin->Show();
+}
+
+void Frm2kin::mnureturn_Click() {
+  Hide();
+  app::frm1kin->Show();
+  ColorIndex = static_cast<int16_t>(ColorIndex + 1);
+  if (ColorIndex > kLastCurveColour) ColorIndex = 0;
+}
+
+void Frm2kin::mnuend_Click() {
+  Unload();
+  platform::Runtime::Get().End();
+}
+
+void Frm2kin::mnucls_Click() { Cls(); }
+
+void Frm2kin::mnuday_Click() {
+  app::frm4kin->Show();
+  app::frm4kin->SetEnabled(true);
+  SetEnabled(false);
+}
+
+void Frm2kin::mnuhyouji_Click() {
+  const platform::Colour colour = platform::QBColor(ColorIndex);
+  const std::vector<CurveSample> samples = SweepEquationOfTime(app::CalcYear);
+  for (const CurveSample& sample : samples) {
+    PointX = sample.x_twips;
+    PointY = sample.plot_y_twips;
+    PSet(sample.plot_x_twips, PointY, colour);
+  }
+  CurveJulianDay = JulianDayAfterSweep(samples);
+}
+
+void Frm2kin::mnu1_Click() {
+  const platform::Colour red = platform::RGB(255, 0, 0);
+  for (const CurveSample& sample : SweepRateOfChange(app::CalcYear)) {
+    PSet(sample.plot_x_twips, sample.plot_y_twips, red);
+  }
+}
+
+void Frm2kin::mnuver_Click() {
+  auto& runtime = platform::Runtime::Get();
+  runtime.ShowMessageBox({kVersionTitle,
+                          VersionMessageText(platform::kVersionMajor, platform::kVersionMinor,
+                                             platform::kVersionRevision),
+                          platform::kOkOnly});
+  app::SoundPath = std::string(kSoundFolder) + kSoundFile;
+  runtime.PlaySound(app::SoundPath);
+}
+
+}  // namespace graph

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstdint>
+
+#include "platform/form.h"
+
+namespace graph {
+
+// The chart window: a fixed grid of the equation of time over one year (840..9780
+// twips across for 365.25 days, 159 twips a minute around the zero line at 3300),
+// on which the menu commands plot the curves of one or more years.
+class Frm2kin : public platform::Form {
+ public:
+  Frm2kin();
+
+  // Window-level state: kept across hide, show and unload for the whole run.
+  double PointX = 0;           // twips, x of the last equation-of-time point
+  float PointY = 0;            // twips, y of that point
+  double CurveJulianDay = 0;   // days, one step after the last sample of the sweep
+  int16_t ColorIndex = 0;      // QBColor index of the next equation-of-time curve, 0..12
+
+  void mnureturn_Click();  // 戻 る: back to the year entry, next colour
+  void mnuend_Click();     // 均時差計算を終了
+  void mnuhyouji_Click();  // draw the equation-of-time curve
+  void mnu1_Click();       // draw the rate-of-change curve
+  void mnucls_Click();     // erase the curves
+  void mnuday_Click();     // open the detail window
+  void mnuver_Click();     // version box, then the notification sound
+
+ protected:
+  void Build() override;
+  void Form_Load() override;
+  void Form_Activate() override;
+  void Form_Unload() override;
+
+ private:
+  void BuildChart();
+  void BuildMenus();
+
+  platform::TextBox* Text1 = nullptr;
+};
+
+}  // namespace graph
