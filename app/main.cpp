@@ -9,6 +9,7 @@
 #include "app/frm1kin.h"
 #include "detail/frm4kin.h"
 #include "graph/frm2kin.h"
+#include "platform/app_icon.h"
 #include "platform/fonts.h"
 #include "platform/runtime.h"
 
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Orvalin"));
   QApplication::setQuitOnLastWindowClosed(false);
+  QApplication::setWindowIcon(platform::AppIcon());  // message boxes carry it too
   platform::RegisterFontSubstitutions();
 
   app::Frm1kin year_entry;

@@ -260,7 +260,11 @@ QAction* Form::AddMenuItem(QMenu* menu, const char* name, const char* caption, s
 void Form::AddMenuSeparator(QMenu* menu) { menu->addSeparator(); }
 
 void Form::SetFocusTo(QWidget* control) {
-  if (control) control->setFocus(Qt::OtherFocusReason);
+  if (!control) return;
+  control->setFocus(Qt::OtherFocusReason);
+  // The program moves the focus in answer to keys (Enter, a confirmation): show
+  // where it went, as keyboard navigation does, so a keyboard user can follow it.
+  if (window_) window_->setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 }  // namespace platform
