@@ -28,7 +28,7 @@ PublishedMinutes PublishMinutes(double minutes) {
   return {sign_text + platform::NumberToText(whole_minutes), platform::TextToSingle(seconds_text)};
 }
 
-void EquationOfTimeAt(int16_t year, double month, double day) {
+double EquationOfTimeMinutes(int16_t year, double month, double day) {
   const double nine_hours = CheckFloatingPoint(9.0 / 24);
   const double jd = JulianDay(year, month, day + nine_hours);
   const double T = JulianCenturies(jd);
@@ -38,8 +38,11 @@ void EquationOfTimeAt(int16_t year, double month, double day) {
   const double e = OrbitEccentricity(T);
   const double M = L - varpi;  // mean anomaly, not reduced
   const double E = EquationOfTime(eps, L, varpi, M, e);
-  const double minutes = CheckFloatingPoint(E * 4 * 180 / Pi);
-  PublishedMinutes published = PublishMinutes(minutes);
+  return CheckFloatingPoint(E * 4 * 180 / Pi);
+}
+
+void EquationOfTimeAt(int16_t year, double month, double day) {
+  PublishedMinutes published = PublishMinutes(EquationOfTimeMinutes(year, month, day));
   EotMinutesText = std::move(published.minutes_text);
   EotSeconds = published.seconds;
 }

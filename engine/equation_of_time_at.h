@@ -23,6 +23,10 @@ struct PublishedMinutes {
 // the minutes: 7.9996 publishes "+ 8" and 0, never 7 minutes 60 seconds.
 PublishedMinutes PublishMinutes(double minutes);
 
+// The equation of time in minutes of time at `day` + 9 h of the given month and
+// year (E × 4 × 180 / π with the stored π): the value EquationOfTimeAt publishes.
+double EquationOfTimeMinutes(int16_t year, double month, double day);
+
 // Evaluates the equation of time at `day` + 9 h of the given month and year and
 // publishes it in EotMinutesText and EotSeconds. `day` is the day of the month plus
 // hour / 24 minus 9 / 24, as the detail window passes it, so the instant evaluated is

@@ -149,12 +149,20 @@ std::string GeneralForm(double value, int digits) {
 
 }  // namespace
 
-double LeadingNumber(std::string_view text) {
+namespace {
+NumberScan ScanLeadingNumber(std::string_view text) {
   std::string ascii = ToNumericAscii(text);
   std::erase_if(ascii, [](char c) { return c == ' ' || c == '\t' || c == '\n'; });
-  const NumberScan scan = ScanNumber(ascii);
+  return ScanNumber(ascii);
+}
+}  // namespace
+
+double LeadingNumber(std::string_view text) {
+  const NumberScan scan = ScanLeadingNumber(text);
   return scan.found ? scan.value : 0;
 }
+
+bool StartsWithNumber(std::string_view text) { return ScanLeadingNumber(text).found; }
 
 double TextToDouble(std::string_view text) {
   const std::string ascii = ToNumericAscii(text);

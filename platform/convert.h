@@ -20,6 +20,10 @@ namespace platform {
 // double's range raises overflow.
 double LeadingNumber(std::string_view text);
 
+// Whether a number stands at the start of the text (where LeadingNumber reads one
+// rather than giving 0 for want of one).
+bool StartsWithNumber(std::string_view text);
+
 // The whole text as a number (leading and trailing blanks allowed): the grammar of
 // LeadingNumber without blanks inside the number. Empty or non-numeric text raises
 // type mismatch; a value beyond a double's range raises overflow.

@@ -36,9 +36,15 @@ void Form::Show() {
   if (!IsLoaded()) Load();
   if (!IsLoaded() || Runtime::Get().HasEnded()) return;  // Form_Load may have ended the program
   window_->show();
-  window_->raise();
-  window_->activateWindow();
+  RaiseWindow(window_);
   Runtime::Get().Activate(this);
+}
+
+void RaiseWindow(QWidget* window) {
+  // The offscreen platform has no stacking order and complains when asked.
+  if (QGuiApplication::platformName() == QLatin1String("offscreen")) return;
+  window->raise();
+  window->activateWindow();
 }
 
 void Form::Hide() {

@@ -136,6 +136,9 @@ class Form {
   int centred_frame_height_ = 0;
 };
 
+// Brings a top-level window to the front and asks the window system to activate it.
+void RaiseWindow(QWidget* window);
+
 template <typename Convert>
 auto Form::Read(TextBox* box, Convert convert) -> decltype(convert(std::string())) {
   try {

@@ -112,8 +112,7 @@ void Runtime::Deactivate(Form* form) {
   if (active_ != form) return;
   active_ = nullptr;
   if (Form* next = MostRecentActivatable(form)) {
-    next->Window()->raise();
-    next->Window()->activateWindow();
+    RaiseWindow(next->Window());
     Activate(next);
   }
 }
