@@ -53,6 +53,16 @@ TEST(LeadingNumber, ReadsTheNumberAtTheStart) {
   }
 }
 
+TEST(StartsWithNumber, OnlyWhereANumberIsRead) {
+  const struct {
+    const char* text;
+    bool starts;
+  } kCases[] = {{"2002", true}, {" -5", true},  {".5", true},   {"0", true},     {"&H1", true},
+                {"２", true},   {"abc", false}, {"", false},    {"-", false},    {".", false},
+                {"&H", false},  {"年2002", false}, {"+ 1", true}, {"E5", false}};
+  for (const auto& c : kCases) EXPECT_EQ(StartsWithNumber(c.text), c.starts) << c.text;
+}
+
 TEST(LeadingNumber, BeyondADoubleIsOverflow) {
   for (const char* text : {"1e309", "-1e309", "&H123456789", "9e99999999999999999999"}) {
     EXPECT_EQ(ErrorNumberOf([&] { LeadingNumber(text); }), kOverflow) << text;

@@ -18,22 +18,38 @@ TextBox::TextBox(QWidget* parent, int max_length) : QLineEdit(parent), max_lengt
   // textEdited fires for the user's edits only (typing, paste, input method), never
   // for SetText, so the program can write longer texts than the user may type.
   connect(this, &QLineEdit::textEdited, this, [this](const QString& edited) { LimitUserEdit(edited); });
-  connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { last_text_ = text; });
+  connect(this, &QLineEdit::cursorPositionChanged, this, [this] { RememberState(); });
+  connect(this, &QLineEdit::selectionChanged, this, [this] { RememberState(); });
+}
+
+void TextBox::RememberState() {
+  // Mid-edit (the text already changed, the edit not yet seen) the state before
+  // the edit must stay as it was.
+  if (text() != last_text_) return;
+  replace_start_ = hasSelectedText() ? selectionStart() : cursorPosition();
+  replace_length_ = hasSelectedText() ? static_cast<int>(selectedText().size()) : 0;
 }
 
 std::string TextBox::Text() const { return text().toStdString(); }
 
-void TextBox::SetText(const std::string& text) { setText(QString::fromStdString(text)); }
+void TextBox::SetText(const std::string& text) {
+  setText(QString::fromStdString(text));
+  last_text_ = this->text();
+  RememberState();
+}
 
 void TextBox::SetKeyDownHandler(std::function<void(int16_t&, int16_t)> handler) {
   key_down_ = std::move(handler);
 }
 
 void TextBox::LimitUserEdit(const QString& edited) {
-  const LimitedEdit limited = LimitInsertion(last_text_, edited, max_length_);
-  if (limited.cursor < 0) return;
-  setText(limited.text);
-  setCursorPosition(limited.cursor);
+  const LimitedEdit limited = LimitInsertion(last_text_, replace_start_, replace_length_, edited, max_length_);
+  if (limited.cursor >= 0) {
+    setText(limited.text);
+    setCursorPosition(limited.cursor);
+  }
+  last_text_ = text();
+  RememberState();
 }
 
 void TextBox::keyPressEvent(QKeyEvent* event) {

@@ -16,8 +16,9 @@ inline constexpr int16_t kKeyEnter = 13;
 // Shift state bits passed to KeyDown.
 inline constexpr int16_t kShiftMask = 1, kCtrlMask = 2, kAltMask = 4;
 
-// A one-line text box: text read and written as UTF-8, left-aligned, with a maximum
-// length that limits typing and pasting but not what the program writes.
+// A one-line text box: text read and written as UTF-8, left-aligned on the system's
+// button-face colour, with a maximum length that limits typing and pasting but not
+// what the program writes.
 class TextBox : public QLineEdit {
  public:
   TextBox(QWidget* parent, int max_length);
@@ -36,9 +37,14 @@ class TextBox : public QLineEdit {
 
  private:
   void LimitUserEdit(const QString& edited);
+  void RememberState();
 
   int max_length_;
+  // The text and what an edit would replace (the selection, or nothing at the
+  // cursor) as they stood before the user's latest edit.
   QString last_text_;
+  int replace_start_ = 0;
+  int replace_length_ = 0;
   std::function<void(int16_t&, int16_t)> key_down_;
   SpinControl* spin_ = nullptr;
 };
