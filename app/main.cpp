@@ -6,9 +6,7 @@
 #include <cstdlib>
 
 #include "app/forms.h"
-#include "app/frm1kin.h"
-#include "detail/frm4kin.h"
-#include "graph/frm2kin.h"
+#include "app/program_windows.h"
 #include "platform/app_icon.h"
 #include "platform/fonts.h"
 #include "platform/runtime.h"
@@ -40,13 +38,7 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(platform::AppIcon());  // message boxes carry it too
   platform::RegisterFontSubstitutions();
 
-  app::Frm1kin year_entry;
-  graph::Frm2kin chart;
-  detail::Frm4kin detail_window;
-  app::frm1kin = &year_entry;
-  app::frm2kin = &chart;
-  app::frm4kin = &detail_window;
-
+  app::ProgramWindows windows;
   platform::Runtime::Get().Dispatch(nullptr, [] { app::frm1kin->Show(); });
   if (platform::Runtime::Get().HasEnded()) return 0;
   return QApplication::exec();

@@ -8,11 +8,8 @@
 #include <QMainWindow>
 #include <cstdlib>
 
-#include "app/forms.h"
-#include "app/frm1kin.h"
+#include "app/program_windows.h"
 #include "app/shared_state.h"
-#include "detail/frm4kin.h"
-#include "graph/frm2kin.h"
 #include "platform/fonts.h"
 #include "platform/runtime.h"
 
@@ -45,15 +42,10 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   platform::RegisterFontSubstitutions();
   platform::Runtime::Get().SetEndHandler([] {});
-  app::Frm1kin year_entry;
-  graph::Frm2kin chart;
-  detail::Frm4kin detail_window;
-  app::frm1kin = &year_entry;
-  app::frm2kin = &chart;
-  app::frm4kin = &detail_window;
-  g_chart = &chart;
+  app::ProgramWindows windows;
+  g_chart = &windows.chart;
   app::CalcYear = 2002;
-  chart.Show();
+  windows.chart.Show();
 
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();

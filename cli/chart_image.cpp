@@ -4,11 +4,8 @@
 #include <QImage>
 #include <QSaveFile>
 
-#include "app/forms.h"
-#include "app/frm1kin.h"
+#include "app/program_windows.h"
 #include "app/shared_state.h"
-#include "detail/frm4kin.h"
-#include "graph/frm2kin.h"
 #include "platform/runtime.h"
 
 namespace cli {
@@ -20,12 +17,8 @@ std::string RenderChartImage(const ChartRequest& request) {
   std::string failure;
   runtime.SetMessageBoxPresenter([&failure](const platform::MessageBoxRequest& box) { failure = box.text; });
 
-  app::Frm1kin year_entry;
-  graph::Frm2kin chart;
-  detail::Frm4kin detail_window;
-  app::frm1kin = &year_entry;
-  app::frm2kin = &chart;
-  app::frm4kin = &detail_window;
+  app::ProgramWindows windows;
+  graph::Frm2kin& chart = windows.chart;
 
   QImage image;
   runtime.Dispatch(nullptr, [&] {
@@ -38,7 +31,6 @@ std::string RenderChartImage(const ChartRequest& request) {
     if (request.rate) chart.mnu1_Click();
     image = chart.Client()->grab().toImage();
   });
-  app::frm1kin = app::frm2kin = app::frm4kin = nullptr;
   if (!failure.empty()) return failure;
   if (image.isNull()) return "the chart could not be drawn";
 

@@ -18,9 +18,9 @@ void RegisterFontSubstitutions() {
   }
 }
 
-QFont MakeFont(const FontSpec& spec) {
-  QFont font(QString::fromUtf8(spec.face));
-  font.setPixelSize(PointsToPixels(spec.points));
+QFont MakeFont(const FontSpec& font_spec) {
+  QFont font(QString::fromUtf8(font_spec.face));
+  font.setPixelSize(PointsToPixels(font_spec.points));
   font.setWeight(QFont::Normal);
   font.setStyleHint(QFont::SansSerif);
   return font;

@@ -18,7 +18,7 @@ void RegisterFontSubstitutions();
 
 // The font for a FontSpec, normal weight, sized in pixels at 96 dpi so that text
 // keeps its proportion to the twip layout whatever the screen's dpi setting.
-QFont MakeFont(const FontSpec& spec);
+QFont MakeFont(const FontSpec& font_spec);
 
 // The window font of a form that sets none.
 inline constexpr FontSpec kDefaultWindowFont{"ＭＳ Ｐゴシック", 9};

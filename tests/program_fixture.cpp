@@ -18,15 +18,11 @@ ProgramTest::ProgramTest() {
   runtime.SetSoundPlayer([this](const std::string& path) { events_.push_back({"sound", "", path}); });
   runtime.SetClock([this] { return clock_; });
   runtime.SetEndHandler([this] { ++ends_; });
-  app::frm1kin = &frm1kin_;
-  app::frm2kin = &frm2kin_;
-  app::frm4kin = &frm4kin_;
   app::CalcYear = 0;
   app::SoundPath.clear();
 }
 
 ProgramTest::~ProgramTest() {
-  app::frm1kin = app::frm2kin = app::frm4kin = nullptr;
   platform::Runtime::Get().Reset();
   SettleEvents();
 }

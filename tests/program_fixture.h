@@ -10,10 +10,8 @@
 #include <vector>
 
 #include "app/forms.h"
-#include "app/frm1kin.h"
+#include "app/program_windows.h"
 #include "app/shared_state.h"
-#include "detail/frm4kin.h"
-#include "graph/frm2kin.h"
 #include "platform/command_button.h"
 #include "platform/runtime.h"
 #include "platform/text_box.h"
@@ -63,7 +61,8 @@ class ProgramTest : public testing::Test {
   std::vector<Event> Messages() const;
   platform::LocalDateTime clock_{2026, 12, 7, 13};
 
-  app::Frm1kin frm1kin_;
-  graph::Frm2kin frm2kin_;
-  detail::Frm4kin frm4kin_;
+  app::ProgramWindows windows_;
+  app::Frm1kin& frm1kin_ = windows_.year_entry;
+  graph::Frm2kin& frm2kin_ = windows_.chart;
+  detail::Frm4kin& frm4kin_ = windows_.detail_window;
 };
