@@ -131,6 +131,14 @@ TEST_F(Chart, VersionBoxThenTheSound) {
   EXPECT_EQ(app::SoundPath, "c:\\windows\\media\\notify.wav");
 }
 
+TEST(VersionMessage, TheWholeTextByteForByte) {
+  EXPECT_EQ(graph::VersionMessageText(2, 0, 18),
+            "        Orvalin  Ver.  2.0.18\r\r\n"
+            "\u3000均時差（視太陽時－平均太陽時）の計算とグラフ表示\r\r\n"
+            "       \u3000 使い方：同梱の README.md をご覧ください\r\n"
+            "  \u3000\u3000\u3000\u3000問題の報告：README.md の「問題の報告」をご覧ください");
+}
+
 TEST(VersionMessage, TextLineBreaksAndIndents) {
   const std::string text = graph::VersionMessageText(2, 0, 18);
   const std::string expected_start = "        Orvalin  Ver.  2.0.18\r\r\n\u3000";
