@@ -36,10 +36,10 @@ std::optional<AdvancedDate> AdvanceOneDay(const std::string& month_text, const s
 
   AdvancedDate date{month_text, platform::NumberToText(advanced_day)};
   if (month != 12 && advanced_day > month_length) {
-    // Next month: the month box's own leading number plus one ("03" becomes 4).
-    date.month_text = ReadBox(DetailBox::Month, [&] {
-      return platform::NumberToText(platform::LeadingNumber(month_text) + 1);
-    });
+    // Next month: the month as read plus one ("03" becomes 4). The box's text plus
+    // one would take "1.5" (read as 2) to 2.5 (read as 2 again), back to the 1st of
+    // the same month.
+    date.month_text = platform::NumberToText(month + 1);
     date.day_text = "1";
   } else if (month == 12 && advanced_day > MonthDays(12)) {
     // Past the year's end: the day returns to where it was.

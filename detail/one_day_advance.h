@@ -29,7 +29,7 @@ struct AdvancedDate {
 
 // Moves the date in the month and day boxes forward one day within `year`: past
 // the month's end (February 29 in a Gregorian leap year) to the 1st of the next
-// month; 31 December (or any day past it in December) stays. Returns nullopt when
+// month (the month as read, plus one); 31 December (or any day past it in December) stays. Returns nullopt when
 // any of the three boxes is empty (the hour box is only tested for that).
 // Everything is checked before any text is produced: a day or month that is not a
 // number, a month outside 1..12 or a day beyond 16 bits throws AdvanceError and

@@ -23,6 +23,10 @@ TEST(AdvanceOneDay, MonthEndsLeapYearsAndTheYearEnd) {
       {2002, "03", "31", "4", "1"},   {2002, "03", "5", "03", "6"},   {2002, "3", "99", "4", "1"},
       {2002, "12", "99", "12", "99"}, {-4, "2", "28", "2", "29"},     {-100, "2", "28", "3", "1"},
       {2002, " 6", "15", " 6", "16"}, {2002, "６", "３０", "7", "1"},
+      // A half in the month box is read as its even neighbour; the roll goes on from
+      // there. It used to write the box's own number plus one: 1.5 became 2.5, read
+      // as 2 again, so 31 February went back to 1 February.
+      {2002, "1.5", "31", "3", "1"},  {2002, "2.5", "31", "3", "1"},  {2002, "10.5", "31", "11", "1"},
   };
   for (const auto& c : kCases) {
     const auto date = AdvanceOneDay(c.month, c.day, "12", static_cast<int16_t>(c.year));
