@@ -11,6 +11,14 @@ namespace platform {
 
 FormClient::FormClient(QWidget* parent, int width_twips, int height_twips) : QWidget(parent) {
   setFixedSize(TwipsToPixels(width_twips), TwipsToPixels(height_twips));
+  // A disabled window takes no input but stays as legible as before (the chart is
+  // read while the detail window is in use): its client area is not greyed.
+  QPalette colours = palette();
+  for (int role = 0; role < QPalette::NColorRoles; ++role) {
+    const auto colour_role = static_cast<QPalette::ColorRole>(role);
+    colours.setColor(QPalette::Disabled, colour_role, colours.color(QPalette::Active, colour_role));
+  }
+  setPalette(colours);
   const qreal ratio = devicePixelRatioF();
   surface_ = QImage(QSize(std::lround(width() * ratio), std::lround(height() * ratio)),
                     QImage::Format_ARGB32_Premultiplied);

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 
 #include "platform/form.h"
+#include "platform/runtime.h"
 
 namespace platform {
 
@@ -22,6 +23,17 @@ void FormWindow::moveEvent(QMoveEvent* event) {
 void FormWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   form_->FrameMarginsChanged();
+}
+
+// A window manager may activate (and raise) a disabled window that was clicked; the
+// program's active window then goes back on top, so the window that takes the
+// input is never hidden behind the one that does not.
+void FormWindow::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow() && !isEnabled()) {
+    Form* active = Runtime::Get().ActiveForm();
+    if (active && active != form_ && active->IsVisible()) RaiseWindow(active->Window());
+  }
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {
