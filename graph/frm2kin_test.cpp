@@ -110,6 +110,16 @@ TEST_F(Chart, EraseRemovesBothCurvesAndKeepsTheGrid) {
   EXPECT_EQ(Box(frm2kin_, "Text1")->Text(), "2002");
 }
 
+TEST_F(Chart, StaysLegibleWhileTheDetailWindowIsUp) {
+  OpenChart("2002");
+  Choose(frm2kin_, "mnuhyouji");
+  Choose(frm2kin_, "mnuday");
+  ASSERT_FALSE(frm2kin_.IsEnabled());
+  const QImage shown = frm2kin_.Client()->grab().toImage();
+  EXPECT_LT(QColor(shown.pixel(300, 220)).lightness(), 64) << "the zero line is not greyed";
+  EXPECT_EQ(shown.pixel(124, 371) & 0xFFFFFFu, 0u) << "the curve at its lowest point stays black";
+}
+
 TEST_F(Chart, CurvesSurviveHidingAndShowingAgain) {
   OpenChart("2002");
   Choose(frm2kin_, "mnuhyouji");
