@@ -1,28 +1,24 @@
 // SPDX-License-Identifier: MIT
 #include "app/frm1kin.h"
 
-#include "app/forms.h"
-#include "app/shared_state.h"
-#include "platform/command_button.h"
-#include "platform/convert.h"
-#include "platform/spin_control.h"
-#include "platform/text_box.h"
+#include "platform/forms/command_button.h"
+#include "platform/core/convert.h"
+#include "platform/forms/spin_control.h"
+#include "platform/forms/text_box.h"
+#include "platform/forms/window_fonts.h"
+#include "session/session.h"
 
 namespace app {
 namespace {
 
-using platform::FontSpec;
-
-constexpr FontSpec kPGothic12{"ＭＳ Ｐゴシック", 12};
-constexpr FontSpec kPGothic975{"ＭＳ Ｐゴシック", 9.75};
-constexpr FontSpec kGothic1125{"ＭＳ ゴシック", 11.25};
+using namespace platform::fonts;
 
 }  // namespace
 
-Frm1kin::Frm1kin() : Form("均時差計算年の入力（西 暦）", 5430, 1935) {}
+Frm1kin::Frm1kin(session::Session& session) : Form("均時差計算年の入力（西 暦）", 5430, 1935), session_(session) {}
 
 void Frm1kin::Build() {
-  SetWindowFont({"ＭＳ Ｐゴシック", 10.5});
+  SetWindowFont(kPGothic105);
   txt1kin = AddTextBox("txt1kin", {1080, 240, 645, 264}, 0, &kPGothic12, 6);
   txt1kin->SetText("1998");
   txt1kin->SetKeyDownHandler([this](int16_t& key_code, int16_t shift) {
@@ -65,9 +61,9 @@ void Frm1kin::cmd2kin_Click() {
   const int16_t year = Read(txt1kin, [](const std::string& text) {
     return platform::RoundToInteger(platform::LeadingNumber(text));
   });
-  CalcYear = year;
+  session_.CalcYear = year;
   Hide();
-  frm2kin->Show();
+  session_.frm2kin().Show();
 }
 
 void Frm1kin::cmd1kin_Click() {

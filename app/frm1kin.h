@@ -3,13 +3,16 @@
 
 #include <cstdint>
 
-#include "platform/form.h"
+#include "platform/forms/form.h"
 
 namespace platform {
 class CommandButton;
 class SpinControl;
 class TextBox;
 }  // namespace platform
+namespace session {
+class Session;
+}
 
 namespace app {
 
@@ -17,7 +20,7 @@ namespace app {
 // year is typed, cleared, set to the present year and confirmed.
 class Frm1kin : public platform::Form {
  public:
-  Frm1kin();
+  explicit Frm1kin(session::Session& session);
 
   void txt1kin_KeyDown(int16_t& KeyCode, int16_t Shift);
   void cmd1kin_Click();  // 再入力: clear the box
@@ -36,6 +39,7 @@ class Frm1kin : public platform::Form {
  private:
   std::string PresentYearText() const;
 
+  session::Session& session_;
   platform::TextBox* txt1kin = nullptr;
   platform::CommandButton* cmd1kin = nullptr;
   platform::CommandButton* cmd2kin = nullptr;

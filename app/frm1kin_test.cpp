@@ -28,9 +28,9 @@ TEST_F(YearEntry, ConfirmsTheLeadingNumberRoundedHalfToEven) {
   };
   for (const auto& c : kCases) {
     Start();
-    app::CalcYear = 1;
+    windows_.session.CalcYear = 1;
     ConfirmYear(c.text);
-    EXPECT_EQ(app::CalcYear, c.year) << c.text;
+    EXPECT_EQ(windows_.session.CalcYear, c.year) << c.text;
     EXPECT_FALSE(frm1kin_.IsVisible()) << c.text;
     EXPECT_TRUE(frm2kin_.IsVisible()) << c.text;
     EXPECT_TRUE(Messages().empty()) << c.text;
@@ -49,7 +49,7 @@ TEST_F(YearEntry, AYearOutsideSixteenBitsIsReportedAndChangesNothing) {
     ASSERT_EQ(Messages().size(), 1u) << text;
     EXPECT_EQ(Messages()[0].title, "Orvalin");
     EXPECT_EQ(Messages()[0].text, "実行時エラー '6':\n\nオーバーフローしました。");
-    EXPECT_EQ(app::CalcYear, 2002) << text;
+    EXPECT_EQ(windows_.session.CalcYear, 2002) << text;
     EXPECT_TRUE(frm1kin_.IsVisible()) << text;
     EXPECT_FALSE(frm2kin_.IsVisible()) << text;
     EXPECT_EQ(Box(frm1kin_, "txt1kin")->Text(), text);
@@ -71,7 +71,7 @@ TEST_F(YearEntry, EnterMovesToConfirmOnlyFromANonEmptyBox) {
   EXPECT_FALSE(frm2kin_.IsLoaded()) << "Enter in the box must not confirm";
 
   PressKey(Button(frm1kin_, "cmd2kin"), Qt::Key_Return);
-  EXPECT_EQ(app::CalcYear, 2003);
+  EXPECT_EQ(windows_.session.CalcYear, 2003);
   EXPECT_TRUE(frm2kin_.IsVisible());
 }
 

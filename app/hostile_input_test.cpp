@@ -126,21 +126,21 @@ TEST_F(HostileInput, YearBox) {
   Prepare();
   for (const HostileText& row : kHostile) {
     SCOPED_TRACE(row.name);
-    const int16_t year_before = app::CalcYear;
+    const int16_t year_before = windows_.session.CalcYear;
     Type(frm1kin_, "txt1kin", row.text);
     const std::string typed = Text(frm1kin_, "txt1kin");
     EXPECT_LE(Box(frm1kin_, "txt1kin")->text().size(), 6) << "the maximum length cuts the paste";
     Click(frm1kin_, "cmd2kin");
     if (row.year == kBlocked || row.year == kOverflow) {
       EXPECT_EQ(ErrorShown(), row.year == kOverflow ? "E6" : "");
-      EXPECT_EQ(app::CalcYear, year_before);
+      EXPECT_EQ(windows_.session.CalcYear, year_before);
       EXPECT_TRUE(frm1kin_.IsVisible());
       EXPECT_FALSE(frm2kin_.IsVisible());
       EXPECT_EQ(Text(frm1kin_, "txt1kin"), typed);
       EXPECT_EQ(FocusOf(frm1kin_), Box(frm1kin_, "txt1kin"));
     } else {
       EXPECT_EQ(ErrorShown(), "");
-      EXPECT_EQ(app::CalcYear, row.year);
+      EXPECT_EQ(windows_.session.CalcYear, row.year);
       ASSERT_TRUE(frm2kin_.IsVisible());
       EXPECT_EQ(Text(frm2kin_, "Text1"), std::to_string(row.year));
       Choose(frm2kin_, "mnureturn");
@@ -193,7 +193,7 @@ TEST_F(HostileInput, DetailBoxesInTheCalculation) {
       EXPECT_TRUE(frm4kin_.IsVisible() && frm4kin_.IsEnabled());
       EXPECT_TRUE(frm2kin_.IsVisible() && !frm2kin_.IsEnabled());
       EXPECT_FALSE(frm1kin_.IsVisible());
-      EXPECT_EQ(app::CalcYear, 2002);
+      EXPECT_EQ(windows_.session.CalcYear, 2002);
     }
   }
   EXPECT_EQ(PlottedPixels(frm2kin_), plotted_);

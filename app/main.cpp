@@ -5,11 +5,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/forms.h"
 #include "app/program_windows.h"
-#include "platform/app_icon.h"
-#include "platform/fonts.h"
-#include "platform/runtime.h"
+#include "platform/forms/app_icon.h"
+#include "platform/forms/fonts.h"
+#include "platform/forms/runtime.h"
 
 namespace {
 
@@ -41,7 +40,7 @@ int main(int argc, char** argv) {
   platform::RegisterFontSubstitutions();
 
   app::ProgramWindows windows;
-  platform::Runtime::Get().Dispatch(nullptr, [] { app::frm1kin->Show(); });
+  platform::Runtime::Get().Dispatch(nullptr, [&windows] { windows.session.frm1kin().Show(); });
   if (platform::Runtime::Get().HasEnded()) return 0;
   return QApplication::exec();
 }

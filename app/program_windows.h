@@ -4,21 +4,22 @@
 #include "app/frm1kin.h"
 #include "detail/frm4kin.h"
 #include "graph/frm2kin.h"
+#include "session/session.h"
 
 namespace app {
 
-// The program's three window objects, registered as the program-wide references
-// frm1kin, frm2kin and frm4kin for as long as this object lives. main() has one;
-// the command-line chart, the benchmarks and the tests make their own.
+// The program's three windows and the session they share. main() has one; the
+// command-line chart, the benchmarks and the tests make their own, each starting
+// from a fresh session.
 struct ProgramWindows {
   ProgramWindows();
-  ~ProgramWindows();
   ProgramWindows(const ProgramWindows&) = delete;
   ProgramWindows& operator=(const ProgramWindows&) = delete;
 
-  Frm1kin year_entry;
-  graph::Frm2kin chart;
-  detail::Frm4kin detail_window;
+  session::Session session;
+  Frm1kin year_entry{session};
+  graph::Frm2kin chart{session};
+  detail::Frm4kin detail_window{session};
 };
 
 }  // namespace app

@@ -9,9 +9,8 @@
 #include <cstdlib>
 
 #include "app/program_windows.h"
-#include "app/shared_state.h"
-#include "platform/fonts.h"
-#include "platform/runtime.h"
+#include "platform/forms/fonts.h"
+#include "platform/forms/runtime.h"
 
 namespace {
 
@@ -44,7 +43,7 @@ int main(int argc, char** argv) {
   platform::Runtime::Get().SetEndHandler([] {});
   app::ProgramWindows windows;
   g_chart = &windows.chart;
-  app::CalcYear = 2002;
+  windows.session.CalcYear = 2002;
   windows.chart.Show();
 
   benchmark::Initialize(&argc, argv);

@@ -5,8 +5,7 @@
 #include <QSaveFile>
 
 #include "app/program_windows.h"
-#include "app/shared_state.h"
-#include "platform/runtime.h"
+#include "platform/forms/runtime.h"
 
 namespace cli {
 
@@ -24,7 +23,7 @@ std::string RenderChartImage(const ChartRequest& request) {
   runtime.Dispatch(nullptr, [&] {
     for (std::size_t i = 0; i < request.years.size(); ++i) {
       if (i > 0) chart.mnureturn_Click();
-      app::CalcYear = request.years[i];
+      windows.session.CalcYear = request.years[i];
       chart.Show();
       chart.mnuhyouji_Click();
     }

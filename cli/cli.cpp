@@ -7,9 +7,9 @@
 
 #include "detail/point_calculation.h"
 #include "engine/module1.h"
-#include "platform/convert.h"
-#include "platform/runtime_error.h"
-#include "platform/version.h"
+#include "platform/core/convert.h"
+#include "platform/core/runtime_error.h"
+#include "platform/core/version.h"
 
 namespace cli {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "cli/chart_image.h"
 #include "cli/cli.h"
-#include "platform/fonts.h"
+#include "platform/forms/fonts.h"
 
 namespace {
 

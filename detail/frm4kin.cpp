@@ -1,29 +1,23 @@
 // SPDX-License-Identifier: MIT
 #include "detail/frm4kin.h"
 
-#include "app/forms.h"
-#include "app/shared_state.h"
 #include "detail/one_day_advance.h"
 #include "detail/point_calculation.h"
 #include "engine/module1.h"
-#include "platform/command_button.h"
-#include "platform/convert.h"
-#include "platform/text_box.h"
+#include "platform/forms/command_button.h"
+#include "platform/core/convert.h"
+#include "platform/forms/text_box.h"
+#include "platform/forms/window_fonts.h"
+#include "session/session.h"
 
 namespace detail {
 namespace {
 
-using platform::FontSpec;
-
-constexpr FontSpec kPGothic975{"ＭＳ Ｐゴシック", 9.75};
-constexpr FontSpec kPGothic1125{"ＭＳ Ｐゴシック", 11.25};
-constexpr FontSpec kPGothic12{"ＭＳ Ｐゴシック", 12};
-constexpr FontSpec kPGothic135{"ＭＳ Ｐゴシック", 13.5};
-constexpr FontSpec kPGothic1425{"ＭＳ Ｐゴシック", 14.25};
+using namespace platform::fonts;
 
 }  // namespace
 
-Frm4kin::Frm4kin() : Form("均時差詳細", 6420, 1935) {}
+Frm4kin::Frm4kin(session::Session& session) : Form("均時差詳細", 6420, 1935), session_(session) {}
 
 void Frm4kin::Build() {
   AddLabel("Label1", {360, 240, 1335, 315}, "計算日時：", &kPGothic1425);
@@ -67,13 +61,13 @@ void Frm4kin::BuildMenus() {
 void Frm4kin::Form_Load() { Centre(); }
 
 void Frm4kin::Form_Activate() {
-  SetCaption("均時差詳細（" + platform::NumberToText(app::CalcYear) + "年)");
+  SetCaption("均時差詳細（" + platform::NumberToText(session_.CalcYear) + "年)");
   WritePresentMonthDayHour();
   ClearResults();
   SetFocusTo(btnok);
 }
 
-void Frm4kin::Form_Unload() { app::frm2kin->SetEnabled(true); }
+void Frm4kin::Form_Unload() { session_.frm2kin().SetEnabled(true); }
 
 void Frm4kin::WritePresentMonthDayHour() {
   // The clock is read anew for each box; the present year is not used.
@@ -93,7 +87,7 @@ void Frm4kin::btnok_Click() {
   const float day = Read(txt2, platform::TextToSingle);
   const float day_value = DayArgument(day, hour);
   const float month = Read(txt1, platform::TextToSingle);
-  Module1::EquationOfTimeAt(app::CalcYear, month, day_value);
+  Module1::EquationOfTimeAt(session_.CalcYear, month, day_value);
   txt5->SetText(Module1::EotMinutesText);
   txt6->SetText(platform::SingleToText(Module1::EotSeconds));
   SetFocusTo(Command1);
@@ -107,14 +101,14 @@ void Frm4kin::Command1_Click() {
 
 void Frm4kin::Command2_Click() {
   ClearResults();
-  app::frm2kin->SetEnabled(true);
+  session_.frm2kin().SetEnabled(true);
   Hide();
 }
 
 void Frm4kin::Command4_Click() {
   std::optional<AdvancedDate> date;
   try {
-    date = AdvanceOneDay(txt1->Text(), txt2->Text(), txt3->Text(), app::CalcYear);
+    date = AdvanceOneDay(txt1->Text(), txt2->Text(), txt3->Text(), session_.CalcYear);
   } catch (const AdvanceError& error) {
     platform::Runtime::Get().SetErrorFocus(error.box() == DetailBox::Month ? txt1 : txt2);
     throw;

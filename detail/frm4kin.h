@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/form.h"
+#include "platform/forms/form.h"
 
 namespace platform {
 class CommandButton;
+}
+namespace session {
+class Session;
 }
 
 namespace detail {
@@ -13,7 +16,7 @@ namespace detail {
 // calculation year, and the one-day advance of that date.
 class Frm4kin : public platform::Form {
  public:
-  Frm4kin();
+  explicit Frm4kin(session::Session& session);
 
   void btnok_Click();     // 計算開始: evaluate at the entered instant
   void Command1_Click();  // 再入力: the present month, day and hour again
@@ -32,6 +35,7 @@ class Frm4kin : public platform::Form {
   void WritePresentMonthDayHour();
   void ClearResults();
 
+  session::Session& session_;
   platform::TextBox* txt1 = nullptr;  // month
   platform::TextBox* txt2 = nullptr;  // day
   platform::TextBox* txt3 = nullptr;  // hour

@@ -2,7 +2,7 @@
 #include "detail/one_day_advance.h"
 
 #include "engine/module1.h"
-#include "platform/convert.h"
+#include "platform/core/convert.h"
 
 namespace detail {
 namespace {

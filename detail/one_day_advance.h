@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/runtime_error.h"
+#include "platform/core/runtime_error.h"
 
 namespace detail {
 

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/month_days.h"
-#include "platform/runtime_error.h"
+#include "platform/core/runtime_error.h"
 
 namespace {
 

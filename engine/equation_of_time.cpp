@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "engine/solar_elements.h"
-#include "platform/runtime_error.h"
+#include "platform/core/runtime_error.h"
 
 namespace Module1 {
 
@@ -26,6 +26,10 @@ double EquationOfTime(double eps, double L, double /*varpi*/, double M, double e
   const double five_quarters = CheckFloatingPoint(-5.0 / 4);
   const double f = five_quarters * e * e * std::sin(M * Pi / 90);  // −(5/4)e² sin 2M
   return a + b + c + d + f;
+}
+
+double EquationOfTime(const SolarElements& elements) {
+  return EquationOfTime(elements.eps, elements.L, elements.varpi, elements.M, elements.e);
 }
 
 }  // namespace Module1

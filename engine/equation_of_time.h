@@ -13,4 +13,8 @@ namespace Module1 {
 //   y = tan²(ε/2).
 double EquationOfTime(double eps, double L, double varpi, double M, double e);
 
+struct SolarElements;
+// The same from the elements of one instant.
+double EquationOfTime(const SolarElements& elements);
+
 }  // namespace Module1

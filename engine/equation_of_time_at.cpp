@@ -6,8 +6,8 @@
 #include "engine/calendar.h"
 #include "engine/equation_of_time.h"
 #include "engine/solar_elements.h"
-#include "platform/convert.h"
-#include "platform/runtime_error.h"
+#include "platform/core/convert.h"
+#include "platform/core/runtime_error.h"
 
 namespace Module1 {
 
@@ -32,12 +32,7 @@ double EquationOfTimeMinutes(int16_t year, double month, double day) {
   const double nine_hours = CheckFloatingPoint(9.0 / 24);
   const double jd = JulianDay(year, month, day + nine_hours);
   const double T = JulianCenturies(jd);
-  const double eps = Obliquity(T);
-  const double L = SunMeanLongitude(T);
-  const double varpi = PerihelionLongitude(T);
-  const double e = OrbitEccentricity(T);
-  const double M = L - varpi;  // mean anomaly, not reduced
-  const double E = EquationOfTime(eps, L, varpi, M, e);
+  const double E = EquationOfTime(ElementsAt(T));
   return CheckFloatingPoint(E * 4 * 180 / Pi);
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "engine/month_days.h"
 
-#include "platform/runtime_error.h"
+#include "platform/core/runtime_error.h"
 
 namespace Module1 {
 

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "platform/runtime_error.h"
+#include "platform/core/runtime_error.h"
 
 namespace Module1 {
 namespace {
@@ -40,6 +40,16 @@ double PerihelionLongitude(double T) {
   const double c2 = Coefficient(1e-4, 4.83333);  // 0.000483333
   const double c3 = Coefficient(1e-6, 2.77777);  // 0.00000277777
   return ReduceDegrees(281.2206 + 1.717697 * T + c2 * T * T + c3 * T * T * T);
+}
+
+SolarElements ElementsAt(double T) {
+  SolarElements elements{};
+  elements.eps = Obliquity(T);
+  elements.L = SunMeanLongitude(T);
+  elements.varpi = PerihelionLongitude(T);
+  elements.e = OrbitEccentricity(T);
+  elements.M = elements.L - elements.varpi;  // mean anomaly, not reduced
+  return elements;
 }
 
 }  // namespace Module1

@@ -25,6 +25,19 @@ double OrbitEccentricity(double T);
 // Longitude of perihelion ϖ, degrees, reduced to 0 ≤ ϖ < 360.
 double PerihelionLongitude(double T);
 
+// The five mean elements at one instant, as the equation of time takes them.
+struct SolarElements {
+  double eps;    // obliquity ε, degrees
+  double L;      // mean longitude, degrees, 0 ≤ L < 360
+  double varpi;  // longitude of perihelion ϖ, degrees, 0 ≤ ϖ < 360
+  double e;      // eccentricity
+  double M;      // mean anomaly L − ϖ, degrees, not reduced
+};
+
+// The elements at T Julian centuries from JD 2415020.0: each function above once,
+// then M = L − ϖ. Every caller of the equation of time goes through here.
+SolarElements ElementsAt(double T);
+
 // (x / 360 − ⌊x / 360⌋) × 360: degrees into [0, 360), negative x included.
 double ReduceDegrees(double degrees);
 

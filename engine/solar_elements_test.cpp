@@ -8,7 +8,7 @@
 
 #include "engine/calendar.h"
 #include "engine/equation_of_time.h"
-#include "platform/runtime_error.h"
+#include "platform/core/runtime_error.h"
 
 namespace {
 

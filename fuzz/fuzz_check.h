@@ -16,7 +16,7 @@
 #include <type_traits>
 #include <typeinfo>
 
-#include "platform/runtime_error.h"
+#include "platform/core/runtime_error.h"
 
 namespace fuzz {
 

@@ -14,7 +14,7 @@
 #include "detail/one_day_advance.h"
 #include "engine/month_days.h"
 #include "fuzz_check.h"
-#include "platform/convert.h"
+#include "platform/core/convert.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "fuzz_check.h"
-#include "platform/convert.h"
+#include "platform/core/convert.h"
 
 namespace {
 

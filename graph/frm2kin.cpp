@@ -1,32 +1,29 @@
 // SPDX-License-Identifier: MIT
 #include "graph/frm2kin.h"
 
-#include "app/forms.h"
-#include "app/shared_state.h"
+#include "graph/chart_geometry.h"
 #include "graph/equation_of_time_curve.h"
 #include "graph/rate_of_change_curve.h"
 #include "graph/version_message.h"
-#include "platform/convert.h"
-#include "platform/palette.h"
-#include "platform/text_box.h"
-#include "platform/version.h"
+#include "platform/core/convert.h"
+#include "platform/core/palette.h"
+#include "platform/core/version.h"
+#include "platform/forms/text_box.h"
+#include "platform/forms/window_fonts.h"
+#include "session/session.h"
 
 namespace graph {
 namespace {
 
-using platform::FontSpec;
-using platform::LineShape;
-
-constexpr FontSpec kPGothic12{"ＭＳ Ｐゴシック", 12};
-constexpr FontSpec kPGothic135{"ＭＳ Ｐゴシック", 13.5};
-constexpr FontSpec kHeiseiGothic12{"ＤＦ平成ゴシック体W5", 12};
+using namespace platform::fonts;
+using namespace chart;
 
 // The highest palette index a curve uses; Back cycles 0..12.
 constexpr int16_t kLastCurveColour = 12;
 
 }  // namespace
 
-Frm2kin::Frm2kin() : Form("Orvalin表示", 10050, 7065) {}
+Frm2kin::Frm2kin(session::Session& session) : Form("Orvalin表示", 10050, 7065), session_(session) {}
 
 void Frm2kin::Build() {
   BuildChart();
@@ -35,13 +32,15 @@ void Frm2kin::Build() {
 
 void Frm2kin::BuildChart() {
   // Axes: 1 January and the zero line, solid, 2 pixels.
-  AddLine({840, 120, 840, 6480, false, 2});
-  AddLine({840, 3300, 9780, 3300, false, 2});
+  AddLine({kLeftTwips, kTopTwips, kLeftTwips, kBottomTwips, false, 2});
+  AddLine({kLeftTwips, kZeroLineTwips, kRightTwips, kZeroLineTwips, false, 2});
   // Minute grid every 5 minutes, +20 at the top to −20 at the bottom.
-  for (int y : {120, 915, 1710, 2505, 4095, 4890, 5685, 6480}) AddLine({840, y, 9780, y, true, 1});
+  for (int y : {120, 915, 1710, 2505, 4095, 4890, 5685, 6480}) {
+    AddLine({kLeftTwips, y, kRightTwips, y, true, 1});
+  }
   // The first of each month (fixed positions, the same for every year) and the end.
   for (int x : {1599, 2285, 3044, 3779, 4538, 5278, 6032, 6791, 7526, 8285, 9020, 9780}) {
-    AddLine({x, 120, x, 6480, true, 1});
+    AddLine({x, kTopTwips, x, kBottomTwips, true, 1});
   }
 
   const struct {
@@ -94,16 +93,16 @@ void Frm2kin::BuildMenus() {
 
 void Frm2kin::Form_Load() { Centre(); }
 
-void Frm2kin::Form_Activate() { Text1->SetText(platform::NumberToText(app::CalcYear)); }
+void Frm2kin::Form_Activate() { Text1->SetText(platform::NumberToText(session_.CalcYear)); }
 
 void Frm2kin::Form_Unload() {
   Hide();
-  app::frm1kin->Show();
+  session_.frm1kin().Show();
 }
 
 void Frm2kin::mnureturn_Click() {
   Hide();
-  app::frm1kin->Show();
+  session_.frm1kin().Show();
   ColorIndex = static_cast<int16_t>(ColorIndex + 1);
   if (ColorIndex > kLastCurveColour) ColorIndex = 0;
 }
@@ -116,14 +115,14 @@ void Frm2kin::mnuend_Click() {
 void Frm2kin::mnucls_Click() { Cls(); }
 
 void Frm2kin::mnuday_Click() {
-  app::frm4kin->Show();
-  app::frm4kin->SetEnabled(true);
+  session_.frm4kin().Show();
+  session_.frm4kin().SetEnabled(true);
   SetEnabled(false);
 }
 
 void Frm2kin::mnuhyouji_Click() {
   const platform::Colour colour = platform::QBColor(ColorIndex);
-  const std::vector<CurveSample> samples = SweepEquationOfTime(app::CalcYear);
+  const std::vector<CurveSample> samples = SweepEquationOfTime(session_.CalcYear);
   for (const CurveSample& sample : samples) {
     PointX = sample.x_twips;
     PointY = sample.plot_y_twips;
@@ -134,7 +133,7 @@ void Frm2kin::mnuhyouji_Click() {
 
 void Frm2kin::mnu1_Click() {
   const platform::Colour red = platform::RGB(255, 0, 0);
-  for (const CurveSample& sample : SweepRateOfChange(app::CalcYear)) {
+  for (const CurveSample& sample : SweepRateOfChange(session_.CalcYear)) {
     PSet(sample.plot_x_twips, sample.plot_y_twips, red);
   }
 }
@@ -145,8 +144,8 @@ void Frm2kin::mnuver_Click() {
                           VersionMessageText(platform::kVersionMajor, platform::kVersionMinor,
                                              platform::kVersionRevision),
                           platform::kOkOnly});
-  app::SoundPath = std::string(kSoundFolder) + kSoundFile;
-  runtime.PlaySound(app::SoundPath);
+  session_.SoundPath = std::string(kSoundFolder) + kSoundFile;
+  runtime.PlaySound(session_.SoundPath);
 }
 
 }  // namespace graph

@@ -3,7 +3,11 @@
 
 #include <cstdint>
 
-#include "platform/form.h"
+#include "platform/forms/form.h"
+
+namespace session {
+class Session;
+}
 
 namespace graph {
 
@@ -12,7 +16,7 @@ namespace graph {
 // on which the menu commands plot the curves of one or more years.
 class Frm2kin : public platform::Form {
  public:
-  Frm2kin();
+  explicit Frm2kin(session::Session& session);
 
   // Window-level state: kept across hide, show and unload for the whole run.
   double PointX = 0;           // twips, x of the last equation-of-time point
@@ -38,6 +42,7 @@ class Frm2kin : public platform::Form {
   void BuildChart();
   void BuildMenus();
 
+  session::Session& session_;
   platform::TextBox* Text1 = nullptr;
 };
 

@@ -4,7 +4,7 @@
 #include <QImage>
 
 #include "graph/version_message.h"
-#include "platform/palette.h"
+#include "platform/core/palette.h"
 #include "tests/program_fixture.h"
 
 namespace {
@@ -138,7 +138,7 @@ TEST_F(Chart, VersionBoxThenTheSound) {
   EXPECT_EQ(events_[0].text, graph::VersionMessageText(2, 0, 18));
   EXPECT_EQ(events_[1].kind, "sound") << "the sound follows the closed box";
   EXPECT_EQ(events_[1].text, "c:\\windows\\media\\notify.wav");
-  EXPECT_EQ(app::SoundPath, "c:\\windows\\media\\notify.wav");
+  EXPECT_EQ(windows_.session.SoundPath, "c:\\windows\\media\\notify.wav");
 }
 
 TEST(VersionMessage, TheWholeTextByteForByte) {

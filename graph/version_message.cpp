@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "graph/version_message.h"
 
-#include "platform/convert.h"
+#include "platform/core/convert.h"
 
 namespace graph {
 

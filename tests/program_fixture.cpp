@@ -18,8 +18,6 @@ ProgramTest::ProgramTest() {
   runtime.SetSoundPlayer([this](const std::string& path) { events_.push_back({"sound", "", path}); });
   runtime.SetClock([this] { return clock_; });
   runtime.SetEndHandler([this] { ++ends_; });
-  app::CalcYear = 0;
-  app::SoundPath.clear();
 }
 
 ProgramTest::~ProgramTest() {
@@ -28,7 +26,7 @@ ProgramTest::~ProgramTest() {
 }
 
 void ProgramTest::Start() {
-  platform::Runtime::Get().Dispatch(nullptr, [] { app::frm1kin->Show(); });
+  platform::Runtime::Get().Dispatch(nullptr, [this] { windows_.session.frm1kin().Show(); });
 }
 
 template <typename T>

@@ -9,12 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "app/forms.h"
 #include "app/program_windows.h"
-#include "app/shared_state.h"
-#include "platform/command_button.h"
-#include "platform/runtime.h"
-#include "platform/text_box.h"
+#include "platform/forms/command_button.h"
+#include "platform/forms/runtime.h"
+#include "platform/forms/text_box.h"
 
 // The whole program offscreen: the three windows registered as main() does, a fixed
 // clock, and recorders in place of message boxes, sound and the end of the process.

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
 """Measure how far Orvalin's equation of time is from a precise ephemeris.
 
 The program's values come from its command-line companion (`orvalin-cli table

@@ -1,0 +1,276 @@
+// SPDX-License-Identifier: MIT
+#include "platform/forms/form.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QWindow>
+#include <algorithm>
+
+#include "platform/forms/app_icon.h"
+#include "platform/forms/command_button.h"
+#include "platform/forms/form_window.h"
+#include "platform/core/geometry.h"
+#include "platform/forms/spin_control.h"
+
+namespace platform {
+
+Form::Form(std::string caption, int client_width_twips, int client_height_twips)
+    : caption_(std::move(caption)),
+      client_width_twips_(client_width_twips),
+      client_height_twips_(client_height_twips) {
+  Runtime::Get().Register(this);
+}
+
+Form::~Form() {
+  Runtime::Get().Unregister(this);
+  delete window_;
+}
+
+void Form::Show() {
+  if (Runtime::Get().HasEnded()) return;
+  if (!IsLoaded()) Load();
+  if (!IsLoaded() || Runtime::Get().HasEnded()) return;  // Form_Load may have ended the program
+  window_->show();
+  RaiseWindow(window_);
+  Runtime::Get().Activate(this);
+}
+
+void RaiseWindow(QWidget* window) {
+  // The offscreen platform has no stacking order and complains when asked.
+  if (QGuiApplication::platformName() == QLatin1String("offscreen")) return;
+  window->raise();
+  window->activateWindow();
+}
+
+void Form::Hide() {
+  if (!IsLoaded()) return;
+  window_->hide();
+  Runtime::Get().Deactivate(this);
+}
+
+void Form::SetEnabled(bool enabled) {
+  if (Runtime::Get().HasEnded()) return;
+  if (!IsLoaded()) Load();
+  if (!IsLoaded()) return;
+  window_->setEnabled(enabled);
+}
+
+void Form::Unload() {
+  if (!IsLoaded()) return;
+  Form_Unload();
+  DestroyWindow();
+  Runtime::Get().Deactivate(this);
+  Runtime::Get().Unloaded(this);
+}
+
+void Form::DestroyWindow() {
+  if (!window_) return;
+  window_->hide();
+  // The window may be unloading from inside one of its own event handlers (a menu
+  // command, its close box): delete it once control is back in the event loop.
+  window_->deleteLater();
+  window_ = nullptr;
+  client_ = nullptr;
+  tab_stops_.clear();
+}
+
+bool Form::IsLoaded() const { return window_ != nullptr; }
+bool Form::IsVisible() const { return window_ && window_->isVisible(); }
+bool Form::IsEnabled() const { return window_ && window_->isEnabled(); }
+QMainWindow* Form::Window() const { return window_; }
+
+std::string Form::Caption() const { return caption_; }
+
+void Form::SetCaption(const std::string& caption) {
+  caption_ = caption;
+  if (window_) window_->setWindowTitle(QString::fromStdString(caption_));
+}
+
+void Form::Load() {
+  window_ = new FormWindow(this);
+  window_->setWindowTitle(QString::fromStdString(caption_));
+  window_->setWindowIcon(AppIcon());
+  window_->setFont(MakeFont(kDefaultWindowFont));
+  client_ = new FormClient(window_, client_width_twips_, client_height_twips_);
+  window_->setCentralWidget(client_);
+  Build();
+  ApplyTabOrder();
+  window_->layout()->setSizeConstraint(QLayout::SetFixedSize);
+  window_->adjustSize();
+  Form_Load();
+}
+
+void Form::ApplyTabOrder() {
+  std::stable_sort(tab_stops_.begin(), tab_stops_.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (std::size_t i = 1; i < tab_stops_.size(); ++i) {
+    QWidget::setTabOrder(tab_stops_[i - 1].second, tab_stops_[i].second);
+  }
+}
+
+void Form::RequestClose() {
+  Runtime::Get().Dispatch(this, [this] { CloseBoxPressed(); });
+}
+
+void Form::Run(const std::function<void()>& procedure) { Runtime::Get().Dispatch(this, procedure); }
+
+// Outer frame margins: the window system's once the window has a frame, else
+// those of another window of the program seen earlier, else none.
+static QMargins FrameMarginsOf(const QWidget* window) {
+  static QMargins last_known;
+  if (window && window->windowHandle()) {
+    const QMargins margins = window->windowHandle()->frameMargins();
+    if (!margins.isNull()) last_known = margins;
+  }
+  return last_known;
+}
+
+float Form::Width() const {
+  if (!window_) return 0;
+  const QMargins frame = FrameMarginsOf(window_);
+  return PixelsToTwips(window_->width() + frame.left() + frame.right());
+}
+
+float Form::Height() const {
+  if (!window_) return 0;
+  const QMargins frame = FrameMarginsOf(window_);
+  return PixelsToTwips(window_->height() + frame.top() + frame.bottom());
+}
+
+float Form::ScreenWidth() { return PixelsToTwips(QGuiApplication::primaryScreen()->geometry().width()); }
+float Form::ScreenHeight() { return PixelsToTwips(QGuiApplication::primaryScreen()->geometry().height()); }
+
+void Form::SetTop(float twips) {
+  top_twips_ = twips;
+  MoveWindow();
+}
+
+void Form::SetLeft(float twips) {
+  left_twips_ = twips;
+  MoveWindow();
+}
+
+void Form::MoveWindow() {
+  if (!window_) return;
+  const QPoint origin = QGuiApplication::primaryScreen()->geometry().topLeft();
+  window_->move(origin + QPoint(TwipsToPixels(left_twips_), TwipsToPixels(top_twips_)));
+}
+
+void Form::Centre() {
+  const CentredPosition position = CentreOnScreen(ScreenWidth(), ScreenHeight(), Width(), Height());
+  SetTop(position.top_twips);
+  SetLeft(position.left_twips);
+  const QMargins frame = FrameMarginsOf(window_);
+  recentre_when_framed_ = true;
+  centred_frame_width_ = frame.left() + frame.right();
+  centred_frame_height_ = frame.top() + frame.bottom();
+}
+
+void Form::FrameMarginsChanged() {
+  if (!recentre_when_framed_ || !window_ || !window_->windowHandle()) return;
+  const QMargins frame = window_->windowHandle()->frameMargins();
+  if (frame.isNull()) return;
+  recentre_when_framed_ = false;
+  if (frame.left() + frame.right() != centred_frame_width_ || frame.top() + frame.bottom() != centred_frame_height_) {
+    Centre();
+    recentre_when_framed_ = false;
+  }
+}
+
+void Form::PSet(float x_twips, float y_twips, Colour colour) {
+  if (client_) client_->PSet(x_twips, y_twips, colour);
+}
+
+void Form::Cls() {
+  if (client_) client_->Cls();
+}
+
+void Form::SetWindowFont(const FontSpec& font) { window_->setFont(MakeFont(font)); }
+
+static void Place(QWidget* widget, const char* name, Placement at) {
+  widget->setObjectName(QString::fromUtf8(name));
+  widget->setGeometry(TwipsToPixels(at.left), TwipsToPixels(at.top), TwipsToPixels(at.width),
+                      TwipsToPixels(at.height));
+}
+
+TextBox* Form::AddTextBox(const char* name, Placement at, int tab_index, const FontSpec* font, int max_length) {
+  auto* box = new TextBox(client_, max_length);
+  Place(box, name, at);
+  if (font) box->setFont(MakeFont(*font));
+  tab_stops_.emplace_back(tab_index, box);
+  return box;
+}
+
+CommandButton* Form::AddButton(const char* name, Placement at, int tab_index, const char* caption,
+                               const FontSpec* font, std::function<void()> on_click) {
+  auto* button = new CommandButton(QString::fromUtf8(caption), client_);
+  Place(button, name, at);
+  if (font) button->setFont(MakeFont(*font));
+  button->setAutoDefault(false);
+  QObject::connect(button, &QPushButton::clicked, button, [this, on_click] { Run(on_click); });
+  tab_stops_.emplace_back(tab_index, button);
+  return button;
+}
+
+QLabel* Form::AddLabel(const char* name, Placement at, const char* caption, const FontSpec* font,
+                       Qt::Alignment alignment) {
+  auto* label = new QLabel(QString::fromUtf8(caption), client_);
+  Place(label, name, at);
+  if (font) label->setFont(MakeFont(*font));
+  label->setAlignment(alignment | Qt::AlignTop);
+  label->setTextFormat(Qt::PlainText);
+  // The layouts were sized for the Windows faces; where a stand-in face needs more
+  // room, the label grows away from its aligned edge instead of clipping its text.
+  const QSize needed = label->fontMetrics().size(Qt::TextSingleLine, label->text());
+  QRect box = label->geometry();
+  const int extra_width = needed.width() - box.width();
+  if (extra_width > 0) {
+    if (alignment & Qt::AlignRight) box.setLeft(box.left() - extra_width);
+    else if (alignment & Qt::AlignHCenter) box.adjust(-extra_width / 2, 0, extra_width - extra_width / 2, 0);
+    else box.setRight(box.right() + extra_width);
+  }
+  if (needed.height() > box.height()) box.setHeight(needed.height());
+  label->setGeometry(box);
+  return label;
+}
+
+SpinControl* Form::AddSpin(const char* name, Placement at, int tab_index, TextBox* buddy, int minimum,
+                           int maximum, int initial) {
+  auto* spin = new SpinControl(client_, buddy, minimum, maximum, initial);
+  Place(spin, name, at);
+  tab_stops_.emplace_back(tab_index, spin);
+  return spin;
+}
+
+void Form::AddLine(const LineShape& line) { client_->AddLine(line); }
+
+QMenu* Form::AddMenu(const char* name, const char* caption) {
+  QMenu* menu = window_->menuBar()->addMenu(QString::fromUtf8(caption));
+  menu->setObjectName(QString::fromUtf8(name));
+  return menu;
+}
+
+QAction* Form::AddMenuItem(QMenu* menu, const char* name, const char* caption, std::function<void()> procedure) {
+  QAction* action = menu->addAction(QString::fromUtf8(caption));
+  action->setObjectName(QString::fromUtf8(name));
+  // trigger() fires even on a disabled window; the dispatcher refuses it there.
+  QObject::connect(action, &QAction::triggered, action, [this, procedure] { Run(procedure); });
+  return action;
+}
+
+void Form::AddMenuSeparator(QMenu* menu) { menu->addSeparator(); }
+
+void Form::SetFocusTo(QWidget* control) {
+  if (!control) return;
+  control->setFocus(Qt::OtherFocusReason);
+  // The program moves the focus in answer to keys (Enter, a confirmation): show
+  // where it went, as keyboard navigation does, so a keyboard user can follow it.
+  if (window_) window_->setAttribute(Qt::WA_KeyboardFocusChange);
+}
+
+}  // namespace platform

@@ -1,0 +1,152 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QPointer>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/forms/fonts.h"
+#include "platform/forms/form_client.h"
+#include "platform/core/palette.h"
+#include "platform/forms/runtime.h"
+#include "platform/forms/text_box.h"
+
+class QAction;
+class QLabel;
+class QMainWindow;
+class QMenu;
+class QWidget;
+
+namespace platform {
+
+class CommandButton;
+class FormWindow;
+class SpinControl;
+
+// Position and size of a control in twips.
+struct Placement {
+  int left, top, width, height;
+};
+
+// The base of every window of the program. The object lives for the whole run and
+// holds the window-level variables of its subclass; the loaded window (a Qt window
+// with its controls and drawing surface) exists from load to unload. Windows reach
+// one another only through this interface.
+class Form {
+ public:
+  Form(std::string caption, int client_width_twips, int client_height_twips);
+  virtual ~Form();
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+
+  // Make visible: loads the window first if needed (Form_Load runs inside), shows it
+  // and makes it the active form (Form_Activate follows unless it already was).
+  void Show();
+  // Hides the window; it stays loaded with its contents.
+  void Hide();
+  // A disabled window takes no mouse or keyboard input, menus and close box
+  // included. Setting the flag of a window that is not loaded loads it.
+  void SetEnabled(bool enabled);
+  // Runs Form_Unload, then destroys the loaded window. Never cancelled.
+  void Unload();
+
+  bool IsLoaded() const;
+  bool IsVisible() const;
+  bool IsEnabled() const;
+
+  std::string Caption() const;
+  void SetCaption(const std::string& caption);
+
+  // Outer frame position and size in twips (single precision), and the screen's.
+  float Top() const { return top_twips_; }
+  float Left() const { return left_twips_; }
+  void SetTop(float twips);
+  void SetLeft(float twips);
+  float Width() const;
+  float Height() const;
+  static float ScreenWidth();
+  static float ScreenHeight();
+  // Centres the outer frame on the screen, top first, then left.
+  void Centre();
+
+  // The persistent drawing surface.
+  void PSet(float x_twips, float y_twips, Colour colour);
+  void Cls();
+
+  // The loaded window, for tests and screenshots; null when not loaded.
+  QMainWindow* Window() const;
+  FormClient* Client() const { return client_; }
+
+ protected:
+  // Creates the controls of the loaded window (runs inside load, before Form_Load).
+  virtual void Build() = 0;
+  virtual void Form_Load() {}
+  virtual void Form_Activate() {}
+  virtual void Form_Unload() {}
+  // The user closed the window through its frame: unload it.
+  virtual void CloseBoxPressed() { Unload(); }
+
+  // Runs an event procedure of this form through the runtime's dispatcher.
+  void Run(const std::function<void()>& procedure);
+
+  // Reads a box through a conversion; if the conversion raises a runtime error the
+  // report returns the focus to that box.
+  template <typename Convert>
+  auto Read(TextBox* box, Convert convert) -> decltype(convert(std::string()));
+
+  // Layout, for Build(). Names become the widgets' object names.
+  void SetWindowFont(const FontSpec& font);
+  TextBox* AddTextBox(const char* name, Placement at, int tab_index, const FontSpec* font, int max_length);
+  CommandButton* AddButton(const char* name, Placement at, int tab_index, const char* caption,
+                           const FontSpec* font, std::function<void()> on_click);
+  QLabel* AddLabel(const char* name, Placement at, const char* caption, const FontSpec* font,
+                   Qt::Alignment alignment = Qt::AlignLeft);
+  SpinControl* AddSpin(const char* name, Placement at, int tab_index, TextBox* buddy, int minimum,
+                       int maximum, int initial);
+  void AddLine(const LineShape& line);
+  QMenu* AddMenu(const char* name, const char* caption);
+  QAction* AddMenuItem(QMenu* menu, const char* name, const char* caption, std::function<void()> procedure);
+  void AddMenuSeparator(QMenu* menu);
+  void SetFocusTo(QWidget* control);
+
+ private:
+  friend class Runtime;
+  friend class FormWindow;
+  void Load();
+  void DestroyWindow();
+  void RunActivate() { Form_Activate(); }
+  void RequestClose();
+  void ApplyTabOrder();
+  void MoveWindow();
+  void FrameMarginsChanged();
+
+  std::string caption_;
+  int client_width_twips_;
+  int client_height_twips_;
+  float top_twips_ = 0;
+  float left_twips_ = 0;
+  FormWindow* window_ = nullptr;
+  FormClient* client_ = nullptr;
+  std::vector<std::pair<int, QWidget*>> tab_stops_;
+  // The window system tells a frame's size only once the window is on screen; a
+  // centring done on load with a guessed frame is redone once with the real one.
+  bool recentre_when_framed_ = false;
+  int centred_frame_width_ = 0;
+  int centred_frame_height_ = 0;
+};
+
+// Brings a top-level window to the front and asks the window system to activate it.
+void RaiseWindow(QWidget* window);
+
+template <typename Convert>
+auto Form::Read(TextBox* box, Convert convert) -> decltype(convert(std::string())) {
+  try {
+    return convert(box->Text());
+  } catch (...) {
+    Runtime::Get().SetErrorFocus(box);
+    throw;
+  }
+}
+
+}  // namespace platform

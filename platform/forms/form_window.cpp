@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: MIT
+#include "platform/forms/form_window.h"
+
+#include <QCloseEvent>
+
+#include "platform/forms/form.h"
+#include "platform/forms/runtime.h"
+
+namespace platform {
+
+FormWindow::FormWindow(Form* form) : QMainWindow(nullptr), form_(form) {
+  // Fixed size: no maximise box; minimise and close stay.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+}
+
+// A window manager reports the frame it put around the window with a move.
+void FormWindow::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  form_->FrameMarginsChanged();
+}
+
+void FormWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  form_->FrameMarginsChanged();
+}
+
+// A window manager may activate (and raise) a disabled window that was clicked; the
+// program's active window then goes back on top, so the window that takes the
+// input is never hidden behind the one that does not.
+void FormWindow::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow() && !isEnabled()) {
+    Form* active = Runtime::Get().ActiveForm();
+    if (active && active != form_ && active->IsVisible()) RaiseWindow(active->Window());
+  }
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+  // The form decides: it unloads itself (hiding and destroying this window) when
+  // it is enabled; a disabled window ignores the close box.
+  event->ignore();
+  form_->RequestClose();
+}
+
+}  // namespace platform

@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: MIT
+#include "platform/forms/runtime.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QPointer>
+#include <QWidget>
+#include <algorithm>
+
+#include "platform/forms/canberra_sound.h"
+#include "platform/forms/form.h"
+#include "platform/core/runtime_error.h"
+
+namespace platform {
+namespace {
+
+// Windows message boxes break lines at CR, LF and CR LF alike; CR CR LF leaves an
+// empty line.
+QString DisplayText(const std::string& text) {
+  QString shown = QString::fromStdString(text);
+  shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  shown.replace(QChar('\r'), QChar('\n'));
+  return shown;
+}
+
+void ShowQtMessageBox(const MessageBoxRequest& request) {
+  QMessageBox box(request.is_error ? QMessageBox::Critical : QMessageBox::NoIcon,
+                  QString::fromStdString(request.title), DisplayText(request.text), QMessageBox::Ok);
+  box.setTextFormat(Qt::PlainText);
+  box.setWindowModality(Qt::ApplicationModal);
+  box.exec();
+}
+
+LocalDateTime SystemClock() {
+  const QDateTime now = QDateTime::currentDateTime();
+  return {now.date().year(), now.date().month(), now.date().day(), now.time().hour()};
+}
+
+// The notification sound of the desktop's theme stands in when the file is missing.
+void PlayThroughCanberra(const std::string& path) { PlaySoundSynchronously(path, "dialog-information"); }
+
+void QuitEventLoop() { QCoreApplication::exit(0); }
+
+}  // namespace
+
+Runtime& Runtime::Get() {
+  static Runtime runtime;
+  return runtime;
+}
+
+Runtime::Runtime() { Reset(); }
+
+void Runtime::Reset() {
+  activation_order_.clear();
+  active_ = nullptr;
+  ended_ = false;
+  error_focus_ = nullptr;
+  message_box_ = ShowQtMessageBox;
+  clock_ = SystemClock;
+  sound_ = PlayThroughCanberra;
+  end_handler_ = QuitEventLoop;
+}
+
+void Runtime::Register(Form* form) { forms_.push_back(form); }
+
+void Runtime::Unregister(Form* form) {
+  std::erase(forms_, form);
+  std::erase(activation_order_, form);
+  if (active_ == form) active_ = nullptr;
+}
+
+void Runtime::Dispatch(Form* owner, const std::function<void()>& procedure) {
+  if (ended_) return;
+  if (owner && (!owner->IsLoaded() || !owner->IsEnabled())) return;
+  QPointer<QWidget> focus_before = owner && owner->Window() ? owner->Window()->focusWidget() : nullptr;
+  error_focus_ = nullptr;
+  try {
+    procedure();
+  } catch (const RuntimeError& error) {
+    // The procedure is abandoned; it changes nothing before its conversions succeed.
+    QPointer<QWidget> focus_after = error_focus_ ? error_focus_ : focus_before.data();
+    error_focus_ = nullptr;
+    ReportRuntimeError(error);
+    if (focus_after && !ended_) focus_after->setFocus(Qt::OtherFocusReason);
+  }
+}
+
+void Runtime::ReportRuntimeError(const RuntimeError& error) {
+  ShowMessageBox({"Orvalin", "実行時エラー '" + std::to_string(error.number()) + "':\n\n" + error.description(),
+                  kOkOnly, true});
+}
+
+void Runtime::End() {
+  if (ended_) return;
+  ended_ = true;
+  active_ = nullptr;
+  for (Form* form : forms_) form->DestroyWindow();
+  if (end_handler_) end_handler_();
+}
+
+void Runtime::Activate(Form* form) {
+  if (ended_ || active_ == form) return;
+  active_ = form;
+  std::erase(activation_order_, form);
+  activation_order_.push_back(form);
+  form->RunActivate();
+}
+
+void Runtime::Deactivate(Form* form) {
+  if (active_ != form) return;
+  active_ = nullptr;
+  if (Form* next = MostRecentActivatable(form)) {
+    RaiseWindow(next->Window());
+    Activate(next);
+  }
+}
+
+void Runtime::Unloaded(Form* form) {
+  std::erase(activation_order_, form);
+  const bool any_loaded = std::any_of(forms_.begin(), forms_.end(), [](Form* f) { return f->IsLoaded(); });
+  if (!any_loaded) End();
+}
+
+Form* Runtime::MostRecentActivatable(const Form* except) const {
+  for (auto it = activation_order_.rbegin(); it != activation_order_.rend(); ++it) {
+    Form* candidate = *it;
+    if (candidate != except && candidate->IsLoaded() && candidate->IsVisible() && candidate->IsEnabled()) {
+      return candidate;
+    }
+  }
+  return nullptr;
+}
+
+void Runtime::ShowMessageBox(const MessageBoxRequest& request) { message_box_(request); }
+LocalDateTime Runtime::Now() const { return clock_(); }
+void Runtime::PlaySound(const std::string& path) { sound_(path); }
+
+void Runtime::SetMessageBoxPresenter(std::function<void(const MessageBoxRequest&)> presenter) {
+  message_box_ = std::move(presenter);
+}
+void Runtime::SetClock(std::function<LocalDateTime()> clock) { clock_ = std::move(clock); }
+void Runtime::SetSoundPlayer(std::function<void(const std::string&)> player) { sound_ = std::move(player); }
+void Runtime::SetEndHandler(std::function<void()> handler) { end_handler_ = std::move(handler); }
+
+}  // namespace platform

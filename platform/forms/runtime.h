@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/core/services.h"
+
+class QWidget;
+
+namespace platform {
+
+class Form;
+class RuntimeError;
+
+// The forms runtime: which forms exist, which one is active, the one event
+// dispatcher, the end of the program, and the replaceable desktop services.
+// One instance for the process (Get()); tests call Reset() between cases.
+class Runtime {
+ public:
+  static Runtime& Get();
+
+  // Forgets every form and restores the real services (tests).
+  void Reset();
+
+  // Runs an event procedure of `owner`. Nothing runs after End(), nor for a form
+  // that is not loaded or is disabled (a disabled window takes no input, its menus
+  // included). A RuntimeError abandons the procedure: it is reported in the
+  // "Orvalin" message box, the focus goes to the control that caused it (or back to
+  // where it was), and the program goes on.
+  void Dispatch(Form* owner, const std::function<void()>& procedure);
+
+  // Ends the program at once: every window goes, no further procedure runs and no
+  // Form_Unload runs. Then calls the end handler (quits the event loop).
+  void End();
+  bool HasEnded() const { return ended_; }
+
+  Form* ActiveForm() const { return active_; }
+
+  // Marks the control whose contents raised the runtime error being thrown, so that
+  // the report returns the focus there.
+  void SetErrorFocus(QWidget* control) { error_focus_ = control; }
+  void ReportRuntimeError(const RuntimeError& error);
+
+  // Services, replaceable by tests.
+  void ShowMessageBox(const MessageBoxRequest& request);
+  LocalDateTime Now() const;
+  void PlaySound(const std::string& path);
+  void SetMessageBoxPresenter(std::function<void(const MessageBoxRequest&)> presenter);
+  void SetClock(std::function<LocalDateTime()> clock);
+  void SetSoundPlayer(std::function<void(const std::string&)> player);
+  void SetEndHandler(std::function<void()> handler);
+
+  // Called by Form only.
+  void Register(Form* form);
+  void Unregister(Form* form);
+  void Activate(Form* form);
+  void Deactivate(Form* form);  // `form` was hidden, disabled or unloaded
+  void Unloaded(Form* form);
+
+ private:
+  Runtime();
+  Form* MostRecentActivatable(const Form* except) const;
+
+  std::vector<Form*> forms_;
+  std::vector<Form*> activation_order_;  // least recent first
+  Form* active_ = nullptr;
+  bool ended_ = false;
+  QWidget* error_focus_ = nullptr;
+  std::function<void(const MessageBoxRequest&)> message_box_;
+  std::function<LocalDateTime()> clock_;
+  std::function<void(const std::string&)> sound_;
+  std::function<void()> end_handler_;
+};
+
+}  // namespace platform

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: MIT
+// main() of the window tests: a QApplication on Qt's offscreen platform unless
+// another is asked for, the font substitutions, then GoogleTest.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <cstdlib>
+
+#include "platform/forms/fonts.h"
+
+int main(int argc, char** argv) {
+  // gtest_discover_tests runs this binary without the tests' environment.
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  QApplication application(argc, argv);
+  QApplication::setQuitOnLastWindowClosed(false);
+  platform::RegisterFontSubstitutions();
+  testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
