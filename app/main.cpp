@@ -7,6 +7,7 @@
 
 #include "app/program_windows.h"
 #include "platform/forms/app_icon.h"
+#include "platform/forms/canberra_sound.h"
 #include "platform/forms/fonts.h"
 #include "platform/forms/runtime.h"
 
@@ -38,6 +39,9 @@ int main(int argc, char** argv) {
   QApplication::setQuitOnLastWindowClosed(false);
   QApplication::setWindowIcon(platform::AppIcon());  // message boxes carry it too
   platform::RegisterFontSubstitutions();
+  // The notification sound of the desktop's theme stands in when the file is missing.
+  platform::Runtime::Get().SetSoundPlayer(
+      [](const std::string& path) { platform::PlaySoundSynchronously(path, "dialog-information"); });
 
   app::ProgramWindows windows;
   platform::Runtime::Get().Dispatch(nullptr, [&windows] { windows.session.frm1kin().Show(); });

@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "cli/chart_image.h"
 
+#include <QBuffer>
 #include <QImage>
-#include <QSaveFile>
 
 #include "app/program_windows.h"
+#include "cli/errors.h"
 #include "platform/forms/runtime.h"
 
 namespace cli {
 
-std::string RenderChartImage(const ChartRequest& request) {
+std::string RenderChartPng(const ChartRequest& request) {
   auto& runtime = platform::Runtime::Get();
   runtime.SetEndHandler([] {});
   runtime.SetSoundPlayer([](const std::string&) {});
@@ -30,18 +31,15 @@ std::string RenderChartImage(const ChartRequest& request) {
     if (request.rate) chart.mnu1_Click();
     image = chart.Client()->grab().toImage();
   });
-  if (!failure.empty()) return failure;
-  if (image.isNull()) return "the chart could not be drawn";
+  if (!failure.empty()) throw ValueError{"the chart could not be drawn: " + failure};
+  if (image.isNull()) throw ValueError{"the chart could not be drawn"};
 
-  QSaveFile file(QString::fromStdString(request.output_path));
-  if (!file.open(QIODevice::WriteOnly)) {
-    return "cannot write " + request.output_path + ": " + file.errorString().toStdString();
-  }
-  if (!image.save(&file, "PNG") || !file.commit()) {
-    file.cancelWriting();
-    return "cannot write " + request.output_path + ": " + file.errorString().toStdString();
-  }
-  return {};
+  // Encoded in memory, so the only write that can fail is ours, reported once.
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  if (!image.save(&buffer, "PNG")) throw ValueError{"the chart could not be encoded as PNG"};
+  return png.toStdString();
 }
 
 }  // namespace cli

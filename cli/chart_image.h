@@ -1,17 +1,22 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstdint>
 #include <string>
-
-#include "cli/cli.h"
+#include <vector>
 
 namespace cli {
 
+struct ChartRequest {
+  std::vector<int16_t> years;  // one equation-of-time curve each, in palette order
+  bool rate = false;           // the rate-of-change curve of the last year too
+};
+
 // Draws the chart with the real graph window, offscreen, as a person would: each
 // year confirmed and drawn, Back between years (so each curve takes the next
-// palette colour), the rate curve of the last year on request. Writes the window's
-// chart area as a PNG through a temporary file, so a failure leaves no partial file.
-// Needs a QApplication. Returns an empty string or what went wrong.
-std::string RenderChartImage(const ChartRequest& request);
+// palette colour), the rate curve of the last year on request. Returns the
+// window's chart area as PNG bytes, encoded in memory; throws ValueError if the
+// window reported an error. Needs a QApplication.
+std::string RenderChartPng(const ChartRequest& request);
 
 }  // namespace cli

@@ -1,240 +1,188 @@
 // SPDX-License-Identifier: MIT
 #include "cli/cli.h"
 
-#include <cstdio>
-#include <ostream>
-#include <string_view>
+#include <QCommandLineParser>
+#include <QStringList>
+#include <algorithm>
+#include <cstdint>
 
-#include "detail/point_calculation.h"
-#include "engine/module1.h"
-#include "platform/core/convert.h"
+#include "cli/echo.h"
 #include "platform/core/runtime_error.h"
 #include "platform/core/version.h"
 
 namespace cli {
 namespace {
 
-constexpr const char* kMainHelp =
-    "Usage: orvalin-cli COMMAND ...\n"
-    "The equation of time (apparent minus mean solar time) from the command line.\n"
-    "\n"
-    "Commands:\n"
-    "  at YEAR MONTH DAY [HOUR]            the value at one instant\n"
-    "  table YEAR [--hour H] [--csv]       one row per day of the year\n"
-    "  chart YEAR [YEAR ...] [--rate] --output FILE.png\n"
-    "                                      the chart of the graph window as an image\n"
-    "\n"
-    "  --help      this text; COMMAND --help for one command\n"
-    "  --version   the version\n"
-    "\n"
-    "Years before the common era are negative (-500). Exit status: 0 done, 1 a value\n"
-    "could not be used, 2 the command line was not understood.\n";
+bool IsHelp(const std::string& name) { return name == "-h" || name == "--help"; }
+bool IsVersion(const std::string& name) { return name == "-V" || name == "--version"; }
 
-constexpr const char* kAtHelp =
-    "Usage: orvalin-cli at YEAR MONTH DAY [HOUR]\n"
-    "Prints the equation of time at HOUR o'clock (default 0) of DAY MONTH YEAR as the\n"
-    "detail window shows it - sign and whole minutes, then seconds - followed by the\n"
-    "value in decimal minutes, e.g. `- 14 16.3 -14.271947`.\n"
-    "HOUR is Universal Time on the Julian Day scale (12 is noon at Greenwich), which\n"
-    "is the instant the detail window evaluates; MONTH, DAY and HOUR may carry\n"
-    "fractions and are not range-checked (day 32 of January is 1 February).\n";
+// "-x", "--name" or "--name=value"; "-" alone and negative numbers ("-500",
+// "-.5") are operands.
+bool IsOptionLike(const std::string& arg) {
+  if (arg.size() < 2 || arg[0] != '-') return false;
+  const char second = arg[1];
+  return !((second >= '0' && second <= '9') || second == '.');
+}
 
-constexpr const char* kTableHelp =
-    "Usage: orvalin-cli table YEAR [--hour H] [--csv]\n"
-    "One row per day of YEAR (365 or 366 by the Gregorian rule) at hour H (default\n"
-    "0, Universal Time): the date, the minutes as the detail window shows them, the\n"
-    "seconds, and the value in decimal minutes. --csv writes RFC 4180 CSV with a\n"
-    "header row instead of aligned text.\n";
+std::string OptionName(const std::string& arg) { return arg.substr(0, arg.find('=')); }
 
-constexpr const char* kChartHelp =
-    "Usage: orvalin-cli chart YEAR [YEAR ...] [--rate] --output FILE.png\n"
-    "Draws the graph window's chart with one equation-of-time curve per YEAR, in the\n"
-    "colours the window gives successive years (black, blue, green, ...), and with\n"
-    "--rate the red rate-of-change curve of the last YEAR; writes it as a PNG image\n"
-    "of the window's chart area. Nothing is written if anything fails.\n";
+std::string Synopsis(const Command& command) { return "orvalin-cli " + command.name + " " + command.synopsis; }
 
-struct UsageError {
-  std::string message;
-};
-struct ValueError {
-  std::string message;
-};
-
-bool IsHelp(const std::string& arg) { return arg == "--help" || arg == "-h"; }
-
-// A year as the year entry window reads it: the leading number, halves to even,
-// within 16 bits. A text that does not begin with a number is refused here rather
-// than read as year 0.
-int16_t ReadYear(const std::string& name, const std::string& text) {
-  try {
-    if (!platform::StartsWithNumber(text)) {
-      throw ValueError{name + " '" + text + "' is not a number"};
-    }
-    return platform::RoundToInteger(platform::LeadingNumber(text));
-  } catch (const platform::RuntimeError& error) {
-    throw ValueError{name + " '" + text + "': " + error.description() + " (the year must lie in -32768..32767)"};
+std::string MainHelp(const std::vector<Command>& commands) {
+  std::string help =
+      "Usage: orvalin-cli COMMAND [ARGUMENT|OPTION]...\n"
+      "The equation of time (apparent minus mean solar time) from the command line.\n"
+      "\nCommands:\n";
+  for (const Command& command : commands) {
+    help += "  " + command.name + " " + command.synopsis + "\n      " + command.summary + "\n";
   }
+  help +=
+      "\nOptions:\n"
+      "  -h, --help      this text; COMMAND --help for one command\n"
+      "  -V, --version   the version\n"
+      "\n"
+      "Years before the common era are negative (-500); \"--\" ends the options.\n"
+      "Exit status: 0 done, 1 a value could not be used or an output could not be\n"
+      "written, 2 the command line was not understood.\n";
+  return help;
 }
 
-// Month, day and hour as the detail window reads its boxes.
-float ReadSingle(const std::string& name, const std::string& text) {
-  try {
-    return platform::TextToSingle(text);
-  } catch (const platform::RuntimeError& error) {
-    throw ValueError{name + " '" + text + "': " + error.description()};
+std::string CommandHelp(const Command& command) {
+  std::string help = "Usage: " + Synopsis(command) + "\n" + command.help + "\nOptions:\n";
+  auto line = [&help](const std::string& names, const std::string& description) {
+    help += "  " + names + std::string(names.size() < 20 ? 20 - names.size() : 1, ' ') + description + "\n";
+  };
+  for (const OptionSpec& option : command.options) {
+    std::string names = option.short_name.empty() ? "    " : "-" + option.short_name + ", ";
+    names += "--" + option.long_name + (option.value_name.empty() ? "" : " " + option.value_name);
+    line(names, option.description);
   }
+  line("-h, --help", "this text");
+  return help;
 }
 
-std::string DecimalMinutes(double minutes) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.6f", minutes);
-  return text;
+std::string VersionText() {
+  return std::to_string(platform::kVersionMajor) + "." + std::to_string(platform::kVersionMinor) + "." +
+         std::to_string(platform::kVersionRevision) + "\n";
 }
 
-struct DayValue {
-  std::string minutes_text;
-  std::string seconds_text;
-  std::string decimal_minutes;
-};
-
-// The detail window's calculation: the day argument stored once as a single, then
-// the evaluation at the calculation year.
-DayValue Evaluate(int16_t year, float month, float day, float hour) {
-  const float day_argument = detail::DayArgument(day, hour);
-  Module1::EquationOfTimeAt(year, month, day_argument);
-  return {Module1::EotMinutesText, platform::SingleToText(Module1::EotSeconds),
-          DecimalMinutes(Module1::EquationOfTimeMinutes(year, month, day_argument))};
-}
-
-int RunAt(const std::vector<std::string>& args, std::ostream& out) {
-  if (args.size() < 4 || args.size() > 5) throw UsageError{"at needs YEAR MONTH DAY [HOUR]"};
-  const int16_t year = ReadYear("YEAR", args[1]);
-  const float month = ReadSingle("MONTH", args[2]);
-  const float day = ReadSingle("DAY", args[3]);
-  const float hour = args.size() == 5 ? ReadSingle("HOUR", args[4]) : 0.0f;
-  const DayValue value = Evaluate(year, month, day, hour);
-  out << value.minutes_text << ' ' << value.seconds_text << ' ' << value.decimal_minutes << '\n';
-  return kOk;
-}
-
-std::string CsvField(const std::string& field) {
-  if (field.find_first_of(",\"\r\n") == std::string::npos) return field;
-  std::string quoted = "\"";
-  for (char c : field) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-  return quoted + "\"";
-}
-
-std::string Padded(const std::string& text, std::size_t width) {
-  return text.size() >= width ? text + " " : text + std::string(width - text.size(), ' ');
-}
-
-int RunTable(const std::vector<std::string>& args, std::ostream& out) {
-  std::string year_text;
-  std::string hour_text = "0";
-  bool csv = false;
-  for (std::size_t i = 1; i < args.size(); ++i) {
-    if (args[i] == "--csv") {
-      csv = true;
-    } else if (args[i] == "--hour") {
-      if (++i == args.size()) throw UsageError{"--hour needs a value"};
-      hour_text = args[i];
-    } else if (args[i].rfind("--", 0) == 0) {
-      throw UsageError{"table does not know the option " + args[i]};
-    } else if (year_text.empty()) {
-      year_text = args[i];
-    } else {
-      throw UsageError{"table takes one YEAR, got a second: " + args[i]};
+const OptionSpec* FindOption(const Command& command, const std::string& name) {
+  for (const OptionSpec& option : command.options) {
+    if (name == "--" + option.long_name || (!option.short_name.empty() && name == "-" + option.short_name)) {
+      return &option;
     }
   }
-  if (year_text.empty()) throw UsageError{"table needs YEAR"};
-  const int16_t year = ReadYear("YEAR", year_text);
-  const float hour = ReadSingle("--hour", hour_text);
+  return nullptr;
+}
 
-  Module1::IsLeapYear(year);
-  const std::string line_end = csv ? "\r\n" : "\n";
-  if (csv) {
-    out << "date,minutes,seconds,decimal_minutes" << line_end;
-  } else {
-    out << Padded("date", 13) << Padded("min", 6) << Padded("sec", 6) << "decimal minutes" << line_end;
-  }
-  for (int month = 1; month <= 12; ++month) {
-    const int days_in_month = Module1::MonthDays(month);
-    for (int day = 1; day <= days_in_month; ++day) {
-      char date[24];
-      std::snprintf(date, sizeof date, "%d-%02d-%02d", year, month, day);
-      const DayValue value = Evaluate(year, static_cast<float>(month), static_cast<float>(day), hour);
-      if (csv) {
-        out << CsvField(date) << ',' << CsvField(value.minutes_text) << ',' << CsvField(value.seconds_text) << ','
-            << CsvField(value.decimal_minutes) << line_end;
-      } else {
-        out << Padded(date, 13) << Padded(value.minutes_text, 6) << Padded(value.seconds_text, 6)
-            << value.decimal_minutes << line_end;
+// Parses the arguments of `command` (all but the command's name) with
+// QCommandLineParser. The parser sees only option names and placeholders: every
+// operand and option value is kept aside as the bytes given, so a file name that
+// is not UTF-8 or a negative year passes through unchanged.
+ParsedCommand ParseCommand(const Command& command, const std::vector<std::string>& args) {
+  std::vector<std::string> kept;
+  auto placeholder = [&kept](const std::string& text) {
+    kept.push_back(text);
+    return QStringLiteral("\x01") + QString::number(kept.size() - 1);
+  };
+  auto original = [&kept](const QString& token) { return kept.at(token.mid(1).toULongLong()); };
+
+  QStringList tokens{QStringLiteral("orvalin-cli")};
+  bool options_ended = false;
+  for (const std::string& arg : args) {
+    if (!options_ended && arg == "--") {
+      options_ended = true;
+    } else if (!options_ended && IsOptionLike(arg)) {
+      const std::string name = OptionName(arg);
+      const OptionSpec* option = FindOption(command, name);
+      if (!option) throw UsageError{command.name + ": unknown option " + Echo(name) + "; see " + command.name + " --help"};
+      const bool has_value = name.size() < arg.size();
+      if (has_value && option->value_name.empty()) {
+        throw UsageError{command.name + ": option " + Echo(name) + " takes no value"};
       }
-    }
-  }
-  return kOk;
-}
-
-int RunChart(const std::vector<std::string>& args, const ChartRenderer& render_chart) {
-  ChartRequest request;
-  std::vector<std::string> year_texts;
-  for (std::size_t i = 1; i < args.size(); ++i) {
-    if (args[i] == "--rate") {
-      request.rate = true;
-    } else if (args[i] == "--output" || args[i] == "-o") {
-      if (++i == args.size()) throw UsageError{"--output needs a file name"};
-      request.output_path = args[i];
-    } else if (args[i].rfind("--", 0) == 0) {
-      throw UsageError{"chart does not know the option " + args[i]};
+      tokens << QString::fromStdString("--" + option->long_name);
+      if (has_value) tokens << placeholder(arg.substr(name.size() + 1));
     } else {
-      year_texts.push_back(args[i]);
+      tokens << placeholder(arg);
     }
   }
-  if (year_texts.empty()) throw UsageError{"chart needs at least one YEAR"};
-  if (request.output_path.empty()) throw UsageError{"chart needs --output FILE.png"};
-  for (const std::string& text : year_texts) request.years.push_back(ReadYear("YEAR", text));
-  const std::string failure = render_chart(request);
-  if (!failure.empty()) throw ValueError{failure};
-  return kOk;
+
+  QCommandLineParser parser;
+  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  for (const OptionSpec& option : command.options) {
+    parser.addOption(QCommandLineOption(QString::fromStdString(option.long_name), QString(),
+                                        QString::fromStdString(option.value_name)));
+  }
+  if (!parser.parse(tokens)) {
+    std::string message = parser.errorText().toStdString();
+    if (!message.empty() && message.back() == '.') message.pop_back();
+    throw UsageError{command.name + ": " + message};
+  }
+
+  ParsedCommand parsed;
+  for (const QString& token : parser.positionalArguments()) parsed.operands.push_back(original(token));
+  for (const OptionSpec& option : command.options) {
+    const QString name = QString::fromStdString(option.long_name);
+    if (!parser.isSet(name)) continue;
+    parsed.values[option.long_name] = option.value_name.empty() ? std::string() : original(parser.value(name));
+  }
+  if (parsed.operands.size() < command.min_operands) {
+    throw UsageError{command.name + " needs " + command.operands_usage};
+  }
+  if (parsed.operands.size() > command.max_operands) {
+    throw UsageError{command.name + " takes " + command.operands_usage + ", not also " +
+                     Echo(parsed.operands[command.max_operands])};
+  }
+  return parsed;
 }
 
 }  // namespace
 
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-           const ChartRenderer& render_chart) {
+int RunCli(const std::vector<std::string>& args, const std::vector<Command>& commands, std::string& out,
+           std::string& err) {
   try {
-    if (args.empty()) throw UsageError{"a command is needed (at, table, chart); see --help"};
-    const std::string& command = args[0];
-    if (IsHelp(command)) {
-      out << kMainHelp;
+    const auto options_end = std::find(args.begin(), args.end(), std::string("--"));
+    const auto word = std::find_if(args.begin(), options_end, [](const std::string& arg) { return !IsOptionLike(arg); });
+    const bool help = std::any_of(args.begin(), options_end, [](const std::string& a) { return IsHelp(OptionName(a)); });
+    const bool version =
+        std::any_of(args.begin(), options_end, [](const std::string& a) { return IsVersion(OptionName(a)); });
+
+    const Command* command = nullptr;
+    if (word != options_end) {
+      const auto found = std::find_if(commands.begin(), commands.end(), [&](const Command& c) { return c.name == *word; });
+      if (found == commands.end()) {
+        throw UsageError{"unknown command " + Echo(*word) + "; see --help"};
+      }
+      command = &*found;
+    }
+    if (help) {
+      out += command ? CommandHelp(*command) : MainHelp(commands);
       return kOk;
     }
-    if (command == "--version") {
-      out << platform::kVersionMajor << '.' << platform::kVersionMinor << '.' << platform::kVersionRevision << '\n';
+    if (version) {
+      out += VersionText();
       return kOk;
     }
-    const bool help = args.size() > 1 && IsHelp(args[1]);
-    if (command == "at") {
-      if (help) return out << kAtHelp, kOk;
-      return RunAt(args, out);
+    if (!command) {
+      if (args.begin() != options_end) throw UsageError{"unknown option " + Echo(OptionName(args.front())) + "; see --help"};
+      throw UsageError{"a command is needed; see --help"};
     }
-    if (command == "table") {
-      if (help) return out << kTableHelp, kOk;
-      return RunTable(args, out);
-    }
-    if (command == "chart") {
-      if (help) return out << kChartHelp, kOk;
-      return RunChart(args, render_chart);
-    }
-    throw UsageError{"unknown command '" + command + "' (at, table, chart); see --help"};
+
+    std::vector<std::string> command_args(args.begin(), word);
+    command_args.insert(command_args.end(), word + 1, args.end());
+    const ParsedCommand parsed = ParseCommand(*command, command_args);
+    std::string command_out;
+    command->run(parsed, command_out);
+    out += command_out;
+    return kOk;
   } catch (const UsageError& error) {
-    err << "orvalin-cli: " << error.message << '\n';
+    err += "orvalin-cli: " + error.message + "\n";
     return kUsageError;
   } catch (const ValueError& error) {
-    err << "orvalin-cli: " << error.message << '\n';
+    err += "orvalin-cli: " + error.message + "\n";
     return kValueError;
   } catch (const platform::RuntimeError& error) {
-    err << "orvalin-cli: " << error.description() << '\n';
+    err += "orvalin-cli: " + error.description() + "\n";
     return kValueError;
   }
 }

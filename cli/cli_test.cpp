@@ -7,9 +7,11 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
-#include <sstream>
+#include <map>
 
-#include "cli/chart_image.h"
+#include "cli/chart_command.h"
+#include "cli/echo.h"
+#include "cli/text_commands.h"
 
 namespace {
 
@@ -20,10 +22,11 @@ struct Result {
 };
 
 Result RunCommand(const std::vector<std::string>& args) {
-  std::ostringstream out;
-  std::ostringstream err;
-  const int status = cli::RunCli(args, out, err, cli::RenderChartImage);
-  return {status, out.str(), err.str()};
+  static const std::vector<cli::Command> commands = {cli::AtCommand(), cli::TableCommand(),
+                                                     cli::ChartCommand(cli::RenderChartPng)};
+  Result result;
+  result.status = cli::RunCli(args, commands, result.out, result.err);
+  return result;
 }
 
 std::vector<std::string> Lines(const std::string& text, const std::string& end) {
@@ -95,10 +98,11 @@ TEST(CliTable, CsvParsesBackToTheDetailWindowValues) {
   ASSERT_EQ(csv.status, 0);
   const auto records = Lines(csv.out, "\r\n");
   ASSERT_EQ(records.size(), 366u);
-  EXPECT_EQ(CsvFields(records[0]), (std::vector<std::string>{"date", "minutes", "seconds", "decimal_minutes"}));
-  EXPECT_EQ(CsvFields(records[42]), (std::vector<std::string>{"2002-02-11", "- 14", "16.3", "-14.271947"}));
-  EXPECT_EQ(CsvFields(records[307]), (std::vector<std::string>{"2002-11-03", "+ 16", "28.2", "16.470496"}));
-  for (const std::string& record : records) EXPECT_EQ(CsvFields(record).size(), 4u) << record;
+  EXPECT_EQ(CsvFields(records[0]),
+            (std::vector<std::string>{"date", "sign", "minutes", "seconds", "decimal_minutes"}));
+  EXPECT_EQ(CsvFields(records[42]), (std::vector<std::string>{"2002-02-11", "-", "14", "16.3", "-14.271947"}));
+  EXPECT_EQ(CsvFields(records[307]), (std::vector<std::string>{"2002-11-03", "+", "16", "28.2", "16.470496"}));
+  for (const std::string& record : records) EXPECT_EQ(CsvFields(record).size(), 5u) << record;
 }
 
 TEST(CliChart, WritesTheWindowsChartWithCurvesInPaletteOrder) {
@@ -151,6 +155,40 @@ TEST(CliErrors, BadArgumentsGiveOneLineAStatusAndNoFile) {
       {{"chart", "--output", png}, 2, "YEAR"},
       {{"chart", "2002", "1e9", "--output", png}, 1, "YEAR"},
       {{"chart", "2002", "--output", folder.filePath("no/such/dir/x.png").toStdString()}, 1, "cannot write"},
+      {{"chart", "2002", "--output", folder.path().toStdString()}, 1, "folder"},
+      {{"chart", "2002", "--output"}, 2, "--output"},
+      // Values are read whole and in range; nothing after the number, no exponent.
+      {{"at", "2002", "2", "1e30"}, 1, "DAY"},
+      {{"at", "2002", "2", "11", "1e30"}, 1, "HOUR"},
+      {{"at", "2002abc", "2", "11"}, 1, "YEAR '2002abc'"},
+      {{"at", "32768", "1", "1"}, 1, "YEAR"},
+      {{"at", "-32769", "1", "1"}, 1, "YEAR"},
+      {{"at", "2002.0", "1", "1"}, 1, "YEAR"},
+      {{"at", "2002", "13", "1"}, 1, "MONTH"},
+      {{"at", "2002", "0", "1"}, 1, "MONTH"},
+      {{"at", "2002", "1.5", "1"}, 1, "MONTH"},
+      {{"at", "2002", "2", "29"}, 1, "1..28"},
+      {{"at", "2004", "2", "30"}, 1, "1..29"},
+      {{"at", "1900", "2", "29"}, 1, "1..28"},
+      {{"at", "2002", "4", "31"}, 1, "1..30"},
+      {{"at", "2002", "4", "0"}, 1, "DAY"},
+      {{"at", "2002", "2", "11", "24"}, 1, "HOUR"},
+      {{"at", "2002", "2", "11", "-1"}, 1, "HOUR"},
+      {{"at", "2002", "2", "11", "12,5"}, 1, "HOUR '12,5'"},
+      {{"at", "2002", "2", "11", " 12"}, 1, "HOUR"},
+      {{"at", "2002", "2", "11", "."}, 1, "HOUR"},
+      {{"table", "2026", "--hour", "1e9"}, 1, "--hour"},
+      // Echoed arguments stay on one line.
+      {{"at", "2002", "2", "11\n"}, 1, "DAY '11\\n'"},
+      {{"at", "2002", "2", "11", "\t\x01"}, 1, "HOUR '\\t\\x01'"},
+      // The command line itself.
+      {{"at", "2002", "2", "11", "--bogus"}, 2, "unknown option '--bogus'"},
+      {{"at", "2002", "2", "11", "-x"}, 2, "'-x'"},
+      {{"table", "2002", "--csv=yes"}, 2, "--csv"},
+      {{"table", "2002", "--csv", "--json"}, 2, "--json"},
+      {{"table", "2002", "-H12"}, 2, "-H12"},
+      {{"--bogus"}, 2, "--bogus"},
+      {{"at", "--", "--help", "1", "1"}, 1, "YEAR '--help'"},
   };
   for (const auto& c : kCases) {
     const Result result = RunCommand(c.args);
@@ -172,6 +210,160 @@ TEST(CliHelp, EveryCommandHasHelpAndTheVersionIsPrinted) {
   }
   EXPECT_NE(RunCommand({"at", "--help"}).out.find("Universal Time"), std::string::npos);
   EXPECT_EQ(RunCommand({"--version"}).out, "2.0.18\n");
+}
+
+TEST(CliHelp, HelpAnywhereBeforeTheEndOfOptionsIsThatCommandsHelp) {
+  const struct {
+    std::vector<std::string> args;
+    const char* starts;
+  } kCases[] = {
+      {{"at", "2002", "--help"}, "Usage: orvalin-cli at "},
+      {{"at", "2002", "2", "99", "-h"}, "Usage: orvalin-cli at "},
+      {{"table", "--bogus", "-h"}, "Usage: orvalin-cli table "},
+      {{"chart", "-o", "x.png", "--help"}, "Usage: orvalin-cli chart "},
+      {{"-h"}, "Usage: orvalin-cli COMMAND"},
+      {{"-V"}, "2.0.18\n"},
+      {{"table", "2002", "--version"}, "2.0.18\n"},
+  };
+  for (const auto& c : kCases) {
+    const Result result = RunCommand(c.args);
+    EXPECT_EQ(result.status, 0) << c.starts;
+    EXPECT_EQ(result.out.rfind(c.starts, 0), 0u) << c.starts << ": " << result.out;
+    EXPECT_EQ(result.err, "");
+  }
+  for (const char* command : {"at", "table", "chart"}) {
+    const std::string help = RunCommand({command, "--help"}).out;
+    EXPECT_NE(help.find("-h, --help"), std::string::npos) << command << " lists the short forms";
+  }
+  EXPECT_NE(RunCommand({"table", "-h"}).out.find("-H, --hour H"), std::string::npos);
+  EXPECT_NE(RunCommand({"chart", "-h"}).out.find("-o, --output FILE"), std::string::npos);
+}
+
+// Each pair of command lines says the same thing in two forms.
+TEST(CliParsing, EquivalentFormsGiveTheSameOutput) {
+  const struct {
+    std::vector<std::string> args;
+    std::vector<std::string> same_as;
+  } kCases[] = {
+      {{"at", "--", "2002", "2", "11", "12"}, {"at", "2002", "2", "11", "12"}},
+      {{"at", "--", "-500", "1", "1"}, {"at", "-500", "1", "1"}},
+      {{"at", "2002", "2", "11", "12.0"}, {"at", "2002", "2", "11", "12"}},
+      {{"at", "2002", "2", "11", "7.5"}, {"at", "2002", "2", "11", "07.50"}},
+      {{"at", "2002", "02", "011", "12"}, {"at", "2002", "2", "11", "12"}},
+      {{"at", "２００２", "２", "１１", "１２．０"}, {"at", "2002", "2", "11", "12"}},
+      {{"at", "-j", "2002", "2", "11"}, {"at", "2002", "2", "11", "--json"}},
+      {{"table", "2002", "--hour=12", "--csv"}, {"table", "--csv", "--hour", "12", "2002"}},
+      {{"table", "2002", "-H", "12", "-c"}, {"table", "2002", "--hour", "12", "--csv"}},
+      {{"table", "-500", "--hour", "6"}, {"table", "--hour", "6", "--", "-500"}},
+  };
+  for (const auto& c : kCases) {
+    const Result result = RunCommand(c.args);
+    const Result expected = RunCommand(c.same_as);
+    EXPECT_EQ(result.status, 0) << c.args[1] << " " << result.err;
+    EXPECT_EQ(expected.status, 0) << c.same_as[1] << " " << expected.err;
+    EXPECT_FALSE(result.out.empty());
+    EXPECT_EQ(result.out, expected.out) << c.args[1];
+  }
+}
+
+TEST(CliValues, TheEdgesOfEachRangeAreAccepted) {
+  const std::vector<std::string> kAccepted[] = {
+      {"at", "-32768", "1", "1"}, {"at", "32767", "12", "31"}, {"at", "2004", "2", "29"},
+      {"at", "2000", "2", "29"},  {"at", "2002", "1", "31"},   {"at", "2002", "2", "11", "23.999"},
+      {"at", "2002", "2", "11", "0"}, {"at", "2002", "2", "11", "0.0"}, {"at", "-0", "1", "1"},
+  };
+  for (const auto& args : kAccepted) {
+    const Result result = RunCommand(args);
+    EXPECT_EQ(result.status, 0) << args[1] << " " << args[2] << " " << args[3] << ": " << result.err;
+  }
+}
+
+TEST(CliEcho, ControlCharactersAndForeignBytesAreEscapedAndLongTextCut) {
+  const struct {
+    std::string argument;
+    std::string shown;
+  } kCases[] = {
+      {"2002", "'2002'"},
+      {"a\nb", "'a\\nb'"},
+      {"\t\r", "'\\t\\r'"},
+      {std::string("\x01\x7f", 2), "'\\x01\\x7f'"},
+      {"\xff\xfe.png", "'\\xff\\xfe.png'"},
+      {"\xe6\x97", "'\\xe6\\x97'"},  // a UTF-8 sequence cut short
+      {"日本", "'日本'"},
+      {"a\\b", "'a\\\\b'"},
+      {std::string(100000, 'x'), "'" + std::string(60, 'x') + "'... (100000 bytes)"},
+  };
+  for (const auto& c : kCases) EXPECT_EQ(cli::Echo(c.argument), c.shown) << c.shown;
+}
+
+TEST(CliFormats, DatesAreIso8601WithFourDigitYears) {
+  const struct {
+    const char* year;
+    const char* first_record;
+  } kCases[] = {
+      {"5", "0005-01-01,"},       {"-500", "-0500-01-01,"}, {"0", "0000-01-01,"},
+      {"32767", "32767-01-01,"}, {"-32768", "-32768-01-01,"}, {"2026", "2026-01-01,"},
+  };
+  for (const auto& c : kCases) {
+    const Result csv = RunCommand({"table", c.year, "--csv"});
+    ASSERT_EQ(csv.status, 0) << c.year;
+    const auto records = Lines(csv.out, "\r\n");
+    EXPECT_EQ(records.at(1).rfind(c.first_record, 0), 0u) << c.year << ": " << records.at(1);
+  }
+  EXPECT_EQ(Lines(RunCommand({"table", "32767", "--csv"}).out, "\r\n").back().substr(0, 12), "32767-12-31,");
+}
+
+// The fields of one JSON Lines object of ours: "key":value pairs, values either
+// strings without escapes or numbers.
+std::map<std::string, std::string> JsonFields(const std::string& line) {
+  std::map<std::string, std::string> fields;
+  EXPECT_TRUE(line.size() > 2 && line.front() == '{' && line.back() == '}') << line;
+  std::size_t at = 1;
+  while (at < line.size() - 1) {
+    const std::size_t key_end = line.find("\":", at + 1);
+    const std::string key = line.substr(at + 1, key_end - at - 1);
+    std::size_t value_end = line.find_first_of(",}", key_end + 2);
+    if (line[key_end + 2] == '"') value_end = line.find('"', key_end + 3) + 1;
+    fields[key] = line.substr(key_end + 2, value_end - key_end - 2);
+    at = value_end + 1;
+  }
+  return fields;
+}
+
+// Every day of a common and a leap year: the CSV record and the JSON object of the
+// table say what `at` says for that day and hour.
+TEST(CliFormats, CsvAndJsonAgreeWithAtForEveryDay) {
+  const struct {
+    const char* year;
+    const char* hour;
+    std::size_t days;
+  } kCases[] = {{"2002", "12", 365}, {"2004", "7.5", 366}};
+  for (const auto& c : kCases) {
+    const auto records = Lines(RunCommand({"table", c.year, "--hour", c.hour, "--csv"}).out, "\r\n");
+    const auto objects = Lines(RunCommand({"table", c.year, "--hour", c.hour, "--json"}).out, "\n");
+    ASSERT_EQ(records.size(), c.days + 1) << c.year;
+    ASSERT_EQ(objects.size(), c.days) << c.year;
+    for (std::size_t i = 0; i < c.days; ++i) {
+      const auto csv = CsvFields(records[i + 1]);
+      ASSERT_EQ(csv.size(), 5u) << records[i + 1];
+      const std::string month = std::to_string(std::stoi(csv[0].substr(5, 2)));
+      const std::string day = std::to_string(std::stoi(csv[0].substr(8, 2)));
+      EXPECT_EQ(csv[0].substr(0, 4), c.year);
+      const std::string text = RunCommand({"at", c.year, month, day, c.hour}).out;
+      EXPECT_EQ(csv[1] + " " + csv[2] + " " + csv[3] + " " + csv[4] + "\n", text) << csv[0];
+      const std::string json = RunCommand({"at", c.year, month, day, c.hour, "--json"}).out;
+      EXPECT_EQ(objects[i] + "\n", json) << csv[0];
+      const auto fields = JsonFields(objects[i]);
+      EXPECT_EQ(fields, (std::map<std::string, std::string>{{"date", "\"" + csv[0] + "\""},
+                                                             {"sign", "\"" + csv[1] + "\""},
+                                                             {"minutes", csv[2]},
+                                                             {"seconds", csv[3]},
+                                                             {"decimal_minutes", csv[4]}}))
+          << objects[i];
+      EXPECT_NO_THROW((void)std::stod(csv[3]));
+      EXPECT_EQ(csv[4][0] == '-', csv[1] == "-") << csv[0];
+    }
+  }
 }
 
 }  // namespace

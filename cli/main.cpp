@@ -1,14 +1,22 @@
 // SPDX-License-Identifier: MIT
 // orvalin-cli: the equation of time at an instant, a year's daily table, and the
 // chart as an image. The chart is drawn by the graph window on Qt's offscreen
-// platform, so no display is needed.
+// platform, so no display is needed; the text commands start no Qt at all.
 #include <QApplication>
-#include <cstdlib>
-#include <iostream>
-#include <memory>
+#include <unistd.h>
 
-#include "cli/chart_image.h"
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "cli/chart_command.h"
 #include "cli/cli.h"
+#include "cli/standard_output.h"
+#include "cli/text_commands.h"
 #include "platform/forms/fonts.h"
 
 namespace {
@@ -16,13 +24,14 @@ namespace {
 // The command's output is its text and its file; Qt's own notes (no runtime
 // directory, and the like) are not part of it.
 void KeepQtQuiet(QtMsgType type, const QMessageLogContext&, const QString& message) {
-  if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << message.toStdString() << '\n';
+  if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::vector<std::string> args(argv + 1, argv + argc);
+  cli::GuardStandardDescriptors();
+  const std::vector<std::string> args(argv + 1, argv + argc);
   std::unique_ptr<QApplication> application;
   int qt_argc = 1;  // QApplication keeps a reference to it
   auto render_chart = [&](const cli::ChartRequest& request) {
@@ -30,7 +39,21 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(KeepQtQuiet);
     application = std::make_unique<QApplication>(qt_argc, argv);
     platform::RegisterFontSubstitutions();
-    return cli::RenderChartImage(request);
+    return cli::RenderChartPng(request);
   };
-  return cli::RunCli(args, std::cout, std::cerr, render_chart);
+  const std::vector<cli::Command> commands = {cli::AtCommand(), cli::TableCommand(),
+                                              cli::ChartCommand(render_chart)};
+
+  std::string out;
+  std::string err;
+  int status = cli::RunCli(args, commands, out, err);
+  if (!cli::WriteStandardOutput(out)) {
+    // A reader that closed the pipe early wanted no more: no complaint.
+    if (errno != EPIPE) err += std::string("orvalin-cli: write error: ") + std::strerror(errno) + "\n";
+    status = cli::kValueError;
+  }
+  if (!err.empty()) {
+    [[maybe_unused]] const ssize_t ignored = write(STDERR_FILENO, err.data(), err.size());
+  }
+  return status;
 }

@@ -9,7 +9,6 @@
 #include <QWidget>
 #include <algorithm>
 
-#include "platform/forms/canberra_sound.h"
 #include "platform/forms/form.h"
 #include "platform/core/runtime_error.h"
 
@@ -38,8 +37,9 @@ LocalDateTime SystemClock() {
   return {now.date().year(), now.date().month(), now.date().day(), now.time().hour()};
 }
 
-// The notification sound of the desktop's theme stands in when the file is missing.
-void PlayThroughCanberra(const std::string& path) { PlaySoundSynchronously(path, "dialog-information"); }
+// No sound until the program installs its player (the orvalin program plays
+// through the desktop's event sounds), so nothing else links a sound library.
+void PlayNothing(const std::string&) {}
 
 void QuitEventLoop() { QCoreApplication::exit(0); }
 
@@ -59,7 +59,7 @@ void Runtime::Reset() {
   error_focus_ = nullptr;
   message_box_ = ShowQtMessageBox;
   clock_ = SystemClock;
-  sound_ = PlayThroughCanberra;
+  sound_ = PlayNothing;
   end_handler_ = QuitEventLoop;
 }
 

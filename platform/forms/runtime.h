@@ -21,7 +21,9 @@ class Runtime {
  public:
   static Runtime& Get();
 
-  // Forgets every form and restores the real services (tests).
+  // Forgets every form and restores the real services (tests). The sound player
+  // becomes the silent default again: the program that wants sound installs its
+  // player with SetSoundPlayer.
   void Reset();
 
   // Runs an event procedure of `owner`. Nothing runs after End(), nor for a form

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace cli {
+
+// One option of a command: "--hour H" and perhaps "-H".
+struct OptionSpec {
+  std::string long_name;    // "hour" for --hour
+  std::string short_name;   // "o" for -o, or empty
+  std::string value_name;   // "H" if the option takes a value, empty for a switch
+  std::string description;  // one line for the help
+};
+
+// A command line as parsed for one command: its operands and options, every text
+// exactly the bytes that were given.
+struct ParsedCommand {
+  std::vector<std::string> operands;
+  std::map<std::string, std::string> values;  // by long name; a switch maps to ""
+
+  bool Has(const std::string& long_name) const { return values.count(long_name) > 0; }
+  const std::string& Value(const std::string& long_name) const { return values.at(long_name); }
+};
+
+// What a command gives back: the bytes for standard output.
+using CommandOutput = std::string;
+
+// One command of orvalin-cli. Adding a command is one such description and the
+// function that runs it; the parser, help, errors and output are shared.
+struct Command {
+  std::string name;       // "at"
+  std::string synopsis;   // "YEAR MONTH DAY [HOUR] [--json]": the main help's line
+  std::string summary;    // "the value at one instant"
+  std::string help;       // what `orvalin-cli NAME --help` says between usage and options
+  std::vector<OptionSpec> options;
+  std::size_t min_operands = 0;
+  std::size_t max_operands = 0;  // SIZE_MAX: any number
+  std::string operands_usage;    // named in a complaint about their number: "YEAR MONTH DAY [HOUR]"
+  // Appends to `out`; throws UsageError or ValueError.
+  std::function<void(const ParsedCommand&, CommandOutput& out)> run;
+};
+
+}  // namespace cli

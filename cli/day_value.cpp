@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: MIT
+#include "cli/day_value.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "detail/point_calculation.h"
+#include "engine/module1.h"
+#include "platform/core/convert.h"
+
+namespace cli {
+namespace {
+
+std::string Padded(const std::string& text, std::size_t width) {
+  return text.size() >= width ? text + " " : text + std::string(width - text.size(), ' ');
+}
+
+}  // namespace
+
+DayValue EvaluateDay(int16_t year, int month, int day, float hour) {
+  const float day_argument = detail::DayArgument(static_cast<float>(day), hour);
+  Module1::EquationOfTimeAt(year, month, day_argument);
+  DayValue value;
+  value.date = IsoDate(year, month, day);
+  value.minutes_text = Module1::EotMinutesText;  // "+ 8", "- 14"
+  value.sign = value.minutes_text.empty() ? '+' : value.minutes_text[0];
+  value.whole_minutes = std::atoi(value.minutes_text.c_str() + std::min<std::size_t>(2, value.minutes_text.size()));
+  value.seconds_text = platform::SingleToText(Module1::EotSeconds);
+  char decimal[32];
+  std::snprintf(decimal, sizeof decimal, "%.6f", Module1::EquationOfTimeMinutes(year, month, day_argument));
+  value.decimal_minutes = decimal;
+  return value;
+}
+
+std::string IsoDate(int year, int month, int day) {
+  char text[24];
+  std::snprintf(text, sizeof text, "%s%04d-%02d-%02d", year < 0 ? "-" : "", std::abs(year), month, day);
+  return text;
+}
+
+std::string TextHeader() { return Padded("date", 13) + Padded("min", 6) + Padded("sec", 6) + "decimal minutes\n"; }
+
+std::string TextRow(const DayValue& value) {
+  return Padded(value.date, 13) + Padded(value.minutes_text, 6) + Padded(value.seconds_text, 6) +
+         value.decimal_minutes + "\n";
+}
+
+// No field can hold a comma, quote or line break, so none is quoted.
+std::string CsvHeader() { return "date,sign,minutes,seconds,decimal_minutes\r\n"; }
+
+std::string CsvRecord(const DayValue& value) {
+  return value.date + ',' + value.sign + ',' + std::to_string(value.whole_minutes) + ',' + value.seconds_text + ',' +
+         value.decimal_minutes + "\r\n";
+}
+
+std::string JsonLine(const DayValue& value) {
+  return "{\"date\":\"" + value.date + "\",\"sign\":\"" + value.sign + "\",\"minutes\":" +
+         std::to_string(value.whole_minutes) + ",\"seconds\":" + value.seconds_text +
+         ",\"decimal_minutes\":" + value.decimal_minutes + "}\n";
+}
+
+}  // namespace cli

@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: MIT
+#include "cli/output_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "cli/echo.h"
+#include "cli/errors.h"
+
+namespace cli {
+namespace {
+
+[[noreturn]] void Fail(const std::string& path, const std::string& why) {
+  throw ValueError{"cannot write " + Echo(path) + ": " + why};
+}
+
+[[noreturn]] void FailErrno(const std::string& path, int error) { Fail(path, std::strerror(error)); }
+
+std::string Folder(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Follows symbolic links to the name that is finally written; a link to a name not
+// yet taken gives that name.
+std::string ResolveLinks(const std::string& path) {
+  std::string current = path;
+  for (int hops = 0; hops < 40; ++hops) {
+    struct stat status;
+    if (lstat(current.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) return current;
+    std::string target(static_cast<std::size_t>(status.st_size > 0 ? status.st_size : 4096) + 1, '\0');
+    const ssize_t length = readlink(current.c_str(), target.data(), target.size());
+    if (length < 0) FailErrno(path, errno);
+    if (static_cast<std::size_t>(length) >= target.size()) Fail(path, "the link changed while it was read");
+    target.resize(static_cast<std::size_t>(length));
+    current = !target.empty() && target[0] == '/' ? target : Folder(current) + "/" + target;
+  }
+  FailErrno(path, ELOOP);
+}
+
+// Writes everything, going on after a short write or an interruption; an errno or 0.
+int WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t written = write(fd, bytes.data(), bytes.size());
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return errno;
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return 0;
+}
+
+void WriteIntoSpecialFile(const std::string& path, const std::string& target, std::string_view bytes) {
+  const int fd = open(target.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) FailErrno(path, errno);
+  const int write_error = WriteAll(fd, bytes);
+  const int close_error = close(fd) != 0 ? errno : 0;
+  if (write_error) FailErrno(path, write_error);
+  if (close_error) FailErrno(path, close_error);
+}
+
+mode_t CurrentUmask() {
+  const mode_t mask = umask(0);
+  umask(mask);
+  return mask;
+}
+
+// A new file in the target's folder, filled, given the mode and owner, synced and
+// renamed over the target; `existing` is the target's status, or null.
+void ReplaceAtomically(const std::string& path, const std::string& target, const struct stat* existing,
+                       std::string_view bytes) {
+  std::string temporary = Folder(target) + "/.orvalin-cli-XXXXXX";
+  const int fd = mkostemp(temporary.data(), O_CLOEXEC);
+  if (fd < 0) FailErrno(path, errno);
+  int error = WriteAll(fd, bytes);
+  // Keeps the owner and group of the file replaced where we may; an ordinary user
+  // cannot give a file away, and the file is still written then, as theirs. The
+  // mode comes after, since a change of owner clears the set-id bits.
+  if (!error && existing && fchown(fd, existing->st_uid, existing->st_gid) != 0 && errno != EPERM) error = errno;
+  const mode_t mode = existing ? existing->st_mode & 07777 : 0666 & ~CurrentUmask();
+  if (!error && fchmod(fd, mode) != 0) error = errno;
+  if (!error && fsync(fd) != 0) error = errno;
+  if (close(fd) != 0 && !error) error = errno;
+  if (!error && rename(temporary.c_str(), target.c_str()) != 0) error = errno;
+  if (error) {
+    unlink(temporary.c_str());
+    FailErrno(path, error);
+  }
+  // The rename is durable once the folder is synced; a failure here loses nothing.
+  const int folder = open(Folder(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (folder >= 0) {
+    fsync(folder);
+    close(folder);
+  }
+}
+
+}  // namespace
+
+void WriteOutputFile(const std::string& path, std::string_view bytes) {
+  if (path.empty()) Fail(path, "the name is empty");
+  const std::string target = ResolveLinks(path);
+  struct stat status;
+  if (stat(target.c_str(), &status) != 0) {
+    if (errno != ENOENT) FailErrno(path, errno);
+    ReplaceAtomically(path, target, nullptr, bytes);
+  } else if (S_ISREG(status.st_mode)) {
+    ReplaceAtomically(path, target, &status, bytes);
+  } else if (S_ISFIFO(status.st_mode) || S_ISCHR(status.st_mode)) {
+    WriteIntoSpecialFile(path, target, bytes);
+  } else if (S_ISDIR(status.st_mode)) {
+    Fail(path, "it is a folder");
+  } else {
+    Fail(path, "it is not a regular file, FIFO or character device");
+  }
+}
+
+}  // namespace cli

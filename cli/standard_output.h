@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string_view>
+
+namespace cli {
+
+// Makes sure descriptors 0, 1 and 2 are open before anything else opens a file, so
+// that no file of ours takes the number of a closed standard stream. A closed
+// standard output is taken by /dev/null opened read-only: writing to it then fails
+// (EBADF) and is reported, as it would be had it stayed closed.
+void GuardStandardDescriptors();
+
+// Writes all of `bytes` to standard output. Returns true when written, else false
+// with errno set. (A reader that closed the pipe early ends the process by SIGPIPE
+// before this returns, unless SIGPIPE is ignored: then errno is EPIPE.)
+bool WriteStandardOutput(std::string_view bytes);
+
+}  // namespace cli

@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: MIT
+#include "cli/values.h"
+
+#include <charconv>
+
+#include "cli/echo.h"
+#include "cli/errors.h"
+#include "engine/module1.h"
+
+namespace cli {
+namespace {
+
+// The text with full-width digits (U+FF10..U+FF19), minus (U+FF0D) and full stop
+// (U+FF0E) written as ASCII; everything else as it was.
+std::string AsciiDigits(const std::string& text) {
+  std::string ascii;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+    if (i + 2 < text.size() && byte(i) == 0xEF && byte(i + 1) == 0xBC) {
+      const unsigned char last = byte(i + 2);
+      if (last >= 0x90 && last <= 0x99) {
+        ascii += static_cast<char>('0' + (last - 0x90));
+        i += 2;
+        continue;
+      }
+      if (last == 0x8D || last == 0x8E) {
+        ascii += last == 0x8D ? '-' : '.';
+        i += 2;
+        continue;
+      }
+    }
+    ascii += text[i];
+  }
+  return ascii;
+}
+
+bool AllDigits(std::string_view text) {
+  return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+[[noreturn]] void Refuse(const std::string& name, const std::string& text, const std::string& what) {
+  throw ValueError{name + " " + Echo(text) + " " + what};
+}
+
+// A whole number with an optional leading minus, within [low, high].
+long ReadWhole(const std::string& name, const std::string& text, long low, long high, const std::string& what) {
+  const std::string ascii = AsciiDigits(text);
+  const std::string_view digits = std::string_view(ascii).substr(!ascii.empty() && ascii[0] == '-' ? 1 : 0);
+  long value = 0;
+  if (!AllDigits(digits)) Refuse(name, text, "is not " + what);
+  const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+  if (error != std::errc() || end != ascii.data() + ascii.size() || value < low || value > high) {
+    Refuse(name, text, "is not " + what);
+  }
+  return value;
+}
+
+}  // namespace
+
+int16_t ReadYear(const std::string& name, const std::string& text) {
+  return static_cast<int16_t>(ReadWhole(name, text, -32768, 32767, "a whole number in -32768..32767"));
+}
+
+int ReadMonth(const std::string& name, const std::string& text) {
+  return static_cast<int>(ReadWhole(name, text, 1, 12, "a month 1..12"));
+}
+
+int ReadDay(const std::string& name, const std::string& text, int16_t year, int month) {
+  Module1::IsLeapYear(year);
+  const int days_in_month = Module1::MonthDays(month);
+  return static_cast<int>(
+      ReadWhole(name, text, 1, days_in_month, "a day 1.." + std::to_string(days_in_month) + " of that month"));
+}
+
+double ReadHour(const std::string& name, const std::string& text) {
+  const std::string ascii = AsciiDigits(text);
+  const std::size_t point = ascii.find('.');
+  const std::string_view whole = std::string_view(ascii).substr(0, point);
+  const bool well_formed =
+      AllDigits(whole) && (point == std::string::npos || AllDigits(std::string_view(ascii).substr(point + 1)));
+  double hours = 0;
+  if (well_formed) {
+    // from_chars reads the C locale's form whatever LC_NUMERIC says.
+    const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), hours,
+                                              std::chars_format::fixed);
+    if (error == std::errc() && end == ascii.data() + ascii.size() && hours >= 0 && hours < 24) return hours;
+  }
+  Refuse(name, text, "is not an hour 0 <= HOUR < 24 (decimal, with a point)");
+}
+
+}  // namespace cli

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// The command line's numbers. Unlike the windows' boxes, which read the leading
+// number of whatever was typed, these accept a value only when the whole argument
+// is one, in range, written the same whatever the locale: a script that passes
+// "2002abc", "1e30" or 30 February gets an error, not a quiet guess. Full-width
+// digits, minus and full stop read as their ASCII forms, as the windows read them.
+// Each throws ValueError naming the argument.
+namespace cli {
+
+// A whole number in -32768..32767.
+int16_t ReadYear(const std::string& name, const std::string& text);
+
+// A whole number 1..12.
+int ReadMonth(const std::string& name, const std::string& text);
+
+// A whole number from 1 to the length of `month` in `year` (Gregorian).
+int ReadDay(const std::string& name, const std::string& text, int16_t year, int month);
+
+// A decimal number (digits, optionally a point and more digits) with
+// 0 <= hours < 24.
+double ReadHour(const std::string& name, const std::string& text);
+
+}  // namespace cli
