@@ -104,8 +104,14 @@ void ReplaceAtomically(const std::string& path, const std::string& target, const
 
 void WriteOutputFile(const std::string& path, std::string_view bytes) {
   if (path.empty()) Fail(path, "the name is empty");
-  const std::string target = ResolveLinks(path);
   struct stat status;
+  // A FIFO or device is opened by the name given, so that links only the kernel
+  // can follow (/dev/stdout to a pipe) work too.
+  if (stat(path.c_str(), &status) == 0 && (S_ISFIFO(status.st_mode) || S_ISCHR(status.st_mode))) {
+    WriteIntoSpecialFile(path, path, bytes);
+    return;
+  }
+  const std::string target = ResolveLinks(path);
   if (stat(target.c_str(), &status) != 0) {
     if (errno != ENOENT) FailErrno(path, errno);
     ReplaceAtomically(path, target, nullptr, bytes);

@@ -1,0 +1,148 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Runs the built orvalin-cli as a script or a person would: argument vectors with
+# their exit status and stream, then what happens to every kind of output.
+#   cli_binary_test.sh PATH/TO/orvalin-cli
+set -uo pipefail
+cli=$(realpath "$1")
+work=$(mktemp -d)
+trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
+chmod 755 "$work"
+cd "$work" || exit 1
+failures=0
+
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+# expect STATUS STREAM TEXT ARG...: exit status STATUS; TEXT in STREAM (out or
+# err); the other stream empty; stderr one line when it says anything.
+expect() {
+  local status=$1 stream=$2 text=$3
+  shift 3
+  "$cli" "$@" >out.txt 2>err.txt
+  local got=$? row="$status $stream $(printf '%q ' "$@")"
+  [ "$got" -eq "$status" ] || fail "$row: exit status $got"
+  local other=err.txt; [ "$stream" = err ] && other=out.txt
+  grep -qF -- "$text" "$stream.txt" || fail "$row: '$text' not in $stream: $(head -c 300 "$stream.txt")"
+  [ -s "$other" ] && fail "$row: unexpected $other: $(head -c 300 "$other")"
+  [ "$stream" = out ] || [ "$(wc -l <err.txt)" -eq 1 ] || fail "$row: stderr is not one line"
+}
+
+expect 0 out '- 14 16.3 -14.271947' at 2002 2 11 12
+expect 0 out '- 14 16.3 -14.271947' at -- 2002 2 11 12
+expect 0 out '{"date":"2002-02-11","sign":"-","minutes":14,"seconds":16.3,"decimal_minutes":-14.271947}' at 2002 2 11 12 --json
+expect 0 out '0005-01-01,-,8,17.5,-8.291671' table 5 --csv
+expect 0 out '-0500-01-01' table -500
+expect 0 out '-0500-01-01' table --hour=0 -- -500
+expect 0 out '2.0.18' -V
+expect 0 out '2.0.18' --version
+expect 0 out 'Usage: orvalin-cli at ' at 2002 --help
+expect 0 out 'Usage: orvalin-cli table ' table 2002 --bogus -h
+expect 0 out 'Usage: orvalin-cli COMMAND' --help
+expect 2 err 'orvalin-cli: a command is needed'
+expect 2 err "orvalin-cli: unknown command 'when'" when
+expect 2 err "orvalin-cli: at: unknown option '--x'" at 2002 2 11 --x
+expect 2 err 'orvalin-cli: at needs YEAR MONTH DAY' at 2002 2
+expect 2 err "not also '0'" at 2002 2 11 12 0
+expect 2 err 'orvalin-cli: chart needs --output' chart 2002
+expect 1 err "orvalin-cli: HOUR '1e30'" at 2002 2 11 1e30
+expect 1 err "orvalin-cli: DAY '30'" at 2002 2 30
+expect 1 err "orvalin-cli: MONTH '13'" at 2002 13 1
+expect 1 err "orvalin-cli: YEAR '2002abc'" at 2002abc 2 11
+expect 1 err "orvalin-cli: --hour '1e9'" table 2026 --hour 1e9
+expect 1 err "orvalin-cli: DAY '11\\n'" at 2002 2 $'11\n'
+expect 1 err "orvalin-cli: YEAR 'xxxxxxxxxx" at "$(head -c 100000 /dev/zero | tr '\0' x)" 1 1
+[ "$(wc -c <err.txt)" -lt 200 ] || fail "a 100 kB argument gave a $(wc -c <err.txt)-byte message"
+
+# The locale does not change how numbers are read or written.
+for locale in de_DE.UTF-8 C.UTF-8; do
+  [ "$(LC_ALL=$locale "$cli" at 2002 2 11 12.5)" = "$("$cli" at 2002 2 11 12.5)" ] || fail "$locale: 12.5 read differently"
+  LC_ALL=$locale "$cli" at 2002 2 11 12,5 >/dev/null 2>&1; [ $? -eq 1 ] || fail "$locale: 12,5 accepted"
+  [ "$(LC_ALL=$locale "$cli" table 2002 --csv | md5sum)" = "$("$cli" table 2002 --csv | md5sum)" ] || fail "$locale: table differs"
+done
+
+# Standard output is checked: a full disk or a closed stdout is an error, a reader
+# that stops early is not.
+for args in "table 2026" "at 2002 2 11 12" "--help" "chart 2002 --output -"; do
+  # shellcheck disable=SC2086
+  "$cli" $args >/dev/full 2>err.txt; status=$?
+  [ $status -eq 1 ] && grep -qx 'orvalin-cli: write error: No space left on device' err.txt \
+    || fail "$args >/dev/full: status $status, $(cat err.txt)"
+  # shellcheck disable=SC2086
+  "$cli" $args >&- 2>err.txt; status=$?
+  [ $status -eq 1 ] && grep -q '^orvalin-cli: write error: ' err.txt || fail "$args >&-: status $status, $(cat err.txt)"
+done
+{ sleep 0.3; "$cli" table 2026 2>err.txt; } | true
+[ -s err.txt ] && fail "a reader closing early: $(cat err.txt)"
+{ trap '' PIPE; sleep 0.3; "$cli" table 2026 2>err.txt; } | true
+[ -s err.txt ] && fail "a reader closing early, SIGPIPE ignored: $(cat err.txt)"
+
+# The image to standard output, to a file, through a link, into a FIFO and a device.
+leftovers() { find "$work" -name '.orvalin-cli-*' | grep -q . && fail "$1: a temporary file was left"; }
+"$cli" chart 2002 --output reference.png 2>err.txt || fail "chart to a file: $(cat err.txt)"
+[ "$(head -c 8 reference.png | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] || fail "reference.png is not a PNG"
+"$cli" chart 2002 --output - >stdout.png && cmp -s stdout.png reference.png || fail "--output - differs"
+"$cli" chart 2002 -o /dev/stdout | cmp -s - reference.png || fail "/dev/stdout differs"
+
+echo old >target.png && ln -s target.png link.png
+"$cli" chart 2002 -o link.png && [ -L link.png ] && cmp -s target.png reference.png || fail "symlink: link replaced or target not written"
+ln -s not-yet.png dangling.png
+"$cli" chart 2002 -o dangling.png && [ -L dangling.png ] && cmp -s not-yet.png reference.png || fail "dangling symlink"
+
+mkfifo pipe
+cat pipe >from-pipe.png &
+"$cli" chart 2002 -o pipe; wait
+[ -p pipe ] && cmp -s from-pipe.png reference.png || fail "FIFO replaced or not written"
+
+"$cli" chart 2002 -o /dev/full 2>err.txt; status=$?
+[ -c /dev/full ] || fail "/dev/full IS NO LONGER A CHARACTER DEVICE"
+[ $status -eq 1 ] && grep -qF "orvalin-cli: cannot write '/dev/full': No space left on device" err.txt \
+  || fail "/dev/full: status $status, $(cat err.txt)"
+
+mkdir folder
+"$cli" chart 2002 -o folder 2>err.txt; status=$?
+[ $status -eq 1 ] && [ -d folder ] && [ -z "$(ls -A folder)" ] && grep -qF "'folder': it is a folder" err.txt \
+  || fail "folder: status $status, $(cat err.txt)"
+leftovers folder
+
+# File names are bytes.
+"$cli" chart 2002 -o $'\xff\xfe.png' && cmp -s $'\xff\xfe.png' reference.png || fail "a non-UTF-8 name was not written as given"
+[ ! -e $'\xef\xbf\xbd\xef\xbf\xbd.png' ] || fail "non-UTF-8 name: written with U+FFFD in its place"
+
+# A replaced file keeps its mode (and, as root, its owner).
+echo old >readonly.png && chmod 0444 readonly.png
+"$cli" chart 2002 -o readonly.png && cmp -s readonly.png reference.png || fail "0444 file not replaced"
+[ "$(stat -c %a readonly.png)" = 444 ] || fail "0444 file now $(stat -c %a readonly.png)"
+if [ "$(id -u)" -eq 0 ]; then
+  echo old >owned.png && chown 65534:65534 owned.png && chmod 0640 owned.png
+  "$cli" chart 2002 -o owned.png || fail "owned.png not replaced"
+  [ "$(stat -c %u:%g:%a owned.png)" = 65534:65534:640 ] || fail "owned.png now $(stat -c %u:%g:%a owned.png)"
+fi
+
+# A folder we may not write to: as root, checked as the unprivileged user nobody.
+mkdir readonly-folder && chmod 0555 readonly-folder
+as_user=()
+[ "$(id -u)" -eq 0 ] && as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups --reset-env)
+mkdir -m 0777 cache
+if [ "$(id -u)" -ne 0 ] || command -v setpriv >/dev/null; then
+  "${as_user[@]}" env XDG_CACHE_HOME="$work/cache" HOME="$work/cache" "$cli" chart 2002 -o readonly-folder/x.png 2>err.txt
+  status=$?
+  [ $status -eq 1 ] && grep -qF "cannot write 'readonly-folder/x.png': Permission denied" err.txt && [ "$(wc -l <err.txt)" -eq 1 ] \
+    || fail "read-only folder: status $status, $(cat err.txt)"
+  [ -z "$(ls -A readonly-folder)" ] || fail "read-only folder: something was written"
+else
+  echo "SKIP: read-only folder (root without setpriv)"
+fi
+
+# A write that fails half-way (file size limit) leaves nothing and says one line.
+echo old >kept.png
+for name in big.png kept.png; do
+  bash -c 'trap "" XFSZ; ulimit -f 4; exec "$0" chart 2002 --output "$1"' "$cli" "$name" 2>err.txt; status=$?
+  [ $status -eq 1 ] && [ "$(cat err.txt)" = "orvalin-cli: cannot write '$name': File too large" ] \
+    || fail "size limit, $name: status $status, $(cat err.txt)"
+done
+[ ! -e big.png ] || fail "size limit: a partial big.png was left"
+[ "$(cat kept.png)" = old ] || fail "size limit: kept.png was changed"
+leftovers "size limit"
+
+[ $failures -eq 0 ] && echo "all cases passed"
+exit $((failures > 0))
