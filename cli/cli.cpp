@@ -85,12 +85,23 @@ ParsedCommand ParseCommand(const Command& command, const std::vector<std::string
     kept.push_back(text);
     return QStringLiteral("\x01") + QString::number(kept.size() - 1);
   };
-  auto original = [&kept](const QString& token) { return kept.at(token.mid(1).toULongLong()); };
+  auto original = [&kept](const QString& token) {
+    bool number = false;
+    const qulonglong index = token.mid(1).toULongLong(&number);
+    if (!token.startsWith(QChar(1)) || !number || index >= kept.size()) {
+      throw UsageError{"the command line could not be read"};
+    }
+    return kept[index];
+  };
 
   QStringList tokens{QStringLiteral("orvalin-cli")};
   bool options_ended = false;
+  bool value_follows = false;  // the argument after "--output" is its value, whatever it looks like
   for (const std::string& arg : args) {
-    if (!options_ended && arg == "--") {
+    if (value_follows) {
+      tokens << placeholder(arg);
+      value_follows = false;
+    } else if (!options_ended && arg == "--") {
       options_ended = true;
     } else if (!options_ended && IsOptionLike(arg)) {
       const std::string name = OptionName(arg);
@@ -102,6 +113,7 @@ ParsedCommand ParseCommand(const Command& command, const std::vector<std::string
       }
       tokens << QString::fromStdString("--" + option->long_name);
       if (has_value) tokens << placeholder(arg.substr(name.size() + 1));
+      value_follows = !has_value && !option->value_name.empty();
     } else {
       tokens << placeholder(arg);
     }

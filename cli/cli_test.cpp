@@ -178,6 +178,7 @@ TEST(CliErrors, BadArgumentsGiveOneLineAStatusAndNoFile) {
       {{"at", "2002", "2", "11", " 12"}, 1, "HOUR"},
       {{"at", "2002", "2", "11", "."}, 1, "HOUR"},
       {{"table", "2026", "--hour", "1e9"}, 1, "--hour"},
+      {{"table", "2026", "--hour", "--csv"}, 1, "--hour '--csv'"},  // the value, whatever it looks like
       // Echoed arguments stay on one line.
       {{"at", "2002", "2", "11\n"}, 1, "DAY '11\\n'"},
       {{"at", "2002", "2", "11", "\t\x01"}, 1, "HOUR '\\t\\x01'"},
@@ -255,6 +256,7 @@ TEST(CliParsing, EquivalentFormsGiveTheSameOutput) {
       {{"table", "2002", "--hour=12", "--csv"}, {"table", "--csv", "--hour", "12", "2002"}},
       {{"table", "2002", "-H", "12", "-c"}, {"table", "2002", "--hour", "12", "--csv"}},
       {{"table", "-500", "--hour", "6"}, {"table", "--hour", "6", "--", "-500"}},
+      {{"chart", "2002", "-o", "-"}, {"chart", "2002", "--output=-"}},
   };
   for (const auto& c : kCases) {
     const Result result = RunCommand(c.args);
