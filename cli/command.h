@@ -29,8 +29,11 @@ struct ParsedCommand {
 // What a command gives back: the bytes for standard output.
 using CommandOutput = std::string;
 
-// One command of orvalin-cli. Adding a command is one such description and the
-// function that runs it; the parser, help, errors and output are shared.
+// One command of orvalin-cli. Adding a command is one file with a function that
+// returns its description (see at_command.cpp) and one entry in main.cpp's list;
+// the parser, the help, the messages and the checked output are shared. A command
+// that writes a file gives its bytes to WriteOutputFile, or appends them to `out`
+// for "--output -".
 struct Command {
   std::string name;       // "at"
   std::string synopsis;   // "YEAR MONTH DAY [HOUR] [--json]": the main help's line
