@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "platform/forms/app_icon.h"
 
+#include <QString>
+
 namespace platform {
 
 QIcon AppIcon() {
   QIcon icon;
-  icon.addFile(QStringLiteral(":/icons/orvalin-32.xpm"), QSize(32, 32));
-  icon.addFile(QStringLiteral(":/icons/orvalin-16.xpm"), QSize(16, 16));
+  for (int size_px : kAppIconSizesPx) {
+    icon.addFile(QStringLiteral(":/icons/%1x%1/orvalin.png").arg(size_px), QSize(size_px, size_px));
+  }
   return icon;
 }
 
