@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Orvalin"));
   // Lets the desktop match the windows to the menu entry and its icon.
-  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.orvalin.Orvalin"));
+  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.orvalin.orvalin"));
   QApplication::setQuitOnLastWindowClosed(false);
   QApplication::setWindowIcon(platform::AppIcon());  // message boxes carry it too
   platform::RegisterFontSubstitutions();
