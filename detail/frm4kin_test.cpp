@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "detail/point_calculation.h"
+#include "platform/core/testing/scoped_locale.h"
 #include "tests/program_fixture.h"
 
 namespace {
@@ -18,6 +21,23 @@ class Detail : public ProgramTest {
     Type(frm4kin_, "txt1", month);
     Type(frm4kin_, "txt2", day);
     Type(frm4kin_, "txt3", hour);
+  }
+  // The texts of the calculation and of the one-day advance for a few instants, and
+  // the messages they raised, as one text to compare between locales.
+  std::string CalculateAndAdvance() {
+    const struct {
+      const char *month, *day, *hour;
+    } kCases[] = {{"2", "11", "12"}, {"11", "3", "12"}, {"2", "28", "0"}, {"12", "31", "23"}, {"5", "14", "9"}};
+    std::string texts;
+    events_.clear();
+    for (const auto& c : kCases) {
+      Enter(c.month, c.day, c.hour);
+      Click(frm4kin_, "btnok");
+      texts += Text("txt5") + " " + Text("txt6") + " | ";
+      Click(frm4kin_, "Command4");
+      texts += Text("txt1") + "/" + Text("txt2") + " | messages " + std::to_string(Messages().size()) + "\n";
+    }
+    return texts;
   }
 };
 
@@ -174,6 +194,34 @@ TEST_F(Detail, ADayOf99BecomesTheWholeText100) {
   Enter("12", "99", "0");
   Click(frm4kin_, "Command4");
   EXPECT_EQ(Text("txt2"), "99");
+}
+
+// Under a decimal-comma locale (the toolkit takes LC_NUMERIC from the environment)
+// the seconds were written "16,3" and read back as a type mismatch on every
+// calculation.
+TEST_F(Detail, SameTextsUnderDecimalCommaLocales) {
+  OpenDetail("2002");
+  std::string reference;
+  {
+    platform::testing::ScopedLocale c_utf8("C.UTF-8");
+    reference = CalculateAndAdvance();
+  }
+  EXPECT_NE(reference.find("- 14 16.3 | 2/12 | messages 0"), std::string::npos) << reference;
+  std::string missing;
+  for (const char* locale : {"de_DE.UTF-8", "fr_FR.UTF-8"}) {
+    platform::testing::ScopedLocale scoped(locale);
+    if (!scoped.Active()) {
+      missing += std::string(" ") + locale;
+      continue;
+    }
+    char printed[16];
+    std::snprintf(printed, sizeof printed, "%.1f", 16.3);
+    ASSERT_STREQ(printed, "16,3") << "the C library writes a decimal comma under " << locale;
+    EXPECT_EQ(CalculateAndAdvance(), reference) << locale;
+  }
+  if (missing.empty()) return;
+  if (platform::testing::LocalesRequired()) FAIL() << "locales not installed:" << missing;
+  GTEST_SKIP() << "locales not installed:" << missing << " (scripts/install-deps makes them)";
 }
 
 }  // namespace

@@ -2,10 +2,11 @@
 #include "platform/core/convert.h"
 
 #include <cerrno>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <locale.h>
+#include <optional>
 
 #include "platform/core/runtime_error.h"
 
@@ -97,14 +98,23 @@ NumberScan ScanRadixInteger(std::string_view s, int base) {
   return scan;
 }
 
-// Decimal text to the nearest double, independent of the process locale (the
+// Decimal text (optional sign, digits with at most one full stop, optional
+// exponent) to the nearest double, independent of the process locale (the
 // windows' toolkit sets LC_NUMERIC from the environment).
 double ParseDecimal(const std::string& canonical) {
+  const char* first = canonical.data();
+  const char* last = first + canonical.size();
+  if (first != last && *first == '+') ++first;  // from_chars takes no plus sign
+  double value = 0;
+  const auto [end, error] = std::from_chars(first, last, value);
+  if (error == std::errc() && end == last) return value;
+  // Out of a double's range: strtod tells an overflow (raised) from an underflow
+  // (read as 0 or a subnormal, without error).
   static const locale_t c_locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
   errno = 0;
-  const double value = strtod_l(canonical.c_str(), nullptr, c_locale);
+  value = strtod_l(canonical.c_str(), nullptr, c_locale);
   if (errno == ERANGE && std::isinf(value)) throw RuntimeError::Overflow();
-  return value;  // an underflow reads as 0 or a subnormal, without error
+  return value;
 }
 
 // The number at the start of `s` (ASCII, blanks already handled by the caller).
@@ -139,12 +149,42 @@ NumberScan ScanNumber(std::string_view s) {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
+// A text of ASCII digits with at most one full stop and an optional minus sign
+// (the texts the program writes itself) read at once, without the general scan;
+// nullopt for any other text or a value beyond a double's range.
+std::optional<double> PlainDecimal(std::string_view text) {
+  std::size_t i = !text.empty() && text[0] == '-' ? 1 : 0;
+  std::size_t digits = 0;
+  bool full_stop = false;
+  for (std::size_t k = i; k < text.size(); ++k) {
+    if (IsDigit(text[k])) ++digits;
+    else if (text[k] == '.' && !full_stop) full_stop = true;
+    else return std::nullopt;
+  }
+  double value = 0;
+  if (digits == 0 || std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc()) {
+    return std::nullopt;
+  }
+  return value;
+}
+
 // Shortest general form with `digits` significant digits, exponent as 1E+15.
-std::string GeneralForm(double value, int digits) {
+// std::to_chars writes as printf does in the C locale, whatever the process locale
+// (the windows' toolkit sets LC_NUMERIC from the environment).
+std::string GeneralForm(double value, int digits, double ten_to_digits) {
   if (value == 0) return "0";  // also for −0
   char text[64];
-  std::snprintf(text, sizeof text, "%.*G", digits, value);
-  return text;
+  // A whole number with at most `digits` digits is written as it is.
+  if (std::fabs(value) < ten_to_digits && value == std::trunc(value)) {
+    const auto written = std::to_chars(text, text + sizeof text, static_cast<long long>(value));
+    return std::string(text, written.ptr);
+  }
+  const auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::general, digits);
+  std::string general(text, written.ptr);
+  for (char& c : general) {
+    if (c == 'e') c = 'E';
+  }
+  return general;
 }
 
 }  // namespace
@@ -165,6 +205,7 @@ double LeadingNumber(std::string_view text) {
 bool StartsWithNumber(std::string_view text) { return ScanLeadingNumber(text).found; }
 
 double TextToDouble(std::string_view text) {
+  if (const std::optional<double> plain = PlainDecimal(text)) return *plain;
   const std::string ascii = ToNumericAscii(text);
   std::size_t first = 0;
   std::size_t last = ascii.size();
@@ -197,27 +238,32 @@ int16_t RoundToInteger(double value) {
 
 std::string NumberToText(int value) { return std::to_string(value); }
 
-std::string NumberToText(double value) { return GeneralForm(value, 15); }
+std::string NumberToText(double value) { return GeneralForm(value, 15, 1e15); }
 
-std::string SingleToText(float value) { return GeneralForm(value, 7); }
+std::string SingleToText(float value) { return GeneralForm(value, 7, 1e7); }
 
 std::string FormatFixedOneDecimal(double value) {
-  const double tenths = value * 10;
-  const double whole_tenths = std::floor(tenths);
-  // value × 10 exact and ending in .5: the value lies exactly halfway between two
-  // one-decimal numbers. printf would round it to even; the pattern rounds it away
-  // from zero.
-  if (std::fma(value, 10, -tenths) == 0 && tenths - whole_tenths == 0.5) {
-    const double away = value > 0 ? whole_tenths + 1 : whole_tenths;
-    // |tenths| < 2^52 here (it has a fractional half), so it fits in 64 bits.
-    const auto magnitude = static_cast<long long>(std::fabs(away));
-    char text[40];
-    std::snprintf(text, sizeof text, "%s%lld.%lld", away < 0 ? "-" : "", magnitude / 10, magnitude % 10);
-    return text;
+  char text[400];  // the largest double has 309 integer digits
+  // From 2^52 / 10 on the tenths have no fraction left; there (and for infinities
+  // and NaN) to_chars writes the value as printf("%.1f") does in the C locale.
+  if (!(std::fabs(value) < 4e14)) {
+    const auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 1);
+    return std::string(text, written.ptr);
   }
-  char text[400];
-  std::snprintf(text, sizeof text, "%.1f", value);
-  return text;
+  // value × 10 = whole_tenths + fraction + product_error, each term exact.
+  const double tenths = value * 10;
+  const double product_error = std::fma(value, 10, -tenths);
+  const double whole_tenths = std::floor(tenths);
+  const double fraction = tenths - whole_tenths;
+  // Nearest tenth of the exact value. An exact half (16.25) rounds away from zero,
+  // as the pattern does (printf would round it to even).
+  const bool round_up = fraction > 0.5 || (fraction == 0.5 && (product_error > 0 || (product_error == 0 && value > 0)));
+  const auto magnitude = static_cast<long long>(std::fabs(round_up ? whole_tenths + 1 : whole_tenths));
+  std::string fixed = std::signbit(value) ? "-" : "";  // "-0.0" for −0.04, as printf writes it
+  fixed.append(text, std::to_chars(text, text + sizeof text, magnitude / 10).ptr);
+  fixed += '.';
+  fixed += static_cast<char>('0' + magnitude % 10);
+  return fixed;
 }
 
 }  // namespace platform

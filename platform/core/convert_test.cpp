@@ -3,10 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
 #include <optional>
+#include <random>
 #include <string>
 
 #include "platform/core/runtime_error.h"
+#include "platform/core/testing/scoped_locale.h"
 
 namespace {
 
@@ -27,7 +31,29 @@ std::optional<int> ErrorNumberOf(F&& convert) {
 constexpr int kOverflow = 6;
 constexpr int kTypeMismatch = 13;
 
-TEST(LeadingNumber, ReadsTheNumberAtTheStart) {
+// Every conversion gives the same texts and numbers whatever the process locale:
+// under a decimal-comma locale the C library's printf wrote "33,0", which the
+// readers then refused as a type mismatch.
+class Conversions : public ::testing::TestWithParam<const char*> {
+ protected:
+  void SetUp() override {
+    if (locale_.Active()) return;
+    if (platform::testing::LocalesRequired()) FAIL() << "locale " << GetParam() << " is not installed";
+    GTEST_SKIP() << "locale " << GetParam() << " is not installed (scripts/install-deps makes it)";
+  }
+
+ private:
+  platform::testing::ScopedLocale locale_{GetParam()};
+};
+
+INSTANTIATE_TEST_SUITE_P(Locales, Conversions, ::testing::Values("C", "de_DE.UTF-8", "fr_FR.UTF-8"),
+                         [](const auto& info) {
+                           std::string name = info.param;
+                           std::erase_if(name, [](char c) { return c == '.' || c == '-'; });
+                           return name;
+                         });
+
+TEST_P(Conversions, LeadingNumberReadsTheNumberAtTheStart) {
   const struct {
     std::string text;
     double value;
@@ -53,7 +79,7 @@ TEST(LeadingNumber, ReadsTheNumberAtTheStart) {
   }
 }
 
-TEST(StartsWithNumber, OnlyWhereANumberIsRead) {
+TEST_P(Conversions, StartsWithNumberOnlyWhereANumberIsRead) {
   const struct {
     const char* text;
     bool starts;
@@ -63,7 +89,7 @@ TEST(StartsWithNumber, OnlyWhereANumberIsRead) {
   for (const auto& c : kCases) EXPECT_EQ(StartsWithNumber(c.text), c.starts) << c.text;
 }
 
-TEST(LeadingNumber, BeyondADoubleIsOverflow) {
+TEST_P(Conversions, LeadingNumberBeyondADoubleIsOverflow) {
   for (const char* text : {"1e309", "-1e309", "&H123456789", "9e99999999999999999999"}) {
     EXPECT_EQ(ErrorNumberOf([&] { LeadingNumber(text); }), kOverflow) << text;
   }
@@ -71,7 +97,7 @@ TEST(LeadingNumber, BeyondADoubleIsOverflow) {
   EXPECT_DOUBLE_EQ(LeadingNumber(std::string(400, '9') + "e-400"), 1.0);
 }
 
-TEST(TextToInteger, RoundsHalvesToEvenWithinSixteenBits) {
+TEST_P(Conversions, TextToIntegerRoundsHalvesToEvenWithinSixteenBits) {
   const struct {
     std::string text;
     int value;
@@ -86,7 +112,7 @@ TEST(TextToInteger, RoundsHalvesToEvenWithinSixteenBits) {
   }
 }
 
-TEST(TextToInteger, ErrorsForEmptyNonNumericAndOutOfRange) {
+TEST_P(Conversions, TextToIntegerErrorsForEmptyNonNumericAndOutOfRange) {
   const struct {
     std::string text;
     int number;
@@ -105,7 +131,7 @@ TEST(TextToInteger, ErrorsForEmptyNonNumericAndOutOfRange) {
   }
 }
 
-TEST(TextToSingle, NearestSingleOrError) {
+TEST_P(Conversions, TextToSingleNearestSingleOrError) {
   const struct {
     std::string text;
     float value;
@@ -124,7 +150,7 @@ TEST(TextToSingle, NearestSingleOrError) {
   }
 }
 
-TEST(RoundToInteger, HalvesToEvenAndRange) {
+TEST_P(Conversions, RoundToIntegerHalvesToEvenAndRange) {
   const struct {
     double value;
     int rounded;
@@ -136,7 +162,7 @@ TEST(RoundToInteger, HalvesToEvenAndRange) {
   }
 }
 
-TEST(NumberToText, GeneralForm) {
+TEST_P(Conversions, NumberToTextGeneralForm) {
   EXPECT_EQ(NumberToText(2002), "2002");
   EXPECT_EQ(NumberToText(-500), "-500");
   EXPECT_EQ(NumberToText(0), "0");
@@ -149,7 +175,7 @@ TEST(NumberToText, GeneralForm) {
   for (const auto& c : kDoubles) EXPECT_EQ(NumberToText(c.value), c.text) << c.value;
 }
 
-TEST(SingleToText, SevenSignificantDigits) {
+TEST_P(Conversions, SingleToTextSevenSignificantDigits) {
   const struct {
     float value;
     const char* text;
@@ -159,7 +185,7 @@ TEST(SingleToText, SevenSignificantDigits) {
   for (const auto& c : kCases) EXPECT_EQ(SingleToText(c.value), c.text) << c.value;
 }
 
-TEST(FormatFixedOneDecimal, OneDecimalHalvesAwayFromZero) {
+TEST_P(Conversions, FormatFixedOneDecimalOneDecimalHalvesAwayFromZero) {
   const struct {
     double value;
     const char* text;
@@ -167,8 +193,28 @@ TEST(FormatFixedOneDecimal, OneDecimalHalvesAwayFromZero) {
       {16.25, "16.3"},  {-16.25, "-16.3"}, {0.25, "0.3"},  {0.75, "0.8"},  // exact halves
       {16.35, "16.4"},  {0.15, "0.1"},     {0.05, "0.1"},  // nearest doubles above / below the half
       {59.976, "60.0"}, {0, "0.0"},        {0.04, "0.0"},  {7, "7.0"},     {123.456, "123.5"},
+      {-0.04, "-0.0"},  {-16.27, "-16.3"}, {-16.22, "-16.2"},  {399999999999999.94, "399999999999999.9"},
+      {1e15, "1000000000000000.0"},        {-2.5e15, "-2500000000000000.0"},
   };
   for (const auto& c : kCases) EXPECT_EQ(FormatFixedOneDecimal(c.value), c.text) << c.value;
+}
+
+// The pattern is printf's "%.1f" in the C locale except at exact halves, which
+// printf rounds to even: compared over values of every magnitude the windows see.
+TEST(FormatFixedOneDecimal, AgreesWithPrintfAwayFromExactHalves) {
+  platform::testing::ScopedLocale c_locale("C");
+  std::mt19937_64 random(20021211);
+  std::uniform_real_distribution<double> exponent(-8, 16);
+  int compared = 0;
+  for (int i = 0; i < 20000; ++i) {
+    const double value = (i % 2 ? -1 : 1) * std::pow(10.0, exponent(random));
+    if (std::fma(value, 10, -value * 10) == 0 && value * 10 - std::floor(value * 10) == 0.5) continue;
+    char printed[400];
+    std::snprintf(printed, sizeof printed, "%.1f", value);
+    ASSERT_EQ(FormatFixedOneDecimal(value), printed) << std::hexfloat << value;
+    ++compared;
+  }
+  EXPECT_GT(compared, 19000);
 }
 
 }  // namespace
