@@ -1,7 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "platform/forms/text_box.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
 
 #include "platform/forms/spin_control.h"
 #include "platform/forms/text_limit.h"
@@ -72,7 +78,63 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
     event->accept();
     return;
   }
+  if (event->matches(QKeySequence::Paste)) {
+    PasteLine(QClipboard::Clipboard);
+    event->accept();
+    return;
+  }
+  // A key pressed with Alt, Ctrl or Meta held is a command, never text: Alt+F in a
+  // window without menus typed "f" into the year. The box still sees the key
+  // without its text, so Ctrl+A, C, X, Z keep their editing meaning.
+  if (event->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier)) {
+    QKeyEvent command(event->type(), event->key(), event->modifiers(), event->nativeScanCode(),
+                      event->nativeVirtualKey(), event->nativeModifiers(), QString(), event->isAutoRepeat(),
+                      event->count(), event->device());
+    QLineEdit::keyPressEvent(&command);
+    event->setAccepted(command.isAccepted());
+    return;
+  }
   QLineEdit::keyPressEvent(event);
+}
+
+void TextBox::PasteLine(QClipboard::Mode mode) {
+  if (isReadOnly()) return;
+  const QString line = PastedLine(QGuiApplication::clipboard()->text(mode));
+  // As the toolkit's own paste: an empty clipboard still replaces a selection.
+  if (!line.isEmpty() || hasSelectedText()) insert(line);
+}
+
+void TextBox::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu* menu = createStandardContextMenu();
+  if (QAction* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
+    QObject::disconnect(paste, &QAction::triggered, nullptr, nullptr);
+    connect(paste, &QAction::triggered, this, [this] { PasteLine(QClipboard::Clipboard); });
+  }
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->popup(event->globalPos());
+}
+
+void TextBox::mouseReleaseEvent(QMouseEvent* event) {
+  // The middle button pastes the X selection.
+  if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection() && !isReadOnly() &&
+      rect().contains(event->position().toPoint())) {
+    deselect();
+    PasteLine(QClipboard::Selection);
+    event->accept();
+    return;
+  }
+  QLineEdit::mouseReleaseEvent(event);
+}
+
+void TextBox::dropEvent(QDropEvent* event) {
+  if (!event->mimeData()->hasText()) return QLineEdit::dropEvent(event);
+  QMimeData line;
+  line.setText(PastedLine(event->mimeData()->text()));
+  QDropEvent dropped(event->position(), event->possibleActions(), &line, event->buttons(), event->modifiers());
+  dropped.setDropAction(event->dropAction());
+  QLineEdit::dropEvent(&dropped);
+  event->setDropAction(dropped.dropAction());
+  event->setAccepted(dropped.isAccepted());
 }
 
 int16_t KeyCodeOf(int qt_key) {

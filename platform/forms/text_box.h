@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QClipboard>
 #include <QLineEdit>
 #include <cstdint>
 #include <functional>
@@ -18,7 +19,8 @@ inline constexpr int16_t kShiftMask = 1, kCtrlMask = 2, kAltMask = 4;
 
 // A one-line text box: text read and written as UTF-8, left-aligned on the system's
 // button-face colour, with a maximum length that limits typing and pasting but not
-// what the program writes.
+// what the program writes. A paste (keys, context menu, middle button, drop) keeps
+// one line of it; a key with Alt, Ctrl or Meta held never types.
 class TextBox : public QLineEdit {
  public:
   TextBox(QWidget* parent, int max_length);
@@ -34,8 +36,12 @@ class TextBox : public QLineEdit {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
+  void PasteLine(QClipboard::Mode mode);
   void LimitUserEdit(const QString& edited);
   void RememberState();
 

@@ -36,4 +36,13 @@ LimitedEdit LimitInsertion(const QString& before, int replaced_start, int replac
   return {edited.left(start + room) + edited.right(kept_tail), static_cast<int>(start + room)};
 }
 
+QString PastedLine(const QString& pasted) {
+  QString line;
+  for (const QChar c : pasted) {
+    if (c == u'\n' || c == u'\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator || c == u'\u0085') break;
+    if (c.category() != QChar::Other_Control) line += c;
+  }
+  return line;
+}
+
 }  // namespace platform

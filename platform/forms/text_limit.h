@@ -20,4 +20,8 @@ struct LimitedEdit {
 LimitedEdit LimitInsertion(const QString& before, int replaced_start, int replaced_length, const QString& edited,
                            int max_length);
 
+// What a paste puts into a one-line box: the text before its first line break,
+// without other control characters (the maximum length applies afterwards).
+QString PastedLine(const QString& pasted);
+
 }  // namespace platform
