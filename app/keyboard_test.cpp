@@ -6,6 +6,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
+#include <QMouseEvent>
+#include <QToolButton>
+
+#include "platform/forms/spin_control.h"
 
 #include "tests/program_fixture.h"
 
@@ -85,6 +89,68 @@ TEST_F(Keyboard, KeysWithAltCtrlOrMetaNeverType) {
     EXPECT_EQ(target->Text(), "") << box.name;
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("12")) << box.name;
   }
+}
+
+// The present year was written and focused without a selection: typing 1999 gave
+// "202619", then an overflow report.
+TEST_F(Keyboard, TypingReplacesWhatTheProgramWroteAndFocused) {
+  Start();
+  platform::TextBox* year = Box(frm1kin_, "txt1kin");
+  for (const char* step : {"at start", "after an overflow"}) {
+    ASSERT_EQ(FocusOf(frm1kin_), year) << step;
+    for (char digit : std::string("1999")) SendKey(year, Qt::Key_0 + (digit - '0'), Qt::NoModifier, QString(digit));
+    EXPECT_EQ(year->Text(), "1999") << step;
+    Type(frm1kin_, "txt1kin", "40000");
+    Click(frm1kin_, "cmd2kin");  // reported as an overflow; the focus comes back
+  }
+  ConfirmYear("2002");
+  Choose(frm2kin_, "mnuday");
+  Type(frm4kin_, "txt2", "x");
+  Click(frm4kin_, "btnok");
+  ASSERT_EQ(FocusOf(frm4kin_), Box(frm4kin_, "txt2"));
+  EXPECT_EQ(Box(frm4kin_, "txt2")->selectedText(), QStringLiteral("x")) << "the box at fault comes back selected";
+}
+
+TEST_F(Keyboard, ASpinWithTheFocusShowsItAndItsArrowsLeaveTheFocusInTheBox) {
+  OpenEveryEditableBox();
+  const struct {
+    platform::Form* form;
+    const char *spin, *box, *start, *stepped;
+  } kCases[] = {
+      {&frm4kin_, "UpDown1", "txt1", "1", "2"},
+      {&frm4kin_, "UpDown2", "txt2", "1", "2"},
+      {&frm4kin_, "UpDown3", "txt3", "1", "2"},
+      {&frm1kin_, "UpDown1", "txt1kin", "1850", "1851"},
+  };
+  for (const auto& c : kCases) {
+    if (c.form == &frm1kin_ && !frm1kin_.IsVisible()) {
+      Click(frm4kin_, "Command2");
+      Choose(frm2kin_, "mnureturn");
+    }
+    ASSERT_TRUE(c.form->IsVisible()) << c.spin;
+    auto* spin = c.form->Window()->findChild<platform::SpinControl*>(c.spin);
+    ASSERT_NE(spin, nullptr) << c.spin;
+    QApplication::setActiveWindow(c.form->Window());
+    const QImage unfocused = spin->grab().toImage();
+    spin->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(spin->hasFocus()) << c.spin;
+    EXPECT_NE(spin->grab().toImage(), unfocused) << c.spin << " shows no focus mark";
+
+    Box(*c.form, c.box)->SetText(c.start);
+    auto* up = spin->findChildren<QToolButton*>().value(0);
+    ASSERT_NE(up, nullptr);
+    const QPointF centre = QRectF(up->rect()).center();
+    QMouseEvent press(QEvent::MouseButtonPress, centre, up->mapToGlobal(centre), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(up, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, centre, up->mapToGlobal(centre), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(up, &release);
+    EXPECT_EQ(Box(*c.form, c.box)->Text(), c.stepped) << c.spin;
+    EXPECT_EQ(FocusOf(*c.form), Box(*c.form, c.box)) << c.spin << ": the focus stays in the box it steps";
+  }
+  PressKey(Box(frm1kin_, "txt1kin"), Qt::Key_Return);
+  EXPECT_EQ(FocusOf(frm1kin_), Button(frm1kin_, "cmd2kin")) << "Enter after a step moves to 決定";
 }
 
 }  // namespace

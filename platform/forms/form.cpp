@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -268,6 +269,9 @@ void Form::AddMenuSeparator(QMenu* menu) { menu->addSeparator(); }
 void Form::SetFocusTo(QWidget* control) {
   if (!control) return;
   control->setFocus(Qt::OtherFocusReason);
+  // A box the program fills and focuses has its text selected, so that typing
+  // replaces it ("2026" then 1999 typed gave "202619"), as Tab does.
+  if (auto* box = qobject_cast<QLineEdit*>(control)) box->selectAll();
   // The program moves the focus in answer to keys (Enter, a confirmation): show
   // where it went, as keyboard navigation does, so a keyboard user can follow it.
   if (window_) window_->setAttribute(Qt::WA_KeyboardFocusChange);

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPointer>
@@ -83,7 +84,11 @@ void Runtime::Dispatch(Form* owner, const std::function<void()>& procedure) {
     QPointer<QWidget> focus_after = error_focus_ ? error_focus_ : focus_before.data();
     error_focus_ = nullptr;
     ReportRuntimeError(error);
-    if (focus_after && !ended_) focus_after->setFocus(Qt::OtherFocusReason);
+    if (focus_after && !ended_) {
+      focus_after->setFocus(Qt::OtherFocusReason);
+      // The box at fault comes back selected, ready to be typed over.
+      if (auto* box = qobject_cast<QLineEdit*>(focus_after.data())) box->selectAll();
+    }
   }
 }
 

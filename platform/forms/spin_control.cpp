@@ -2,6 +2,7 @@
 #include "platform/forms/spin_control.h"
 
 #include <QKeyEvent>
+#include <QPainter>
 #include <QToolButton>
 #include <algorithm>
 #include <cmath>
@@ -23,12 +24,15 @@ int SpinStartValue(const std::string& box_text, int own_value, int minimum, int 
 
 SpinControl::SpinControl(QWidget* parent, TextBox* buddy, int minimum, int maximum, int initial)
     : QWidget(parent), buddy_(buddy), minimum_(minimum), maximum_(maximum), value_(initial) {
-  setFocusPolicy(Qt::StrongFocus);
+  // A Tab stop; a click on an arrow leaves the focus in the box it steps, so that
+  // Enter then acts on that box.
+  setFocusPolicy(Qt::TabFocus);
   auto make_arrow = [this](Qt::ArrowType arrow, int delta) {
     auto* button = new QToolButton(this);
     button->setArrowType(arrow);
     button->setAutoRepeat(true);
     button->setFocusPolicy(Qt::NoFocus);
+    connect(button, &QToolButton::pressed, this, [this] { buddy_->setFocus(Qt::OtherFocusReason); });
     connect(button, &QToolButton::clicked, this, [this, delta] { Step(delta); });
     return button;
   };
@@ -37,10 +41,34 @@ SpinControl::SpinControl(QWidget* parent, TextBox* buddy, int minimum, int maxim
   buddy_->AttachSpin(this);
 }
 
-void SpinControl::resizeEvent(QResizeEvent*) {
-  const int half = height() / 2;
-  up_->setGeometry(0, 0, width(), half);
-  down_->setGeometry(0, half, width(), height() - half);
+void SpinControl::resizeEvent(QResizeEvent*) { LayOutArrows(); }
+
+// With the focus the arrows stand inside a frame of the highlight colour, the
+// mark that shows a keyboard user where Tab went.
+void SpinControl::LayOutArrows() {
+  const int frame = hasFocus() ? kFocusFramePixels : 0;
+  const QRect inside = rect().adjusted(frame, frame, -frame, -frame);
+  const int half = inside.height() / 2;
+  up_->setGeometry(inside.left(), inside.top(), inside.width(), half);
+  down_->setGeometry(inside.left(), inside.top() + half, inside.width(), inside.height() - half);
+}
+
+void SpinControl::paintEvent(QPaintEvent*) {
+  if (!hasFocus()) return;
+  QPainter painter(this);
+  painter.fillRect(rect(), palette().color(QPalette::Highlight));
+}
+
+void SpinControl::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  LayOutArrows();
+  update();
+}
+
+void SpinControl::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  LayOutArrows();
+  update();
 }
 
 void SpinControl::keyPressEvent(QKeyEvent* event) {

@@ -22,9 +22,14 @@ class SpinControl : public QWidget {
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
+  static constexpr int kFocusFramePixels = 2;
   void Step(int delta);
+  void LayOutArrows();
 
   TextBox* buddy_;
   int minimum_;
