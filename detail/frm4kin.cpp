@@ -20,6 +20,8 @@ using namespace platform::fonts;
 Frm4kin::Frm4kin(session::Session& session) : Form("均時差詳細", 6420, 1935), session_(session) {}
 
 void Frm4kin::Build() {
+  // Modal over the chart: it belongs to the chart's window.
+  SetOwner(&session_.frm2kin());
   AddLabel("Label1", {360, 240, 1335, 315}, "計算日時：", &kPGothic1425);
   txt1 = AddTextBox("txt1", {1800, 240, 795, 315}, 0, &kPGothic135, 2);
   AddSpin("UpDown1", {2640, 240, 240, 360}, 15, txt1, 1, 12, 1);
@@ -43,6 +45,10 @@ void Frm4kin::Build() {
   AddLabel("Label6", {3480, 1440, 315, 315}, "分", &kPGothic135);
   txt6 = AddTextBox("txt6", {3960, 1440, 732, 270}, 10, &kPGothic135, 4);
   AddLabel("Label7", {4860, 1440, 315, 315}, "秒", &kPGothic135);
+  // The longest value each box shows.
+  for (platform::TextBox* box : {txt1, txt2, txt3}) box->FitText(QStringLiteral("99"));
+  txt5->FitText(QStringLiteral("- 16"));
+  txt6->FitText(QStringLiteral("59.9"));
 
   BuildMenus();
 }

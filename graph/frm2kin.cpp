@@ -74,6 +74,7 @@ void Frm2kin::BuildChart() {
   // every activation rewrites it, so it is read-only.
   Text1 = AddTextBox("Text1", {8340, 6048, 972, 348}, 0, &kPGothic135, 6);
   Text1->setReadOnly(true);
+  Text1->FitText(QStringLiteral("-32768"));
   AddLabel("Label1", {9420, 6080, 312, 252}, "年", &kHeiseiGothic12);
 }
 

@@ -18,6 +18,12 @@ void RegisterFontSubstitutions() {
   }
 }
 
+QFont FixedPitchTwin(const QFont& font) {
+  QFont twin = font;
+  twin.setFamily(QString::fromUtf8("ＭＳ ゴシック"));
+  return twin;
+}
+
 QFont MakeFont(const FontSpec& font_spec) {
   QFont font(QString::fromUtf8(font_spec.face));
   font.setPixelSize(PointsToPixels(font_spec.points));

@@ -20,6 +20,10 @@ void RegisterFontSubstitutions();
 // keeps its proportion to the twip layout whatever the screen's dpi setting.
 QFont MakeFont(const FontSpec& font_spec);
 
+// The same font in the fixed-pitch twin of its face (IPAGothic for IPAPGothic),
+// whose digits are half a square wide as in the Windows faces.
+QFont FixedPitchTwin(const QFont& font);
+
 // The window font of a form that sets none.
 inline constexpr FontSpec kDefaultWindowFont{"ＭＳ Ｐゴシック", 9};
 

@@ -36,6 +36,13 @@ void Form::Show() {
   if (Runtime::Get().HasEnded()) return;
   if (!IsLoaded()) Load();
   if (!IsLoaded() || Runtime::Get().HasEnded()) return;  // Form_Load may have ended the program
+  // The owner's window is created and shown before this one: Qt would drop a
+  // transient parent that has no native window yet.
+  if (owner_ && owner_->Window()) {
+    window_->winId();
+    owner_->Window()->winId();
+    window_->windowHandle()->setTransientParent(owner_->Window()->windowHandle());
+  }
   window_->show();
   RaiseWindow(window_);
   Runtime::Get().Activate(this);
@@ -265,6 +272,11 @@ QAction* Form::AddMenuItem(QMenu* menu, const char* name, const char* caption, s
 }
 
 void Form::AddMenuSeparator(QMenu* menu) { menu->addSeparator(); }
+
+void Form::SetOwner(Form* owner) {
+  owner_ = owner;
+  window_->SetOwned(owner != nullptr);
+}
 
 void Form::SetFocusTo(QWidget* control) {
   if (!control) return;

@@ -109,6 +109,10 @@ class Form {
   QAction* AddMenuItem(QMenu* menu, const char* name, const char* caption, std::function<void()> procedure);
   void AddMenuSeparator(QMenu* menu);
   void SetFocusTo(QWidget* control);
+  // The window this one belongs to while both are shown: window managers keep this
+  // one above it, minimise and restore the two together, and raise this one when
+  // the owner is activated. Call in Build().
+  void SetOwner(Form* owner);
 
  private:
   friend class Runtime;
@@ -129,6 +133,7 @@ class Form {
   FormWindow* window_ = nullptr;
   FormClient* client_ = nullptr;
   std::vector<std::pair<int, QWidget*>> tab_stops_;
+  Form* owner_ = nullptr;
   // The window system tells a frame's size only once the window is on screen; a
   // centring done on load with a guessed frame is redone once with the real one.
   bool recentre_when_framed_ = false;

@@ -8,10 +8,15 @@
 
 namespace platform {
 
-FormWindow::FormWindow(Form* form) : QMainWindow(nullptr), form_(form) {
-  // Fixed size: no maximise box; minimise and close stay.
-  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+FormWindow::FormWindow(Form* form) : QMainWindow(nullptr), form_(form) { SetOwned(false); }
+
+void FormWindow::SetOwned(bool owned) {
+  // Fixed size: no maximise box; minimise and close stay on a window of its own.
+  // An owned window is a dialog (window managers give it no maximise or minimise
+  // function) whose only box is close.
+  const Qt::WindowFlags frame = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                Qt::WindowCloseButtonHint;
+  setWindowFlags(owned ? Qt::Dialog | frame : Qt::Window | frame | Qt::WindowMinimizeButtonHint);
 }
 
 // A window manager reports the frame it put around the window with a move.

@@ -14,6 +14,10 @@ class FormWindow : public QMainWindow {
  public:
   explicit FormWindow(Form* form);
 
+  // A window owned by another (a modal detail window) stays above its owner and
+  // is minimised and restored with it: it offers no minimise button of its own.
+  void SetOwned(bool owned);
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   void moveEvent(QMoveEvent* event) override;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/forms/runtime.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QLineEdit>
@@ -8,6 +9,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 
 #include "platform/forms/form.h"
@@ -30,6 +32,13 @@ void ShowQtMessageBox(const MessageBoxRequest& request) {
                   QString::fromStdString(request.title), DisplayText(request.text), QMessageBox::Ok);
   box.setTextFormat(Qt::PlainText);
   box.setWindowModality(Qt::ApplicationModal);
+  // A message box has a close box only, and stays above the window it speaks for.
+  box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                     Qt::WindowCloseButtonHint);
+  if (QWidget* active = QApplication::activeWindow()) {
+    box.winId();
+    box.windowHandle()->setTransientParent(active->windowHandle());
+  }
   box.exec();
 }
 

@@ -4,15 +4,29 @@
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <algorithm>
 
+#include "platform/forms/fonts.h"
 #include "platform/forms/spin_control.h"
 #include "platform/forms/text_limit.h"
 
 namespace platform {
+namespace {
+
+// Qt's line edit keeps 2 pixels inside its frame on either side; the layouts'
+// narrow boxes keep 1.
+constexpr int kFramePixels = 1;  // the border of the style sheet
+constexpr int kQtTextMarginPixels = 2;
+constexpr int kTextGapPixels = 1;
+constexpr int kCursorPixels = 1;
+constexpr int kNarrowestStretch = 60;  // percent of the face's width
+
+}  // namespace
 
 TextBox::TextBox(QWidget* parent, int max_length) : QLineEdit(parent), max_length_(max_length) {
   setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -21,6 +35,7 @@ TextBox::TextBox(QWidget* parent, int max_length) : QLineEdit(parent), max_lengt
   setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid palette(dark); padding: 0px;"
                                " background: palette(button); }"
                                "QLineEdit:focus { border: 1px solid palette(highlight); }"));
+  setTextMargins(kTextGapPixels - kQtTextMarginPixels, 0, kTextGapPixels - kQtTextMarginPixels, 0);
   // textEdited fires for the user's edits only (typing, paste, input method), never
   // for SetText, so the program can write longer texts than the user may type.
   connect(this, &QLineEdit::textEdited, this, [this](const QString& edited) { LimitUserEdit(edited); });
@@ -34,6 +49,24 @@ void TextBox::RememberState() {
   if (text() != last_text_) return;
   replace_start_ = hasSelectedText() ? selectionStart() : cursorPosition();
   replace_length_ = hasSelectedText() ? static_cast<int>(selectedText().size()) : 0;
+}
+
+int TextBox::TextRoomPixels() const {
+  return width() - 2 * (kFramePixels + kTextGapPixels) - kCursorPixels;
+}
+
+void TextBox::FitText(const QString& longest) {
+  QFont fitted = font();
+  fitted.setStretch(QFont::Unstretched);
+  const QFont twin = FixedPitchTwin(fitted);
+  if (QFontMetrics(twin).horizontalAdvance(longest) < QFontMetrics(fitted).horizontalAdvance(longest)) fitted = twin;
+  const int room = TextRoomPixels();
+  int width = QFontMetrics(fitted).horizontalAdvance(longest);
+  for (int stretch = 100 * room / std::max(width, 1); width > room && stretch >= kNarrowestStretch; --stretch) {
+    fitted.setStretch(std::min(stretch, 99));
+    width = QFontMetrics(fitted).horizontalAdvance(longest);
+  }
+  setFont(fitted);
 }
 
 std::string TextBox::Text() const { return text().toStdString(); }

@@ -34,6 +34,15 @@ class TextBox : public QLineEdit {
   void AttachSpin(SpinControl* spin) { spin_ = spin; }
   int MaximumLength() const { return max_length_; }
 
+  // Makes `longest` (the longest text the box holds as a value, "-32768") show in
+  // full within the box's fixed width: the stand-in faces are wider than the ones
+  // the layouts were drawn for. Takes the fixed-pitch twin of the face where its
+  // digits are narrower, then condenses the face as far as needed. Call after the
+  // box has its font and size.
+  void FitText(const QString& longest);
+  // The width, in pixels, a text may take without scrolling.
+  int TextRoomPixels() const;
+
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;

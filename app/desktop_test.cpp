@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: MIT
+// What the windows offer a desktop: frames, ownership, text that fits its box.
+#include <gtest/gtest.h>
+
+#include <QWindow>
+
+#include "tests/program_fixture.h"
+
+namespace {
+
+using Desktop = ProgramTest;
+
+// With the stand-in faces the year box showed "2768" of "-32768", its minus sign
+// scrolled out of view.
+TEST_F(Desktop, TheLongestValueOfEveryBoxShowsInFull) {
+  Start();
+  ConfirmYear("2002");
+  Choose(frm2kin_, "mnuday");
+  const struct {
+    platform::Form* form;
+    const char *box, *longest;
+  } kCases[] = {
+      {&frm1kin_, "txt1kin", "-32768"}, {&frm2kin_, "Text1", "-32768"}, {&frm4kin_, "txt1", "99"},
+      {&frm4kin_, "txt2", "99"},        {&frm4kin_, "txt3", "99"},      {&frm4kin_, "txt5", "- 16"},
+      {&frm4kin_, "txt6", "59.9"},
+  };
+  for (const auto& c : kCases) {
+    platform::TextBox* box = Box(*c.form, c.box);
+    ASSERT_NE(box, nullptr) << c.box;
+    box->SetText(c.longest);
+    // With the cursor after the last character, as after typing it, a text wider
+    // than the box scrolls its start out of view.
+    box->end(false);
+    box->grab();  // the line edit scrolls as it paints
+    EXPECT_EQ(box->cursorPositionAt(QPoint(2, box->height() / 2)), 0) << c.box << " does not show " << c.longest;
+  }
+}
+
+TEST_F(Desktop, TheDetailWindowBelongsToTheChartAndNoFixedFrameOffersMaximise) {
+  Start();
+  ConfirmYear("2002");
+  Choose(frm2kin_, "mnuday");
+  ASSERT_NE(frm4kin_.Window()->windowHandle(), nullptr);
+  EXPECT_EQ(frm4kin_.Window()->windowHandle()->transientParent(), frm2kin_.Window()->windowHandle());
+  const struct {
+    platform::Form* form;
+    bool minimise;
+  } kCases[] = {{&frm1kin_, true}, {&frm2kin_, true}, {&frm4kin_, false}};
+  for (const auto& c : kCases) {
+    const Qt::WindowFlags flags = c.form->Window()->windowFlags();
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint) << c.form->Caption();
+    EXPECT_EQ(bool(flags & Qt::WindowMinimizeButtonHint), c.minimise) << c.form->Caption();
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint) << c.form->Caption();
+  }
+}
+
+}  // namespace
