@@ -2,7 +2,10 @@
 // What the windows offer a desktop: frames, ownership, text that fits its box.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QWindow>
+
+#include "platform/forms/spin_control.h"
 
 #include "tests/program_fixture.h"
 
@@ -52,6 +55,47 @@ TEST_F(Desktop, TheDetailWindowBelongsToTheChartAndNoFixedFrameOffersMaximise) {
     EXPECT_EQ(bool(flags & Qt::WindowMinimizeButtonHint), c.minimise) << c.form->Caption();
     EXPECT_TRUE(flags & Qt::WindowCloseButtonHint) << c.form->Caption();
   }
+}
+
+std::string AccessibleText(QObject* object, QAccessible::Text which) {
+  QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(object);
+  return accessible ? accessible->text(which).toStdString() : "(not accessible)";
+}
+
+TEST_F(Desktop, EveryControlHasANameAndTheChartSaysWhichYearsItShows) {
+  Start();
+  ConfirmYear("2002");
+  Choose(frm2kin_, "mnuhyouji");
+  Choose(frm2kin_, "mnureturn");
+  ConfirmYear("4000");
+  Choose(frm2kin_, "mnuhyouji");
+  Choose(frm2kin_, "mnu1");
+  EXPECT_EQ(AccessibleText(frm2kin_.Client(), QAccessible::Name), "均時差のグラフ");
+  EXPECT_EQ(AccessibleText(frm2kin_.Client(), QAccessible::Description),
+            "描かれた曲線：2002年、4000年、4000年の一次微分");
+  Choose(frm2kin_, "mnuday");
+  const struct {
+    platform::Form* form;
+    const char *control, *name;
+  } kCases[] = {
+      {&frm4kin_, "txt1", "月"},         {&frm4kin_, "UpDown1", "月"},        {&frm4kin_, "txt2", "日"},
+      {&frm4kin_, "UpDown2", "日"},      {&frm4kin_, "txt3", "時"},           {&frm4kin_, "UpDown3", "時"},
+      {&frm4kin_, "txt5", "均時差 分"},  {&frm4kin_, "txt6", "均時差 秒"},    {&frm4kin_, "btnok", "計算開始"},
+      {&frm4kin_, "Command2", "戻\u3000る"}, {&frm4kin_, "Command4", "一日漸進"}, {&frm2kin_, "Text1", "計算年"},
+  };
+  for (const auto& c : kCases) {
+    QWidget* control = c.form->Window()->findChild<QWidget*>(c.control);
+    ASSERT_NE(control, nullptr) << c.control;
+    EXPECT_EQ(AccessibleText(control, QAccessible::Name), c.name) << c.control;
+  }
+  Click(frm4kin_, "Command2");
+  Choose(frm2kin_, "mnucls");
+  EXPECT_EQ(AccessibleText(frm2kin_.Client(), QAccessible::Description), "描かれた曲線：なし");
+  Choose(frm2kin_, "mnureturn");
+  for (const char* control : {"txt1kin", "UpDown1"}) {
+    EXPECT_EQ(AccessibleText(frm1kin_.Window()->findChild<QWidget*>(control), QAccessible::Name), "計算年") << control;
+  }
+  EXPECT_EQ(AccessibleText(Button(frm1kin_, "cmd3kin"), QAccessible::Name), "本 年");
 }
 
 }  // namespace

@@ -21,6 +21,7 @@ void Frm1kin::Build() {
   SetWindowFont(kPGothic105);
   txt1kin = AddTextBox("txt1kin", {1080, 240, 645, 264}, 0, &kPGothic12, 6);
   txt1kin->FitText(QStringLiteral("-32768"));
+  SetAccessibleName(txt1kin, "計算年");
   txt1kin->SetText("1998");
   txt1kin->SetKeyDownHandler([this](int16_t& key_code, int16_t shift) {
     Run([this, &key_code, shift] { txt1kin_KeyDown(key_code, shift); });

@@ -10,6 +10,7 @@
 #include "platform/forms/canberra_sound.h"
 #include "platform/forms/fonts.h"
 #include "platform/forms/runtime.h"
+#include "platform/forms/toolkit_translation.h"
 
 namespace {
 
@@ -42,6 +43,7 @@ int main(int argc, char** argv) {
   // The notification sound of the desktop's theme stands in when the file is missing.
   platform::Runtime::Get().SetSoundPlayer(
       [](const std::string& path) { platform::PlaySoundSynchronously(path, "dialog-information"); });
+  platform::InstallToolkitTranslation();  // without it Qt's own texts stay English
 
   app::ProgramWindows windows;
   platform::Runtime::Get().Dispatch(nullptr, [&windows] { windows.session.frm1kin().Show(); });

@@ -24,12 +24,15 @@ void Frm4kin::Build() {
   SetOwner(&session_.frm2kin());
   AddLabel("Label1", {360, 240, 1335, 315}, "計算日時：", &kPGothic1425);
   txt1 = AddTextBox("txt1", {1800, 240, 795, 315}, 0, &kPGothic135, 2);
+  SetAccessibleName(txt1, "月");
   AddSpin("UpDown1", {2640, 240, 240, 360}, 15, txt1, 1, 12, 1);
   AddLabel("Label2", {3000, 360, 315, 315}, "月", &kPGothic12);
   txt2 = AddTextBox("txt2", {3360, 240, 675, 360}, 1, &kPGothic135, 2);
+  SetAccessibleName(txt2, "日");
   AddSpin("UpDown2", {4080, 240, 240, 360}, 16, txt2, 1, 31, 1);
   AddLabel("Label3", {4440, 360, 315, 315}, "日", &kPGothic12);
   txt3 = AddTextBox("txt3", {4920, 240, 555, 360}, 2, &kPGothic135, 2);
+  SetAccessibleName(txt3, "時");
   AddSpin("UpDown3", {5520, 240, 240, 360}, 17, txt3, 0, 23, 0);
   AddLabel("Label4", {5880, 360, 315, 315}, "時", &kPGothic12);
 
@@ -42,8 +45,10 @@ void Frm4kin::Build() {
 
   AddLabel("Label8", {1320, 1440, 1215, 315}, "均時差：", &kPGothic1425);
   txt5 = AddTextBox("txt5", {2520, 1440, 792, 270}, 8, &kPGothic135, 4);
+  SetAccessibleName(txt5, "均時差 分");
   AddLabel("Label6", {3480, 1440, 315, 315}, "分", &kPGothic135);
   txt6 = AddTextBox("txt6", {3960, 1440, 732, 270}, 10, &kPGothic135, 4);
+  SetAccessibleName(txt6, "均時差 秒");
   AddLabel("Label7", {4860, 1440, 315, 315}, "秒", &kPGothic135);
   // The longest value each box shows.
   for (platform::TextBox* box : {txt1, txt2, txt3}) box->FitText(QStringLiteral("99"));

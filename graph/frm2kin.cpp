@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "graph/frm2kin.h"
 
+#include <algorithm>
+
 #include "graph/chart_geometry.h"
 #include "graph/equation_of_time_curve.h"
 #include "graph/rate_of_change_curve.h"
@@ -28,6 +30,18 @@ Frm2kin::Frm2kin(session::Session& session) : Form("Orvalin表示", 10050, 7065)
 void Frm2kin::Build() {
   BuildChart();
   BuildMenus();
+  drawn_curves_.clear();  // a new window starts blank
+  CurveDrawn("");
+}
+
+void Frm2kin::CurveDrawn(std::string curve) {
+  if (!curve.empty() && std::find(drawn_curves_.begin(), drawn_curves_.end(), curve) == drawn_curves_.end()) {
+    drawn_curves_.push_back(std::move(curve));
+  }
+  std::string description = "描かれた曲線：";
+  for (std::size_t i = 0; i < drawn_curves_.size(); ++i) description += (i ? "、" : "") + drawn_curves_[i];
+  if (drawn_curves_.empty()) description += "なし";
+  DescribeSurface("均時差のグラフ", description);
 }
 
 void Frm2kin::BuildChart() {
@@ -75,6 +89,7 @@ void Frm2kin::BuildChart() {
   Text1 = AddTextBox("Text1", {8340, 6048, 972, 348}, 0, &kPGothic135, 6);
   Text1->setReadOnly(true);
   Text1->FitText(QStringLiteral("-32768"));
+  SetAccessibleName(Text1, "計算年");
   AddLabel("Label1", {9420, 6080, 312, 252}, "年", &kHeiseiGothic12);
 }
 
@@ -113,7 +128,11 @@ void Frm2kin::mnuend_Click() {
   platform::Runtime::Get().End();
 }
 
-void Frm2kin::mnucls_Click() { Cls(); }
+void Frm2kin::mnucls_Click() {
+  Cls();
+  drawn_curves_.clear();
+  CurveDrawn("");
+}
 
 void Frm2kin::mnuday_Click() {
   session_.frm4kin().Show();
@@ -130,6 +149,7 @@ void Frm2kin::mnuhyouji_Click() {
     PSet(sample.plot_x_twips, PointY, colour);
   }
   CurveJulianDay = JulianDayAfterSweep(samples);
+  CurveDrawn(platform::NumberToText(session_.CalcYear) + "年");
 }
 
 void Frm2kin::mnu1_Click() {
@@ -137,6 +157,7 @@ void Frm2kin::mnu1_Click() {
   for (const CurveSample& sample : SweepRateOfChange(session_.CalcYear)) {
     PSet(sample.plot_x_twips, sample.plot_y_twips, red);
   }
+  CurveDrawn(platform::NumberToText(session_.CalcYear) + "年の一次微分");
 }
 
 void Frm2kin::mnuver_Click() {

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "platform/forms/form.h"
 
@@ -41,9 +43,12 @@ class Frm2kin : public platform::Form {
  private:
   void BuildChart();
   void BuildMenus();
+  // Tells a screen reader which curves the chart shows.
+  void CurveDrawn(std::string curve);
 
   session::Session& session_;
   platform::TextBox* Text1 = nullptr;
+  std::vector<std::string> drawn_curves_;  // "2002年", "2002年の一次微分", in drawing order
 };
 
 }  // namespace graph

@@ -218,6 +218,7 @@ CommandButton* Form::AddButton(const char* name, Placement at, int tab_index, co
                                const FontSpec* font, std::function<void()> on_click) {
   auto* button = new CommandButton(QString::fromUtf8(caption), client_);
   Place(button, name, at);
+  button->setAccessibleName(QString::fromUtf8(caption));
   if (font) button->setFont(MakeFont(*font));
   button->setAutoDefault(false);
   QObject::connect(button, &QPushButton::clicked, button, [this, on_click] { Run(on_click); });
@@ -251,6 +252,8 @@ SpinControl* Form::AddSpin(const char* name, Placement at, int tab_index, TextBo
                            int maximum, int initial) {
   auto* spin = new SpinControl(client_, buddy, minimum, maximum, initial);
   Place(spin, name, at);
+  // A screen reader names a spin control after the box it steps.
+  spin->setAccessibleName(buddy->accessibleName());
   tab_stops_.emplace_back(tab_index, spin);
   return spin;
 }
@@ -272,6 +275,16 @@ QAction* Form::AddMenuItem(QMenu* menu, const char* name, const char* caption, s
 }
 
 void Form::AddMenuSeparator(QMenu* menu) { menu->addSeparator(); }
+
+void Form::SetAccessibleName(QWidget* control, const char* name) {
+  control->setAccessibleName(QString::fromUtf8(name));
+}
+
+void Form::DescribeSurface(const std::string& name, const std::string& description) {
+  if (!client_) return;
+  client_->setAccessibleName(QString::fromStdString(name));
+  client_->setAccessibleDescription(QString::fromStdString(description));
+}
 
 void Form::SetOwner(Form* owner) {
   owner_ = owner;

@@ -113,6 +113,11 @@ class Form {
   // one above it, minimise and restore the two together, and raise this one when
   // the owner is activated. Call in Build().
   void SetOwner(Form* owner);
+  // What a screen reader says for a control: the label beside a box (a spin control
+  // added afterwards takes its box's name); a button says its caption.
+  static void SetAccessibleName(QWidget* control, const char* name);
+  // What a screen reader says for the drawing surface.
+  void DescribeSurface(const std::string& name, const std::string& description);
 
  private:
   friend class Runtime;
