@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QWindow>
 
 #include "platform/forms/spin_control.h"
@@ -96,6 +99,49 @@ TEST_F(Desktop, EveryControlHasANameAndTheChartSaysWhichYearsItShows) {
     EXPECT_EQ(AccessibleText(frm1kin_.Window()->findChild<QWidget*>(control), QAccessible::Name), "計算年") << control;
   }
   EXPECT_EQ(AccessibleText(Button(frm1kin_, "cmd3kin"), QAccessible::Name), "本 年");
+}
+
+// Standard error of the program during its first seconds, started with `fonts` as
+// its whole font configuration (null: the machine's own).
+QStringList StartUpMessages(const char* fonts) {
+  QTemporaryDir dir;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("QT_QPA_PLATFORM", "offscreen");
+  environment.insert("XDG_RUNTIME_DIR", dir.path());
+  if (fonts) {
+    QFile configuration(dir.filePath("fonts.conf"));
+    if (!configuration.open(QIODevice::WriteOnly)) return {"cannot write the font configuration"};
+    configuration.write(fonts);
+    configuration.close();
+    environment.insert("FONTCONFIG_FILE", configuration.fileName());
+  }
+  QProcess program;
+  program.setProcessEnvironment(environment);
+  program.start(ORVALIN_PROGRAM, QStringList());
+  program.waitForStarted();
+  program.waitForFinished(1500);  // it waits for the user: stopped below
+  program.kill();
+  program.waitForFinished();
+  return QString::fromUtf8(program.readAllStandardError()).split('\n', Qt::SkipEmptyParts);
+}
+
+// With no Japanese face every caption was drawn as empty boxes and nothing said why.
+TEST(StartUp, SaysWhichPackageToInstallWhenNoJapaneseFaceIsFound) {
+  const struct {
+    const char* name;
+    const char* fonts;
+    int notices;
+  } kCases[] = {
+      {"no font at all", "<?xml version=\"1.0\"?><fontconfig></fontconfig>", 1},
+      {"the machine's fonts (fonts-ipafont-gothic installed)", nullptr, 0},
+  };
+  for (const auto& c : kCases) {
+    const QStringList messages = StartUpMessages(c.fonts);
+    const auto notices = messages.filter("fonts-ipafont-gothic");
+    EXPECT_EQ(notices.size(), c.notices) << c.name << ":\n" << messages.join('\n').toStdString();
+    EXPECT_TRUE(messages.filter("setPointSizeF").isEmpty()) << c.name;
+    for (const QString& notice : notices) EXPECT_TRUE(notice.startsWith("orvalin: ")) << notice.toStdString();
+  }
 }
 
 }  // namespace

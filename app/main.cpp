@@ -2,8 +2,10 @@
 // Orvalin: the equation of time over a year, its rate of change, and its value at
 // one instant. Starts the year entry window; the windows do the rest.
 #include <QApplication>
+#include <QFontDatabase>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "app/program_windows.h"
 #include "platform/forms/app_icon.h"
@@ -40,6 +42,10 @@ int main(int argc, char** argv) {
   QApplication::setQuitOnLastWindowClosed(false);
   QApplication::setWindowIcon(platform::AppIcon());  // message boxes carry it too
   platform::RegisterFontSubstitutions();
+  if (const std::string notice = platform::MissingFacesNotice(QFontDatabase::families()); !notice.empty()) {
+    std::fprintf(stderr, "%s\n", notice.c_str());
+    platform::SilenceMissingFaceWarnings();
+  }
   // The notification sound of the desktop's theme stands in when the file is missing.
   platform::Runtime::Get().SetSoundPlayer(
       [](const std::string& path) { platform::PlaySoundSynchronously(path, "dialog-information"); });

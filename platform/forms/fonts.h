@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QFont>
+#include <QStringList>
+#include <string>
 
 namespace platform {
 
@@ -15,6 +17,20 @@ struct FontSpec {
 // fixed-pitch twins drawn to the same metrics), then other Japanese Gothic faces.
 // Call once after the application object exists.
 void RegisterFontSubstitutions();
+
+// The faces RegisterFontSubstitutions maps the Windows names to.
+QStringList SubstituteFaces();
+
+// One line for standard error, naming the package to install, when none of the
+// substitute faces is among `installed_families` (every caption would be drawn as
+// empty boxes); empty when one is there.
+std::string MissingFacesNotice(const QStringList& installed_families);
+
+// With no face at all, Qt's Fusion style sets each menu item's font to the point
+// size QFontInfo reports for it, which is −0.75 when no face answers, and Qt warns
+// about it at every repaint. Drops that one warning (the notice above has said
+// why); every other message goes on as before.
+void SilenceMissingFaceWarnings();
 
 // The font for a FontSpec, normal weight, sized in pixels at 96 dpi so that text
 // keeps its proportion to the twip layout whatever the screen's dpi setting.
