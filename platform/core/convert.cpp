@@ -153,18 +153,33 @@ bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 // (the texts the program writes itself) read at once, without the general scan;
 // nullopt for any other text or a value beyond a double's range.
 std::optional<double> PlainDecimal(std::string_view text) {
-  std::size_t i = !text.empty() && text[0] == '-' ? 1 : 0;
+  static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7,
+                                            1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+  const bool negative = !text.empty() && text[0] == '-';
   std::size_t digits = 0;
+  std::size_t decimals = 0;
   bool full_stop = false;
-  for (std::size_t k = i; k < text.size(); ++k) {
-    if (IsDigit(text[k])) ++digits;
-    else if (text[k] == '.' && !full_stop) full_stop = true;
-    else return std::nullopt;
+  uint64_t mantissa = 0;
+  for (std::size_t k = negative ? 1 : 0; k < text.size(); ++k) {
+    if (IsDigit(text[k])) {
+      ++digits;
+      if (digits <= 15) mantissa = mantissa * 10 + static_cast<uint64_t>(text[k] - '0');
+      if (full_stop) ++decimals;
+    } else if (text[k] == '.' && !full_stop) {
+      full_stop = true;
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (digits == 0) return std::nullopt;
+  // Up to 15 digits the mantissa and the power of ten are exact doubles, and one
+  // correctly rounded division gives the double nearest the decimal.
+  if (digits <= 15) {
+    const double magnitude = static_cast<double>(mantissa) / kPowersOfTen[decimals];
+    return negative ? -magnitude : magnitude;
   }
   double value = 0;
-  if (digits == 0 || std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc()) {
-    return std::nullopt;
-  }
+  if (std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc()) return std::nullopt;
   return value;
 }
 
@@ -259,11 +274,17 @@ std::string FormatFixedOneDecimal(double value) {
   // as the pattern does (printf would round it to even).
   const bool round_up = fraction > 0.5 || (fraction == 0.5 && (product_error > 0 || (product_error == 0 && value > 0)));
   const auto magnitude = static_cast<long long>(std::fabs(round_up ? whole_tenths + 1 : whole_tenths));
-  std::string fixed = std::signbit(value) ? "-" : "";  // "-0.0" for −0.04, as printf writes it
-  fixed.append(text, std::to_chars(text, text + sizeof text, magnitude / 10).ptr);
-  fixed += '.';
-  fixed += static_cast<char>('0' + magnitude % 10);
-  return fixed;
+  // Written backwards from the end of `text`: the tenth, the full stop, the whole part.
+  char* first = text + sizeof text;
+  *--first = static_cast<char>('0' + magnitude % 10);
+  *--first = '.';
+  long long whole = magnitude / 10;
+  do {
+    *--first = static_cast<char>('0' + whole % 10);
+    whole /= 10;
+  } while (whole != 0);
+  if (std::signbit(value)) *--first = '-';  // "-0.0" for −0.04, as printf writes it
+  return std::string(first, text + sizeof text);
 }
 
 }  // namespace platform

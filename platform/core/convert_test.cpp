@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <optional>
 #include <random>
 #include <string>
@@ -215,6 +216,22 @@ TEST(FormatFixedOneDecimal, AgreesWithPrintfAwayFromExactHalves) {
     ++compared;
   }
   EXPECT_GT(compared, 19000);
+}
+
+// Plain decimals (what the windows write and read back) take a short path; it must
+// give the double strtod gives, for every length and position of the full stop.
+TEST(TextToDouble, PlainDecimalsReadAsStrtodReadsThem) {
+  platform::testing::ScopedLocale c_locale("C");
+  std::mt19937_64 random(4000);
+  for (int length = 1; length <= 19; ++length) {
+    for (int i = 0; i < 2000; ++i) {
+      std::string text = i % 3 == 0 ? "-" : "";
+      for (int k = 0; k < length; ++k) text += static_cast<char>('0' + random() % 10);
+      const std::size_t stop = random() % (length + 1);
+      if (stop < static_cast<std::size_t>(length)) text.insert(text.size() - stop, ".");
+      ASSERT_EQ(TextToDouble(text), std::strtod(text.c_str(), nullptr)) << text;
+    }
+  }
 }
 
 }  // namespace
