@@ -36,6 +36,7 @@ void FormClient::PSet(float x_twips, float y_twips, Colour colour) {
   const QPoint pixel = DevicePixelOf(x_twips, y_twips);
   if (!surface_.rect().contains(pixel)) return;
   surface_.setPixel(pixel, 0xFF000000u | colour);
+  plotted_.push_back({x_twips, y_twips, colour});
   if (!repaint_requested_) {
     repaint_requested_ = true;
     update();
@@ -44,6 +45,7 @@ void FormClient::PSet(float x_twips, float y_twips, Colour colour) {
 
 void FormClient::Cls() {
   surface_.fill(Qt::transparent);
+  plotted_.clear();
   update();
 }
 
