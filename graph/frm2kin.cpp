@@ -1,8 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "graph/frm2kin.h"
 
+#include <QDir>
+#include <QFileDialog>
+#include <QMainWindow>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSaveFile>
 #include <algorithm>
 
+#include "graph/chart_export.h"
 #include "graph/chart_geometry.h"
 #include "graph/equation_of_time_curve.h"
 #include "graph/rate_of_change_curve.h"
@@ -23,13 +30,52 @@ using namespace chart;
 // The highest palette index a curve uses; Back cycles 0..12.
 constexpr int16_t kLastCurveColour = 12;
 
+std::optional<std::string> ChooseImageFileByDialog(QWidget* parent) {
+  const QString png = QStringLiteral("PNG 画像 (*.png)");
+  const QString svg = QStringLiteral("SVG 画像 (*.svg)");
+  const QString pdf = QStringLiteral("PDF (*.pdf)");
+  QString chosen_type = png;
+  QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("画像として保存"),
+                                              QDir::home().filePath(QStringLiteral("均時差.png")),
+                                              png + ";;" + svg + ";;" + pdf, &chosen_type);
+  if (path.isEmpty()) return std::nullopt;
+  // A name typed without a known extension gets the one of the type chosen.
+  if (!ChartFormatOfFileName(path.toStdString())) {
+    path += chosen_type == svg ? QStringLiteral(".svg") : chosen_type == pdf ? QStringLiteral(".pdf") : QStringLiteral(".png");
+  }
+  return path.toStdString();
+}
+
+bool ShowPrintDialog(QPrinter& printer, QWidget* parent) {
+  QPrintDialog dialog(&printer, parent);
+  dialog.setWindowTitle(QStringLiteral("印刷"));
+  return dialog.exec() == QDialog::Accepted;
+}
+
+// Writes the whole file or leaves what was there; returns what went wrong.
+std::optional<std::string> WriteWholeFile(const std::string& path, const QByteArray& bytes) {
+  QSaveFile file(QString::fromStdString(path));
+  if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) return std::nullopt;
+  file.cancelWriting();
+  return file.errorString().toStdString();
+}
+
+void ReportFailure(const std::string& text) {
+  platform::Runtime::Get().ShowMessageBox({"Orvalin", text, platform::kOkOnly, true});
+}
+
 }  // namespace
 
-Frm2kin::Frm2kin(session::Session& session) : Form("Orvalin表示", 10050, 7065), session_(session) {}
+Frm2kin::Frm2kin(session::Session& session)
+    : Form("Orvalin表示", 10050, 7065),
+      session_(session),
+      choose_image_file_(ChooseImageFileByDialog),
+      print_dialog_(ShowPrintDialog) {}
 
 void Frm2kin::Build() {
   BuildChart();
   BuildMenus();
+  BuildContextMenu();
   drawn_curves_.clear();  // a new window starts blank
   CurveDrawn("");
 }
@@ -107,6 +153,11 @@ void Frm2kin::BuildMenus() {
   AddMenuItem(mnuhelp, "mnuver", "バージョン情報(&V)", [this] { mnuver_Click(); });
 }
 
+void Frm2kin::BuildContextMenu() {
+  AddContextMenuItem("ctxsave", "画像として保存…", [this] { ctxsave_Click(); });
+  AddContextMenuItem("ctxprint", "印刷…", [this] { ctxprint_Click(); });
+}
+
 void Frm2kin::Form_Load() { Centre(); }
 
 void Frm2kin::Form_Activate() { Text1->SetText(platform::NumberToText(session_.CalcYear)); }
@@ -168,6 +219,27 @@ void Frm2kin::mnuver_Click() {
                           platform::kOkOnly});
   session_.SoundPath = std::string(kSoundFolder) + kSoundFile;
   runtime.PlaySound(session_.SoundPath);
+}
+
+void Frm2kin::ctxsave_Click() {
+  const std::optional<std::string> path = choose_image_file_(Window());
+  if (!path || !Client()) return;
+  const std::optional<ChartFormat> format = ChartFormatOfFileName(*path);
+  if (!format) {
+    ReportFailure("画像の種類が分かりません（.png、.svg、.pdf のいずれか）:\n" + *path);
+    return;
+  }
+  const QByteArray bytes = EncodeChart(*Client(), *format);
+  std::optional<std::string> failure = "画像を作れませんでした";
+  if (!bytes.isEmpty()) failure = WriteWholeFile(*path, bytes);
+  if (failure) ReportFailure("画像を保存できませんでした:\n" + *path + "\n" + *failure);
+}
+
+void Frm2kin::ctxprint_Click() {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setDocName(QStringLiteral("均時差"));
+  if (!print_dialog_(printer, Window()) || !Client()) return;
+  if (!PrintChart(printer, *Client())) ReportFailure("印刷できませんでした。");
 }
 
 }  // namespace graph

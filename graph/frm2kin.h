@@ -2,10 +2,15 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/forms/form.h"
+
+class QPrinter;
+class QWidget;
 
 namespace session {
 class Session;
@@ -33,6 +38,16 @@ class Frm2kin : public platform::Form {
   void mnucls_Click();     // erase the curves
   void mnuday_Click();     // open the detail window
   void mnuver_Click();     // version box, then the notification sound
+  void ctxsave_Click();    // context menu 画像として保存…: the chart as PNG, SVG or PDF
+  void ctxprint_Click();   // context menu 印刷…: the chart on paper at its true size
+
+  // The file dialog and the print dialog, replaceable by tests. The file chooser
+  // returns the path chosen (with the extension of the type chosen) or nothing;
+  // the print dialog sets up the printer and says whether to print.
+  using ImageFileChooser = std::function<std::optional<std::string>(QWidget* parent)>;
+  using PrintDialog = std::function<bool(QPrinter& printer, QWidget* parent)>;
+  void SetImageFileChooser(ImageFileChooser chooser) { choose_image_file_ = std::move(chooser); }
+  void SetPrintDialog(PrintDialog dialog) { print_dialog_ = std::move(dialog); }
 
  protected:
   void Build() override;
@@ -43,10 +58,13 @@ class Frm2kin : public platform::Form {
  private:
   void BuildChart();
   void BuildMenus();
+  void BuildContextMenu();
   // Tells a screen reader which curves the chart shows.
   void CurveDrawn(std::string curve);
 
   session::Session& session_;
+  ImageFileChooser choose_image_file_;
+  PrintDialog print_dialog_;
   platform::TextBox* Text1 = nullptr;
   std::vector<std::string> drawn_curves_;  // "2002年", "2002年の一次微分", in drawing order
 };

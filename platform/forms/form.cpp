@@ -84,6 +84,7 @@ void Form::DestroyWindow() {
   window_->deleteLater();
   window_ = nullptr;
   client_ = nullptr;
+  context_menu_ = nullptr;
   tab_stops_.clear();
 }
 
@@ -289,6 +290,35 @@ void Form::DescribeSurface(const std::string& name, const std::string& descripti
 void Form::SetOwner(Form* owner) {
   owner_ = owner;
   window_->SetOwned(owner != nullptr);
+}
+
+QAction* Form::AddContextMenuItem(const char* name, const char* caption, std::function<void()> procedure) {
+  if (!context_menu_) {
+    context_menu_ = new QMenu(window_);
+    context_menu_->setObjectName(QStringLiteral("context_menu"));
+    client_->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(client_, &QWidget::customContextMenuRequested, client_,
+                     [this](const QPoint& at) { OpenContextMenu(at); });
+    // From the keyboard the menu opens in the middle of the client area. A window
+    // shortcut, so it works wherever the focus is inside the window.
+    auto* open_by_key = new QAction(window_);
+    open_by_key->setObjectName(QStringLiteral("context_menu_key"));
+    open_by_key->setShortcuts({QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)});
+    open_by_key->setShortcutContext(Qt::WindowShortcut);
+    QObject::connect(open_by_key, &QAction::triggered, open_by_key,
+                     [this] { OpenContextMenu(client_->rect().center()); });
+    window_->addAction(open_by_key);
+  }
+  QAction* action = context_menu_->addAction(QString::fromUtf8(caption));
+  action->setObjectName(QString::fromUtf8(name));
+  QObject::connect(action, &QAction::triggered, action, [this, procedure] { Run(procedure); });
+  return action;
+}
+
+void Form::OpenContextMenu(QPoint at_pixels) {
+  Run([this, at_pixels] {
+    if (context_menu_ && client_) context_menu_->popup(client_->mapToGlobal(at_pixels));
+  });
 }
 
 void Form::SetFocusTo(QWidget* control) {

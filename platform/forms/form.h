@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QPoint>
 #include <QPointer>
 #include <functional>
 #include <string>
@@ -77,6 +78,11 @@ class Form {
   // The loaded window, for tests and screenshots; null when not loaded.
   QMainWindow* Window() const;
   FormClient* Client() const { return client_; }
+  // The client area's context menu; null when the form has none or is not loaded.
+  QMenu* ContextMenu() const { return context_menu_; }
+  // Opens the context menu at a point of the client area (pixels), through the
+  // dispatcher: a disabled window refuses it.
+  void OpenContextMenu(QPoint at_pixels);
 
  protected:
   // Creates the controls of the loaded window (runs inside load, before Form_Load).
@@ -108,6 +114,9 @@ class Form {
   QMenu* AddMenu(const char* name, const char* caption);
   QAction* AddMenuItem(QMenu* menu, const char* name, const char* caption, std::function<void()> procedure);
   void AddMenuSeparator(QMenu* menu);
+  // An item of the client area's context menu (right button, the Menu key,
+  // Shift+F10); the first one creates the menu. Runs through the dispatcher.
+  QAction* AddContextMenuItem(const char* name, const char* caption, std::function<void()> procedure);
   void SetFocusTo(QWidget* control);
   // The window this one belongs to while both are shown: window managers keep this
   // one above it, minimise and restore the two together, and raise this one when
@@ -137,6 +146,7 @@ class Form {
   float left_twips_ = 0;
   FormWindow* window_ = nullptr;
   FormClient* client_ = nullptr;
+  QMenu* context_menu_ = nullptr;  // owned by window_
   std::vector<std::pair<int, QWidget*>> tab_stops_;
   Form* owner_ = nullptr;
   // The window system tells a frame's size only once the window is on screen; a

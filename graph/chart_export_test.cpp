@@ -1,0 +1,288 @@
+// SPDX-License-Identifier: MIT
+// The chart as files and on paper: the context menu of the graph window, the SVG's
+// and the PDF's contents, the PNG against the window, and how points become curves.
+#include "graph/chart_export.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QImage>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <cmath>
+#include <map>
+
+#include "graph/curve_runs.h"
+#include "graph/equation_of_time_curve.h"
+#include "graph/rate_of_change_curve.h"
+#include "tests/program_fixture.h"
+
+namespace {
+
+using graph::ChartFormat;
+
+// What an SVG holds: its size attributes, the vertices of each stroked path by its
+// stroke colour, and the texts with their font families.
+struct SvgContents {
+  QString width, height;
+  std::map<QString, std::vector<QPointF>> vertices_by_stroke;
+  std::map<QString, QString> family_by_text;
+  bool parsed = false;
+};
+
+SvgContents ReadSvg(const QByteArray& bytes) {
+  SvgContents svg;
+  QXmlStreamReader xml(bytes);
+  std::vector<QString> strokes{QStringLiteral("none")};
+  QString text_family;
+  while (!xml.atEnd()) {
+    xml.readNext();
+    if (xml.isEndElement() && xml.name() == QLatin1String("g")) strokes.pop_back();
+    if (!xml.isStartElement()) continue;
+    const QXmlStreamAttributes attributes = xml.attributes();
+    if (xml.name() == QLatin1String("svg")) {
+      svg.width = attributes.value("width").toString();
+      svg.height = attributes.value("height").toString();
+    } else if (xml.name() == QLatin1String("g")) {
+      strokes.push_back(attributes.hasAttribute("stroke") ? attributes.value("stroke").toString() : strokes.back());
+    } else if (xml.name() == QLatin1String("path")) {
+      std::vector<QPointF>& vertices = svg.vertices_by_stroke[strokes.back()];
+      static const QRegularExpression kVertex(QStringLiteral("[ML]\\s*([-0-9.e]+)[ ,]([-0-9.e]+)"));
+      for (const auto& m : kVertex.globalMatch(attributes.value("d").toString())) {
+        vertices.emplace_back(m.captured(1).toDouble(), m.captured(2).toDouble());
+      }
+    } else if (xml.name() == QLatin1String("text")) {
+      text_family = attributes.value("font-family").toString();
+      svg.family_by_text[xml.readElementText()] = text_family;
+    }
+  }
+  svg.parsed = !xml.hasError();
+  return svg;
+}
+
+bool HasVertexNear(const std::vector<QPointF>& vertices, QPointF at, double tolerance_pixels) {
+  for (const QPointF& v : vertices) {
+    if (std::fabs(v.x() - at.x()) <= tolerance_pixels && std::fabs(v.y() - at.y()) <= tolerance_pixels) return true;
+  }
+  return false;
+}
+
+int CountPdfPages(const QByteArray& pdf) {
+  static const QRegularExpression kPage(QStringLiteral("/Type\\s*/Page\\b(?!s)"));
+  int pages = 0;
+  for (auto it = kPage.globalMatch(QString::fromLatin1(pdf)); it.hasNext(); it.next()) ++pages;
+  return pages;
+}
+
+QString PdfMediaBox(const QByteArray& pdf) {
+  static const QRegularExpression kBox(QStringLiteral("/MediaBox\\s*\\[([^\\]]*)\\]"));
+  return kBox.match(QString::fromLatin1(pdf)).captured(1).simplified();
+}
+
+class ChartExport : public ProgramTest {
+ protected:
+  // The README's chart: -2000 in black, 4000 in blue, and the rate of 4000 in red.
+  void DrawTwoYearsAndARate() {
+    Start();
+    ConfirmYear("-2000");
+    Choose(frm2kin_, "mnuhyouji");
+    Choose(frm2kin_, "mnureturn");
+    ConfirmYear("4000");
+    Choose(frm2kin_, "mnuhyouji");
+    Choose(frm2kin_, "mnu1");
+  }
+  // Saves through the context menu as if the file dialog had answered `path`.
+  void SaveAs(const QString& path) {
+    frm2kin_.SetImageFileChooser([path](QWidget*) { return path.toStdString(); });
+    Choose(frm2kin_, "ctxsave");
+  }
+};
+
+TEST_F(ChartExport, ContextMenuOffersSaveAndPrintAndLeavesTheMenuBarAlone) {
+  Start();
+  ConfirmYear("2002");
+  QMenu* menu = frm2kin_.ContextMenu();
+  ASSERT_NE(menu, nullptr);
+  ASSERT_EQ(menu->actions().size(), 2);
+  EXPECT_EQ(menu->actions()[0]->text().toStdString(), "画像として保存…");
+  EXPECT_EQ(menu->actions()[1]->text().toStdString(), "印刷…");
+  EXPECT_EQ(frm2kin_.Window()->menuBar()->actions().size(), 3) << "ファイル, 描画, ヘルプ only";
+  EXPECT_EQ(frm2kin_.Client()->contextMenuPolicy(), Qt::CustomContextMenu);
+  frm2kin_.OpenContextMenu({100, 100});
+  EXPECT_TRUE(menu->isVisible());
+  menu->hide();
+}
+
+TEST_F(ChartExport, EverythingIsRefusedWhileTheDetailWindowIsOpen) {
+  Start();
+  ConfirmYear("2002");
+  int dialogs = 0;
+  frm2kin_.SetImageFileChooser([&dialogs](QWidget*) { return ++dialogs, std::optional<std::string>(); });
+  frm2kin_.SetPrintDialog([&dialogs](QPrinter&, QWidget*) { return ++dialogs, false; });
+  Choose(frm2kin_, "mnuday");
+  ASSERT_FALSE(frm2kin_.IsEnabled());
+  frm2kin_.OpenContextMenu({100, 100});
+  EXPECT_FALSE(frm2kin_.ContextMenu()->isVisible());
+  emit frm2kin_.Client()->customContextMenuRequested({100, 100});
+  EXPECT_FALSE(frm2kin_.ContextMenu()->isVisible());
+  for (const char* item : {"ctxsave", "ctxprint", "context_menu_key"}) Choose(frm2kin_, item);
+  EXPECT_EQ(dialogs, 0);
+  EXPECT_FALSE(frm2kin_.ContextMenu()->isVisible());
+}
+
+TEST_F(ChartExport, SvgIsTheChartAtTrueSizeWithCurvesThroughThePlottedPoints) {
+  DrawTwoYearsAndARate();
+  const SvgContents svg = ReadSvg(graph::EncodeChart(*frm2kin_.Client(), ChartFormat::kSvg));
+  ASSERT_TRUE(svg.parsed);
+  // 10050 × 7065 twips at 1440 twips an inch.
+  EXPECT_NEAR(svg.width.chopped(2).toDouble(), 10050 / 1440.0 * 25.4, 0.001) << svg.width.toStdString();
+  EXPECT_NEAR(svg.height.chopped(2).toDouble(), 7065 / 1440.0 * 25.4, 0.001) << svg.height.toStdString();
+  EXPECT_TRUE(svg.width.endsWith("mm"));
+
+  const auto minus_2000 = graph::SweepEquationOfTime(-2000);
+  const auto year_4000 = graph::SweepEquationOfTime(4000);
+  const auto rate_4000 = graph::SweepRateOfChange(4000);
+  const struct {
+    const char* what;
+    const char* stroke;
+    const graph::CurveSample& sample;
+  } kPoints[] = {
+      {"-2000, 1 January", "#000000", minus_2000.front()},
+      {"-2000, mid February", "#000000", minus_2000[283]},
+      {"-2000, early November", "#000000", minus_2000[2040]},
+      {"-2000, last sample", "#000000", minus_2000.back()},
+      {"4000, 1 January", "#000080", year_4000.front()},
+      {"4000, mid May", "#000080", year_4000[900]},
+      {"4000, last sample", "#000080", year_4000.back()},
+      {"rate 4000, first sample", "#ff0000", rate_4000.front()},
+      {"rate 4000, mid year", "#ff0000", rate_4000[1826]},
+      {"rate 4000, last sample", "#ff0000", rate_4000.back()},
+  };
+  for (const auto& p : kPoints) {
+    const auto found = svg.vertices_by_stroke.find(p.stroke);
+    ASSERT_NE(found, svg.vertices_by_stroke.end()) << "no path stroked " << p.stroke;
+    const QPointF at(p.sample.plot_x_twips / 15.0, p.sample.plot_y_twips / 15.0);
+    EXPECT_TRUE(HasVertexNear(found->second, at, 0.002)) << p.what << " at " << at.x() << "," << at.y();
+  }
+  EXPECT_EQ(svg.vertices_by_stroke.at("#000000").size(), minus_2000.size());
+  EXPECT_EQ(svg.vertices_by_stroke.at("#ff0000").size(), rate_4000.size());
+
+  for (const char* text : {"+20", "0", "-20", "1/1", "12/1", "年", "4000"}) {
+    const auto found = svg.family_by_text.find(QString::fromUtf8(text));
+    ASSERT_NE(found, svg.family_by_text.end()) << "no text " << text;
+    EXPECT_EQ(found->second, "IPAPGothic") << text << ": the face that draws it, not the Windows name";
+  }
+}
+
+TEST_F(ChartExport, PdfIsOnePageTheSizeOfTheChart) {
+  DrawTwoYearsAndARate();
+  const QByteArray pdf = graph::EncodeChart(*frm2kin_.Client(), ChartFormat::kPdf);
+  ASSERT_TRUE(pdf.startsWith("%PDF-"));
+  EXPECT_EQ(CountPdfPages(pdf), 1);
+  // 502.5 × 353.25 points; page sizes are whole points.
+  EXPECT_EQ(PdfMediaBox(pdf), "0 0 503.000000 353.000000");
+  EXPECT_TRUE(pdf.contains("/FontName /IPAPGothic") || pdf.contains("IPAPGothic")) << "the Japanese face is embedded";
+}
+
+TEST_F(ChartExport, SavedFilesAreWhatTheMenuPromises) {
+  DrawTwoYearsAndARate();
+  QTemporaryDir folder;
+  const QImage window = frm2kin_.Client()->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+  const struct {
+    const char* name;
+    const char* starts_with;
+  } kFiles[] = {{"chart.png", "\x89PNG"}, {"chart.SVG", "<?xml"}, {"chart.pdf", "%PDF-"}};
+  for (const auto& f : kFiles) {
+    const QString path = folder.filePath(f.name);
+    SaveAs(path);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << f.name;
+    EXPECT_TRUE(file.readAll().startsWith(f.starts_with)) << f.name;
+  }
+  EXPECT_EQ(QImage(folder.filePath("chart.png")).convertToFormat(QImage::Format_ARGB32), window)
+      << "the PNG is the window's surface, pixel for pixel";
+  EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(ChartExport, AFailedSaveIsReportedAndLeavesNoFile) {
+  DrawTwoYearsAndARate();
+  QTemporaryDir folder;
+  const struct {
+    const char* what;
+    QString path;
+  } kFailures[] = {
+      {"folder missing", folder.filePath("missing/chart.svg")},
+      {"unknown type", folder.filePath("chart.gif")},
+  };
+  for (const auto& f : kFailures) {
+    events_.clear();
+    SaveAs(f.path);
+    ASSERT_EQ(Messages().size(), 1u) << f.what;
+    EXPECT_NE(Messages()[0].text.find(f.path.toStdString()), std::string::npos) << f.what;
+    EXPECT_FALSE(QFile::exists(f.path)) << f.what;
+  }
+}
+
+TEST_F(ChartExport, PrintsOnePageThroughThePrintDialog) {
+  DrawTwoYearsAndARate();
+  QTemporaryDir folder;
+  const QString path = folder.filePath("printed.pdf");
+  frm2kin_.SetPrintDialog([&path](QPrinter& printer, QWidget*) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    return true;
+  });
+  Choose(frm2kin_, "ctxprint");
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray pdf = file.readAll();
+  EXPECT_EQ(CountPdfPages(pdf), 1);
+  EXPECT_EQ(PdfMediaBox(pdf), "0 0 595.000000 842.000000") << "A4, as the dialog chose";
+  EXPECT_TRUE(Messages().empty());
+}
+
+TEST(ChartFormat, FromTheFileNameOrTheName) {
+  const struct {
+    const char* file_name;
+    std::optional<ChartFormat> format;
+  } kCases[] = {
+      {"chart.png", ChartFormat::kPng}, {"a.b/chart.SVG", ChartFormat::kSvg}, {"chart.pdf", ChartFormat::kPdf},
+      {"chart", std::nullopt},          {"dir.svg/chart", std::nullopt},      {"chart.jpeg", std::nullopt},
+      {".pdf", ChartFormat::kPdf},      {"chart.pdf.", std::nullopt},
+  };
+  for (const auto& c : kCases) EXPECT_EQ(graph::ChartFormatOfFileName(c.file_name), c.format) << c.file_name;
+  EXPECT_EQ(graph::ChartFormatNamed("Pdf"), ChartFormat::kPdf);
+  EXPECT_EQ(graph::ChartFormatNamed("jpg"), std::nullopt);
+}
+
+TEST(CurveRuns, SplitWhereTheColourChangesOrTheLineWouldJump) {
+  using P = platform::PlottedPoint;
+  const struct {
+    const char* what;
+    std::vector<P> points;
+    std::vector<std::pair<std::size_t, std::size_t>> runs;  // first, count
+  } kCases[] = {
+      {"none", {}, {}},
+      {"one curve", {{840, 100, 0}, {843.67f, 101, 0}, {847.34f, 99, 0}}, {{0, 3}}},
+      {"colour changes", {{840, 100, 0}, {843, 100, 0}, {846, 100, 0x80}, {849, 100, 0x80}}, {{0, 2}, {2, 2}}},
+      {"the same year again", {{9776, 100, 0}, {9780, 100, 0}, {840, 100, 0}, {844, 100, 0}}, {{0, 2}, {2, 2}}},
+      {"a jump up", {{840, 100, 0}, {844, 251, 0}}, {{0, 1}, {1, 1}}},
+      {"a step right at the limit", {{840, 100, 0}, {990, 250, 0}}, {{0, 2}}},
+  };
+  for (const auto& c : kCases) {
+    const std::vector<graph::CurveRun> runs = graph::CurveRuns(c.points);
+    ASSERT_EQ(runs.size(), c.runs.size()) << c.what;
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+      EXPECT_EQ(runs[i].first, c.runs[i].first) << c.what << " run " << i;
+      EXPECT_EQ(runs[i].count, c.runs[i].second) << c.what << " run " << i;
+      EXPECT_EQ(runs[i].colour, c.points[runs[i].first].colour) << c.what << " run " << i;
+    }
+  }
+}
+
+}  // namespace
