@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QFile>
+#include <QWindow>
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
@@ -115,6 +118,12 @@ TEST_F(ChartExport, ContextMenuOffersSaveAndPrintAndLeavesTheMenuBarAlone) {
   frm2kin_.OpenContextMenu({100, 100});
   EXPECT_TRUE(menu->isVisible());
   menu->hide();
+  // The Menu key: the window system asks the window, whichever control has the focus.
+  Box(frm2kin_, "Text1")->setFocus();
+  QContextMenuEvent menu_key(QContextMenuEvent::Keyboard, QPoint(0, 0), QPoint(0, 0));
+  QApplication::sendEvent(frm2kin_.Window()->windowHandle(), &menu_key);
+  EXPECT_TRUE(menu->isVisible()) << "the chart's menu, not the year box's own";
+  menu->hide();
 }
 
 TEST_F(ChartExport, EverythingIsRefusedWhileTheDetailWindowIsOpen) {
@@ -128,6 +137,9 @@ TEST_F(ChartExport, EverythingIsRefusedWhileTheDetailWindowIsOpen) {
   frm2kin_.OpenContextMenu({100, 100});
   EXPECT_FALSE(frm2kin_.ContextMenu()->isVisible());
   emit frm2kin_.Client()->customContextMenuRequested({100, 100});
+  EXPECT_FALSE(frm2kin_.ContextMenu()->isVisible());
+  QContextMenuEvent menu_key(QContextMenuEvent::Keyboard, QPoint(0, 0), QPoint(0, 0));
+  QApplication::sendEvent(frm2kin_.Window()->windowHandle(), &menu_key);
   EXPECT_FALSE(frm2kin_.ContextMenu()->isVisible());
   for (const char* item : {"ctxsave", "ctxprint", "context_menu_key"}) Choose(frm2kin_, item);
   EXPECT_EQ(dialogs, 0);

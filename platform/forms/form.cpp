@@ -2,6 +2,7 @@
 #include "platform/forms/form.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
@@ -19,6 +20,40 @@
 #include "platform/forms/spin_control.h"
 
 namespace platform {
+namespace {
+
+// The Menu key reaches the window as a context-menu request that Qt passes on to
+// the focused control (in the chart window, the year box with its own copy menu).
+// This filter on the window takes the request and opens the form's menu instead.
+class KeyboardContextMenuFilter : public QObject {
+ public:
+  KeyboardContextMenuFilter(QWidget* window, std::function<void()> open)
+      : QObject(window), window_(window), open_(std::move(open)) {
+    window_->installEventFilter(this);
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    // The window system's window exists once the widget is shown.
+    if (watched == window_ && event->type() == QEvent::Show && window_->windowHandle() &&
+        window_->windowHandle() != handle_) {
+      handle_ = window_->windowHandle();
+      handle_->installEventFilter(this);
+    }
+    if (watched == handle_ && event->type() == QEvent::ContextMenu &&
+        static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
+      open_();
+      return true;
+    }
+    return false;
+  }
+
+ private:
+  QWidget* window_;
+  QPointer<QWindow> handle_;
+  std::function<void()> open_;
+};
+
+}  // namespace
 
 Form::Form(std::string caption, int client_width_twips, int client_height_twips)
     : caption_(std::move(caption)),
@@ -299,11 +334,12 @@ QAction* Form::AddContextMenuItem(const char* name, const char* caption, std::fu
     client_->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(client_, &QWidget::customContextMenuRequested, client_,
                      [this](const QPoint& at) { OpenContextMenu(at); });
-    // From the keyboard the menu opens in the middle of the client area. A window
-    // shortcut, so it works wherever the focus is inside the window.
+    // From the keyboard (the Menu key, Shift+F10) the menu opens in the middle of the
+    // client area, wherever the focus is inside the window.
+    new KeyboardContextMenuFilter(window_, [this] { OpenContextMenu(client_->rect().center()); });
     auto* open_by_key = new QAction(window_);
     open_by_key->setObjectName(QStringLiteral("context_menu_key"));
-    open_by_key->setShortcuts({QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)});
+    open_by_key->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10));
     open_by_key->setShortcutContext(Qt::WindowShortcut);
     QObject::connect(open_by_key, &QAction::triggered, open_by_key,
                      [this] { OpenContextMenu(client_->rect().center()); });
