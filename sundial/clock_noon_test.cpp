@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: MIT
+// Solar noon by the clock, checked against transits found here another way: by
+// bisection on "apparent solar time at the longitude is 12 h", with the zones'
+// offsets written out from their rules.
+#include "sundial/clock_noon.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "engine/module1.h"
+#include "sundial/apparent_noon.h"
+
+namespace {
+
+// Hours after 0h UT of the date at which apparent time at the longitude is noon,
+// looking within half an hour of the mean Sun's transit `days_after` the date.
+double TransitByBisection(int year, int month, int day, double longitude, int days_after) {
+  const auto apparent_minus_noon = [&](double hours) {
+    const double eot_minutes = Module1::EquationOfTimeMinutes(static_cast<int16_t>(year), month,
+                                                              day + hours / 24 - 9.0 / 24);
+    return hours + longitude / 15 + eot_minutes / 60 - 12 - 24 * days_after;
+  };
+  double low = 12 - longitude / 15 + 24 * days_after - 0.5;
+  double high = low + 1;
+  while (high - low > 1e-10) {
+    const double middle = (low + high) / 2;
+    (apparent_minus_noon(middle) < 0 ? low : high) = middle;
+  }
+  return (low + high) / 2;
+}
+
+TEST(ClockNoon, AgreesWithBisectionAndTheZonesRules) {
+  const struct {
+    const char* place;
+    double longitude;
+    const char* zone;
+    int year, month, day;
+    int offset_hours;  // from the zone's rules
+    int days_after;    // the transit's UT date after the clock date
+  } kCases[] = {
+      {"Tokyo", 139.7667, "Asia/Tokyo", 2026, 1, 1, 9, 0},
+      {"Tokyo", 139.7667, "Asia/Tokyo", 2026, 3, 31, 9, 0},
+      {"Tokyo", 139.7667, "Asia/Tokyo", 2026, 11, 1, 9, 0},
+      {"Berlin, winter", 13.4050, "Europe/Berlin", 2026, 1, 1, 1, 0},
+      {"Berlin, eve of summer time", 13.4050, "Europe/Berlin", 2026, 3, 28, 1, 0},
+      // Summer time began at 01:00 UTC, before the transit: the transit's offset counts.
+      {"Berlin, summer time begins", 13.4050, "Europe/Berlin", 2026, 3, 29, 2, 0},
+      {"Berlin, summer", 13.4050, "Europe/Berlin", 2026, 3, 31, 2, 0},
+      {"Berlin, last day of summer time", 13.4050, "Europe/Berlin", 2026, 10, 24, 2, 0},
+      {"Berlin, summer time ends", 13.4050, "Europe/Berlin", 2026, 10, 25, 1, 0},
+      {"Berlin, November", 13.4050, "Europe/Berlin", 2026, 11, 1, 1, 0},
+      {"Greenwich, February", 0, "UTC", 2026, 2, 11, 0, 0},
+      {"Greenwich, November", 0, "Europe/London", 2026, 11, 3, 0, 0},
+      {"Greenwich, British summer", 0, "Europe/London", 2026, 7, 1, 1, 0},
+      {"Honolulu", -157.8583, "Pacific/Honolulu", 2026, 6, 21, -10, 0},
+      {"Honolulu, leap day", -157.8583, "Pacific/Honolulu", 2024, 2, 29, -10, 0},
+      {"Akashi, fixed offset", 135.0, "UTC+09:00", 2026, 7, 26, 9, 0},
+      {"Reykjavik, fixed offset", -21.9, "UTC-01:00", 2026, 12, 31, -1, 0},
+      // Kiritimati keeps UTC+14 at 157° W: its clock noon falls on the UT day before.
+      {"Kiritimati", -157.4, "Pacific/Kiritimati", 2026, 5, 1, 14, -1},
+      {"date line east", 179.9, "UTC-12:00", 2026, 1, 1, -12, 1},
+  };
+  for (const auto& c : kCases) {
+    const std::optional<QTimeZone> zone = sundial::ZoneNamed(c.zone);
+    ASSERT_TRUE(zone) << c.place << ": " << c.zone;
+    const std::optional<sundial::ClockNoon> noon =
+        sundial::ClockNoonOn(QDate(c.year, c.month, c.day), c.longitude, *zone);
+    ASSERT_TRUE(noon) << c.place;
+    const double ut_hours = TransitByBisection(c.year, c.month, c.day, c.longitude, c.days_after);
+    const QDateTime expected_utc =
+        QDateTime(QDate(c.year, c.month, c.day), QTime(0, 0), QTimeZone::utc()).addMSecs(std::llround(ut_hours * 3.6e6));
+    EXPECT_LE(std::abs(noon->transit_utc.msecsTo(expected_utc)), 10) << c.place;
+    EXPECT_EQ(noon->offset_seconds, c.offset_hours * 3600) << c.place;
+    const long expected_clock = std::lround((ut_hours + c.offset_hours) * 3600);
+    EXPECT_EQ(noon->clock_seconds, expected_clock) << c.place;
+    EXPECT_EQ(noon->correction_seconds, expected_clock - 43200) << c.place;
+    EXPECT_EQ(noon->transit_utc.toTimeZone(*zone).date(), QDate(c.year, c.month, c.day)) << c.place;
+  }
+}
+
+// The equation of time is what moves noon: a dial on its zone's meridian is up to
+// 14 minutes slow in February and more than 16 minutes fast in early November.
+TEST(ApparentNoon, OnTheMeridianTheCorrectionIsTheEquationOfTime) {
+  const struct {
+    int month, day;
+    double lowest_minutes, highest_minutes;  // clock noon − 12 h
+  } kCases[] = {{2, 11, 14.0, 14.5}, {11, 3, -16.6, -16.3}, {4, 15, -0.5, 0.5}};
+  for (const auto& c : kCases) {
+    const double minutes = (sundial::ApparentNoonUtHours(2026, c.month, c.day, 0) - 12) * 60;
+    EXPECT_GT(minutes, c.lowest_minutes) << c.month << "/" << c.day;
+    EXPECT_LT(minutes, c.highest_minutes) << c.month << "/" << c.day;
+  }
+}
+
+TEST(ZoneNamed, KnownNamesAndOffsetsOnly) {
+  const struct {
+    const char* name;
+    bool known;
+  } kCases[] = {{"Asia/Tokyo", true},     {"Europe/Berlin", true}, {"UTC", true},          {"UTC+09:00", true},
+                {"UTC-03:30", true},      {"Mars/Olympus", false}, {"", false},            {"asia/tokyo", false},
+                {"Asia/Tokyo\n", false},  {"../../etc/passwd", false}};
+  for (const auto& c : kCases) EXPECT_EQ(sundial::ZoneNamed(c.name).has_value(), c.known) << c.name;
+}
+
+TEST(ClockNoon, NoNoonOnADateTheZoneSkipped) {
+  // Samoa moved across the date line at the end of 29 December 2011.
+  const std::optional<QTimeZone> apia = sundial::ZoneNamed("Pacific/Apia");
+  ASSERT_TRUE(apia);
+  EXPECT_FALSE(sundial::ClockNoonOn(QDate(2011, 12, 30), -171.75, *apia));
+  EXPECT_TRUE(sundial::ClockNoonOn(QDate(2011, 12, 31), -171.75, *apia));
+}
+
+}  // namespace
