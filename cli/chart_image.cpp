@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/chart_image.h"
 
-#include <QBuffer>
-#include <QImage>
+#include <QByteArray>
 
 #include "app/program_windows.h"
 #include "cli/errors.h"
@@ -10,7 +9,7 @@
 
 namespace cli {
 
-std::string RenderChartPng(const ChartRequest& request) {
+std::string RenderChart(const ChartRequest& request) {
   auto& runtime = platform::Runtime::Get();
   runtime.SetEndHandler([] {});
   runtime.SetSoundPlayer([](const std::string&) {});
@@ -20,7 +19,7 @@ std::string RenderChartPng(const ChartRequest& request) {
   app::ProgramWindows windows;
   graph::Frm2kin& chart = windows.chart;
 
-  QImage image;
+  bool drawn = false;
   runtime.Dispatch(nullptr, [&] {
     for (std::size_t i = 0; i < request.years.size(); ++i) {
       if (i > 0) chart.mnureturn_Click();
@@ -29,17 +28,15 @@ std::string RenderChartPng(const ChartRequest& request) {
       chart.mnuhyouji_Click();
     }
     if (request.rate) chart.mnu1_Click();
-    image = chart.Client()->grab().toImage();
+    drawn = chart.Client() != nullptr;
   });
   if (!failure.empty()) throw ValueError{"the chart could not be drawn: " + failure};
-  if (image.isNull()) throw ValueError{"the chart could not be drawn"};
+  if (!drawn) throw ValueError{"the chart could not be drawn"};
 
   // Encoded in memory, so the only write that can fail is ours, reported once.
-  QByteArray png;
-  QBuffer buffer(&png);
-  buffer.open(QIODevice::WriteOnly);
-  if (!image.save(&buffer, "PNG")) throw ValueError{"the chart could not be encoded as PNG"};
-  return png.toStdString();
+  const QByteArray bytes = graph::EncodeChart(*chart.Client(), request.format);
+  if (bytes.isEmpty()) throw ValueError{"the chart could not be encoded"};
+  return bytes.toStdString();
 }
 
 }  // namespace cli

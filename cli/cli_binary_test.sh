@@ -44,6 +44,12 @@ expect 2 err "orvalin-cli: at: unknown option '--x'" at 2002 2 11 --x
 expect 2 err 'orvalin-cli: at needs YEAR MONTH DAY' at 2002 2
 expect 2 err "not also '0'" at 2002 2 11 12 0
 expect 2 err 'orvalin-cli: chart needs --output' chart 2002
+expect 2 err 'orvalin-cli: chart --output - needs --format' chart 2002 --output -
+expect 0 out '2026-03-29,13:11:07,4267' noon 2026 --longitude 13.4050 --zone Europe/Berlin --csv
+expect 0 out '2026-01-01   11:44:19  -15 m 41 s' noon 2026 -l 139.7667 -z Asia/Tokyo
+expect 0 out '"date":"2026-06-21","noon":"12:33:21"' noon 2026 -l=-157.8583 -z Pacific/Honolulu --json
+expect 1 err "orvalin-cli: --zone 'Nowhere/Else'" noon 2026 -l 0 -z Nowhere/Else
+expect 0 out '<svg' chart 2002 -o - --format svg
 expect 1 err "orvalin-cli: HOUR '1e30'" at 2002 2 11 1e30
 expect 1 err "orvalin-cli: DAY '30'" at 2002 2 30
 expect 1 err "orvalin-cli: MONTH '13'" at 2002 13 1
@@ -62,7 +68,7 @@ done
 
 # Standard output is checked: a full disk or a closed stdout is an error, a reader
 # that stops early is not.
-for args in "table 2026" "at 2002 2 11 12" "--help" "chart 2002 --output -"; do
+for args in "table 2026" "at 2002 2 11 12" "--help" "chart 2002 --output - --format png"; do
   # shellcheck disable=SC2086
   "$cli" $args >/dev/full 2>err.txt; status=$?
   [ $status -eq 1 ] && grep -qx 'orvalin-cli: write error: No space left on device' err.txt \
@@ -80,8 +86,8 @@ done
 leftovers() { find "$work" -name '.orvalin-cli-*' | grep -q . && fail "$1: a temporary file was left"; }
 "$cli" chart 2002 --output reference.png 2>err.txt || fail "chart to a file: $(cat err.txt)"
 [ "$(head -c 8 reference.png | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] || fail "reference.png is not a PNG"
-"$cli" chart 2002 --output - >stdout.png && cmp -s stdout.png reference.png || fail "--output - differs"
-"$cli" chart 2002 -o /dev/stdout | cmp -s - reference.png || fail "/dev/stdout differs"
+"$cli" chart 2002 --output - --format png >stdout.png && cmp -s stdout.png reference.png || fail "--output - differs"
+"$cli" chart 2002 -o /dev/stdout -f png | cmp -s - reference.png || fail "/dev/stdout differs"
 
 echo old >target.png && ln -s target.png link.png
 "$cli" chart 2002 -o link.png && [ -L link.png ] && cmp -s target.png reference.png || fail "symlink: link replaced or target not written"
@@ -90,16 +96,16 @@ ln -s not-yet.png dangling.png
 
 mkfifo pipe
 cat pipe >from-pipe.png &
-"$cli" chart 2002 -o pipe; wait
+"$cli" chart 2002 -o pipe -f png; wait
 [ -p pipe ] && cmp -s from-pipe.png reference.png || fail "FIFO replaced or not written"
 
-"$cli" chart 2002 -o /dev/full 2>err.txt; status=$?
+"$cli" chart 2002 -o /dev/full -f png 2>err.txt; status=$?
 [ -c /dev/full ] || fail "/dev/full IS NO LONGER A CHARACTER DEVICE"
 [ $status -eq 1 ] && grep -qF "orvalin-cli: cannot write '/dev/full': No space left on device" err.txt \
   || fail "/dev/full: status $status, $(cat err.txt)"
 
 mkdir folder
-"$cli" chart 2002 -o folder 2>err.txt; status=$?
+"$cli" chart 2002 -o folder -f png 2>err.txt; status=$?
 [ $status -eq 1 ] && [ -d folder ] && [ -z "$(ls -A folder)" ] && grep -qF "'folder': it is a folder" err.txt \
   || fail "folder: status $status, $(cat err.txt)"
 leftovers folder

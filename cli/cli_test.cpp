@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
@@ -22,8 +25,8 @@ struct Result {
 };
 
 Result RunCommand(const std::vector<std::string>& args) {
-  static const std::vector<cli::Command> commands = {cli::AtCommand(), cli::TableCommand(),
-                                                     cli::ChartCommand(cli::RenderChartPng)};
+  static const std::vector<cli::Command> commands = {cli::AtCommand(), cli::TableCommand(), cli::NoonCommand(),
+                                                     cli::ChartCommand(cli::RenderChart)};
   Result result;
   result.status = cli::RunCli(args, commands, result.out, result.err);
   return result;
@@ -155,7 +158,7 @@ TEST(CliErrors, BadArgumentsGiveOneLineAStatusAndNoFile) {
       {{"chart", "--output", png}, 2, "YEAR"},
       {{"chart", "2002", "1e9", "--output", png}, 1, "YEAR"},
       {{"chart", "2002", "--output", folder.filePath("no/such/dir/x.png").toStdString()}, 1, "cannot write"},
-      {{"chart", "2002", "--output", folder.path().toStdString()}, 1, "folder"},
+      {{"chart", "2002", "--output", folder.path().toStdString(), "--format", "png"}, 1, "folder"},
       {{"chart", "2002", "--output"}, 2, "--output"},
       // Values are read whole and in range; nothing after the number, no exponent.
       {{"at", "2002", "2", "1e30"}, 1, "DAY"},
@@ -190,6 +193,22 @@ TEST(CliErrors, BadArgumentsGiveOneLineAStatusAndNoFile) {
       {{"table", "2002", "-H12"}, 2, "-H12"},
       {{"--bogus"}, 2, "--bogus"},
       {{"at", "--", "--help", "1", "1"}, 1, "YEAR '--help'"},
+      // Solar noon: the longitude is required and strict, the zone one the system knows.
+      {{"noon", "2026"}, 2, "--longitude"},
+      {{"noon", "2026", "-l", "181"}, 1, "--longitude '181'"},
+      {{"noon", "2026", "-l", "-180.5"}, 1, "--longitude '-180.5'"},
+      {{"noon", "2026", "-l", "1e2"}, 1, "--longitude '1e2'"},
+      {{"noon", "2026", "-l", "13,4"}, 1, "--longitude '13,4'"},
+      {{"noon", "2026", "-l", "13.4E"}, 1, "--longitude '13.4E'"},
+      {{"noon", "2026", "-l", "13.4", "-z", "Mars/Olympus"}, 1, "--zone 'Mars/Olympus'"},
+      {{"noon", "2026", "-l", "13.4", "-z", ""}, 1, "--zone ''"},
+      {{"noon", "2026", "-l", "13.4", "--csv", "--json"}, 2, "--json"},
+      {{"noon", "0", "-l", "13.4"}, 1, "YEAR '0'"},
+      {{"noon", "2026", "2027", "-l", "13.4"}, 2, "2027"},
+      // The image format: from the name, or named; needed for standard output.
+      {{"chart", "2002", "-o", "-"}, 2, "--format"},
+      {{"chart", "2002", "-o", folder.filePath("x.gif").toStdString()}, 2, "x.gif"},
+      {{"chart", "2002", "-o", png, "-f", "jpg"}, 1, "--format 'jpg'"},
   };
   for (const auto& c : kCases) {
     const Result result = RunCommand(c.args);
@@ -204,12 +223,13 @@ TEST(CliErrors, BadArgumentsGiveOneLineAStatusAndNoFile) {
 
 TEST(CliHelp, EveryCommandHasHelpAndTheVersionIsPrinted) {
   for (const std::vector<std::string>& args : {std::vector<std::string>{"--help"}, {"at", "--help"},
-                                               {"table", "--help"}, {"chart", "--help"}}) {
+                                               {"table", "--help"}, {"noon", "--help"}, {"chart", "--help"}}) {
     const Result result = RunCommand(args);
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.out.rfind("Usage: orvalin-cli", 0), 0u) << args[0];
   }
   EXPECT_NE(RunCommand({"at", "--help"}).out.find("Universal Time"), std::string::npos);
+  EXPECT_NE(RunCommand({"noon", "--help"}).out.find("12 h - DEG/15 h - E/60 h"), std::string::npos) << "the method";
   EXPECT_EQ(RunCommand({"--version"}).out, "2.0.18\n");
 }
 
@@ -232,7 +252,7 @@ TEST(CliHelp, HelpAnywhereBeforeTheEndOfOptionsIsThatCommandsHelp) {
     EXPECT_EQ(result.out.rfind(c.starts, 0), 0u) << c.starts << ": " << result.out;
     EXPECT_EQ(result.err, "");
   }
-  for (const char* command : {"at", "table", "chart"}) {
+  for (const char* command : {"at", "table", "noon", "chart"}) {
     const std::string help = RunCommand({command, "--help"}).out;
     EXPECT_NE(help.find("-h, --help"), std::string::npos) << command << " lists the short forms";
   }
@@ -256,7 +276,11 @@ TEST(CliParsing, EquivalentFormsGiveTheSameOutput) {
       {{"table", "2002", "--hour=12", "--csv"}, {"table", "--csv", "--hour", "12", "2002"}},
       {{"table", "2002", "-H", "12", "-c"}, {"table", "2002", "--hour", "12", "--csv"}},
       {{"table", "-500", "--hour", "6"}, {"table", "--hour", "6", "--", "-500"}},
-      {{"chart", "2002", "-o", "-"}, {"chart", "2002", "--output=-"}},
+      {{"chart", "2002", "-o", "-", "-f", "png"}, {"chart", "2002", "--output=-", "--format=png"}},
+      {{"noon", "2026", "--longitude=-157.8583", "--zone=Pacific/Honolulu", "-j"},
+       {"noon", "-j", "-l", "-157.8583", "-z", "Pacific/Honolulu", "--", "2026"}},
+      {{"noon", "2026", "-l", "１３５", "-z", "UTC+09:00"}, {"noon", "2026", "-l", "135.0", "-z", "UTC+09:00"}},
+      {{"noon", "2026", "-l", "-0", "-z", "UTC"}, {"noon", "2026", "-l", "0", "-z", "UTC"}},
   };
   for (const auto& c : kCases) {
     const Result result = RunCommand(c.args);
@@ -273,6 +297,7 @@ TEST(CliValues, TheEdgesOfEachRangeAreAccepted) {
       {"at", "-32768", "1", "1"}, {"at", "32767", "12", "31"}, {"at", "2004", "2", "29"},
       {"at", "2000", "2", "29"},  {"at", "2002", "1", "31"},   {"at", "2002", "2", "11", "23.999"},
       {"at", "2002", "2", "11", "0"}, {"at", "2002", "2", "11", "0.0"}, {"at", "-0", "1", "1"},
+      {"noon", "1", "-l", "-180", "-z", "UTC"}, {"noon", "32767", "-l", "180", "-z", "UTC"},
   };
   for (const auto& args : kAccepted) {
     const Result result = RunCommand(args);
@@ -365,6 +390,106 @@ TEST(CliFormats, CsvAndJsonAgreeWithAtForEveryDay) {
       EXPECT_NO_THROW((void)std::stod(csv[3]));
       EXPECT_EQ(csv[4][0] == '-', csv[1] == "-") << csv[0];
     }
+  }
+}
+
+// Clock noon for a dial: the rows that matter most to a dial's table, the day
+// summer time begins and ends among them (Berlin changes at 01:00 UTC, before
+// its transit, so that day's offset is the new one).
+TEST(CliNoon, RowsForTokyoAndBerlinInEveryForm) {
+  const struct {
+    const char* longitude;
+    const char* zone;
+    const char* date;
+    const char* noon;
+    int correction_seconds;
+    const char* text_row;
+  } kRows[] = {
+      {"139.7667", "Asia/Tokyo", "2026-01-01", "11:44:19", -941, "2026-01-01   11:44:19  -15 m 41 s"},
+      {"139.7667", "Asia/Tokyo", "2026-03-31", "11:45:11", -889, "2026-03-31   11:45:11  -14 m 49 s"},
+      {"139.7667", "Asia/Tokyo", "2026-11-01", "11:24:29", -2131, "2026-11-01   11:24:29  -35 m 31 s"},
+      {"13.4050", "Europe/Berlin", "2026-01-01", "12:09:56", 596, "2026-01-01   12:09:56  +9 m 56 s"},
+      {"13.4050", "Europe/Berlin", "2026-03-28", "12:11:25", 685, "2026-03-28   12:11:25  +11 m 25 s"},
+      {"13.4050", "Europe/Berlin", "2026-03-29", "13:11:07", 4267, "2026-03-29   13:11:07  +71 m 7 s"},
+      {"13.4050", "Europe/Berlin", "2026-03-31", "13:10:31", 4231, "2026-03-31   13:10:31  +70 m 31 s"},
+      {"13.4050", "Europe/Berlin", "2026-10-25", "11:50:25", -575, "2026-10-25   11:50:25  -9 m 35 s"},
+      {"13.4050", "Europe/Berlin", "2026-11-01", "11:49:55", -605, "2026-11-01   11:49:55  -10 m 5 s"},
+  };
+  for (const auto& row : kRows) {
+    const std::vector<std::string> args = {"noon", "2026", "--longitude", row.longitude, "--zone", row.zone};
+    auto with = [&args](const char* option) {
+      auto extended = args;
+      extended.push_back(option);
+      return extended;
+    };
+    const Result text = RunCommand(args);
+    const Result csv = RunCommand(with("--csv"));
+    const Result json = RunCommand(with("--json"));
+    ASSERT_EQ(text.status + csv.status + json.status, 0) << row.zone << text.err << csv.err << json.err;
+    EXPECT_NE(text.out.find(std::string(row.text_row) + "\n"), std::string::npos) << row.text_row;
+    const std::string record = std::string(row.date) + "," + row.noon + "," + std::to_string(row.correction_seconds);
+    EXPECT_NE(csv.out.find("\r\n" + record + "\r\n"), std::string::npos) << record;
+    const std::string object = std::string("{\"date\":\"") + row.date + "\",\"noon\":\"" + row.noon +
+                               "\",\"correction_seconds\":" + std::to_string(row.correction_seconds) + "}\n";
+    EXPECT_NE(json.out.find(object), std::string::npos) << object;
+  }
+}
+
+TEST(CliNoon, OneRowPerDayAndTheFormsAgree) {
+  const struct {
+    const char* year;
+    std::size_t days;
+  } kCases[] = {{"2026", 365}, {"2024", 366}};
+  for (const auto& c : kCases) {
+    const std::vector<std::string> args = {"noon", c.year, "-l", "-157.8583", "-z", "Pacific/Honolulu"};
+    const Result text = RunCommand(args);
+    auto csv_args = args, json_args = args;
+    csv_args.push_back("--csv");
+    json_args.push_back("--json");
+    const auto records = Lines(RunCommand(csv_args).out, "\r\n");
+    const auto objects = Lines(RunCommand(json_args).out, "\n");
+    ASSERT_EQ(Lines(text.out, "\n").size(), c.days + 1) << c.year;
+    ASSERT_EQ(records.size(), c.days + 1) << c.year;
+    ASSERT_EQ(objects.size(), c.days) << c.year;
+    EXPECT_EQ(records[0], "date,noon,correction_seconds");
+    for (std::size_t i = 0; i < c.days; ++i) {
+      const auto fields = CsvFields(records[i + 1]);
+      ASSERT_EQ(fields.size(), 3u) << records[i + 1];
+      const QJsonObject object = QJsonDocument::fromJson(QByteArray::fromStdString(objects[i])).object();
+      EXPECT_EQ(object.value("date").toString().toStdString(), fields[0]) << objects[i];
+      EXPECT_EQ(object.value("noon").toString().toStdString(), fields[1]) << objects[i];
+      EXPECT_EQ(object.value("correction_seconds").toInt(), std::stoi(fields[2])) << objects[i];
+    }
+  }
+}
+
+TEST(CliChart, TheFormatComesFromTheNameOrTheOption) {
+  QTemporaryDir folder;
+  const struct {
+    std::vector<std::string> options;
+    const char* file;  // null: standard output
+    const char* starts_with;
+  } kCases[] = {
+      {{}, "c.svg", "<?xml"},
+      {{}, "c.PDF", "%PDF-"},
+      {{}, "c.png", "\x89PNG"},
+      {{"-f", "svg"}, "named.png", "<?xml"},
+      {{"--format=pdf"}, nullptr, "%PDF-"},
+      {{"-f", "PNG"}, nullptr, "\x89PNG"},
+  };
+  for (const auto& c : kCases) {
+    const std::string path = c.file ? folder.filePath(c.file).toStdString() : "-";
+    std::vector<std::string> args = {"chart", "2002", "--rate", "-o", path};
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    const Result result = RunCommand(args);
+    ASSERT_EQ(result.status, 0) << path << ": " << result.err;
+    std::string bytes = result.out;
+    if (c.file) {
+      QFile file(QString::fromStdString(path));
+      ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path;
+      bytes = file.readAll().toStdString();
+    }
+    EXPECT_EQ(bytes.rfind(c.starts_with, 0), 0u) << path;
   }
 }
 

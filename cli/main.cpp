@@ -39,9 +39,9 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(KeepQtQuiet);
     application = std::make_unique<QApplication>(qt_argc, argv);
     platform::RegisterFontSubstitutions();
-    return cli::RenderChartPng(request);
+    return cli::RenderChart(request);
   };
-  const std::vector<cli::Command> commands = {cli::AtCommand(), cli::TableCommand(),
+  const std::vector<cli::Command> commands = {cli::AtCommand(), cli::TableCommand(), cli::NoonCommand(),
                                               cli::ChartCommand(render_chart)};
 
   std::string out;

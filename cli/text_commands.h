@@ -11,4 +11,7 @@ Command AtCommand();
 // `table YEAR [--hour H] [--csv|--json]`: one row per day of the year.
 Command TableCommand();
 
+// `noon YEAR --longitude DEG [--zone ZONE] [--csv|--json]`: solar noon by the clock.
+Command NoonCommand();
+
 }  // namespace cli

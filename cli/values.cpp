@@ -2,6 +2,8 @@
 #include "cli/values.h"
 
 #include <charconv>
+#include <optional>
+#include <string_view>
 
 #include "cli/echo.h"
 #include "cli/errors.h"
@@ -55,6 +57,19 @@ long ReadWhole(const std::string& name, const std::string& text, long low, long 
   return value;
 }
 
+// Digits, optionally a point and more digits (no sign, exponent or blanks), read
+// the same whatever LC_NUMERIC says; none for anything else.
+std::optional<double> ReadPlainDecimal(std::string_view ascii) {
+  const std::size_t point = ascii.find('.');
+  const bool well_formed =
+      AllDigits(ascii.substr(0, point)) && (point == std::string_view::npos || AllDigits(ascii.substr(point + 1)));
+  double value = 0;
+  if (!well_formed) return std::nullopt;
+  const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value, std::chars_format::fixed);
+  if (error != std::errc() || end != ascii.data() + ascii.size()) return std::nullopt;
+  return value;
+}
+
 }  // namespace
 
 int16_t ReadYear(const std::string& name, const std::string& text) {
@@ -73,19 +88,17 @@ int ReadDay(const std::string& name, const std::string& text, int16_t year, int 
 }
 
 double ReadHour(const std::string& name, const std::string& text) {
-  const std::string ascii = AsciiDigits(text);
-  const std::size_t point = ascii.find('.');
-  const std::string_view whole = std::string_view(ascii).substr(0, point);
-  const bool well_formed =
-      AllDigits(whole) && (point == std::string::npos || AllDigits(std::string_view(ascii).substr(point + 1)));
-  double hours = 0;
-  if (well_formed) {
-    // from_chars reads the C locale's form whatever LC_NUMERIC says.
-    const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), hours,
-                                              std::chars_format::fixed);
-    if (error == std::errc() && end == ascii.data() + ascii.size() && hours >= 0 && hours < 24) return hours;
-  }
+  const std::optional<double> hours = ReadPlainDecimal(AsciiDigits(text));
+  if (hours && *hours >= 0 && *hours < 24) return *hours;
   Refuse(name, text, "is not an hour 0 <= HOUR < 24 (decimal, with a point)");
+}
+
+double ReadLongitude(const std::string& name, const std::string& text) {
+  const std::string ascii = AsciiDigits(text);
+  const bool west = !ascii.empty() && ascii[0] == '-';
+  const std::optional<double> degrees = ReadPlainDecimal(std::string_view(ascii).substr(west ? 1 : 0));
+  if (degrees && *degrees <= 180) return west ? -*degrees : *degrees;
+  Refuse(name, text, "is not a longitude -180..180 (decimal degrees, east positive, with a point)");
 }
 
 }  // namespace cli

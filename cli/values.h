@@ -25,4 +25,8 @@ int ReadDay(const std::string& name, const std::string& text, int16_t year, int 
 // 0 <= hours < 24.
 double ReadHour(const std::string& name, const std::string& text);
 
+// A decimal number of degrees, east positive, with an optional leading minus:
+// -180 <= degrees <= 180.
+double ReadLongitude(const std::string& name, const std::string& text);
+
 }  // namespace cli
