@@ -94,7 +94,7 @@ void DrawTextBoxes(QPainter& painter, const platform::FormClient& chart) {
 }
 
 void DrawCurves(QPainter& painter, const platform::FormClient& chart) {
-  const std::vector<platform::PlottedPoint>& points = chart.Plotted();
+  const platform::PlottedPoints& points = chart.Plotted();
   painter.setBrush(Qt::NoBrush);
   for (const CurveRun& run : CurveRuns(points)) {
     QPen pen(QColor::fromRgb(run.colour));

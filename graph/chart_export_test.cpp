@@ -124,6 +124,12 @@ TEST_F(ChartExport, ContextMenuOffersSaveAndPrintAndLeavesTheMenuBarAlone) {
   QApplication::sendEvent(frm2kin_.Window()->windowHandle(), &menu_key);
   EXPECT_TRUE(menu->isVisible()) << "the chart's menu, not the year box's own";
   menu->hide();
+  // The menu goes with the unloaded window and comes back with the next load.
+  CloseBox(frm2kin_);
+  SettleEvents();
+  ConfirmYear("2002");
+  ASSERT_NE(frm2kin_.ContextMenu(), nullptr);
+  EXPECT_EQ(frm2kin_.ContextMenu()->actions().size(), 2);
 }
 
 TEST_F(ChartExport, EverythingIsRefusedWhileTheDetailWindowIsOpen) {
@@ -273,10 +279,9 @@ TEST(ChartFormat, FromTheFileNameOrTheName) {
 }
 
 TEST(CurveRuns, SplitWhereTheColourChangesOrTheLineWouldJump) {
-  using P = platform::PlottedPoint;
   const struct {
     const char* what;
-    std::vector<P> points;
+    platform::PlottedPoints points;
     std::vector<std::pair<std::size_t, std::size_t>> runs;  // first, count
   } kCases[] = {
       {"none", {}, {}},

@@ -5,7 +5,7 @@
 
 namespace graph {
 
-std::vector<CurveRun> CurveRuns(const std::vector<platform::PlottedPoint>& points) {
+std::vector<CurveRun> CurveRuns(const platform::PlottedPoints& points) {
   std::vector<CurveRun> runs;
   for (std::size_t i = 0; i < points.size(); ++i) {
     const platform::PlottedPoint& point = points[i];

@@ -21,6 +21,6 @@ struct CurveRun {
 // again), or where two points lie more than kCurveBreakTwips apart in x or y.
 // Neighbouring samples of either sweep are less than a pixel apart.
 inline constexpr float kCurveBreakTwips = 150;  // 10 pixels
-std::vector<CurveRun> CurveRuns(const std::vector<platform::PlottedPoint>& points);
+std::vector<CurveRun> CurveRuns(const platform::PlottedPoints& points);
 
 }  // namespace graph

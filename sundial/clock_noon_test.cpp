@@ -9,7 +9,6 @@
 #include <cmath>
 
 #include "engine/module1.h"
-#include "sundial/apparent_noon.h"
 
 namespace {
 
@@ -76,20 +75,6 @@ TEST(ClockNoon, AgreesWithBisectionAndTheZonesRules) {
     EXPECT_EQ(noon->clock_seconds, expected_clock) << c.place;
     EXPECT_EQ(noon->correction_seconds, expected_clock - 43200) << c.place;
     EXPECT_EQ(noon->transit_utc.toTimeZone(*zone).date(), QDate(c.year, c.month, c.day)) << c.place;
-  }
-}
-
-// The equation of time is what moves noon: a dial on its zone's meridian is up to
-// 14 minutes slow in February and more than 16 minutes fast in early November.
-TEST(ApparentNoon, OnTheMeridianTheCorrectionIsTheEquationOfTime) {
-  const struct {
-    int month, day;
-    double lowest_minutes, highest_minutes;  // clock noon − 12 h
-  } kCases[] = {{2, 11, 14.0, 14.5}, {11, 3, -16.6, -16.3}, {4, 15, -0.5, 0.5}};
-  for (const auto& c : kCases) {
-    const double minutes = (sundial::ApparentNoonUtHours(2026, c.month, c.day, 0) - 12) * 60;
-    EXPECT_GT(minutes, c.lowest_minutes) << c.month << "/" << c.day;
-    EXPECT_LT(minutes, c.highest_minutes) << c.month << "/" << c.day;
   }
 }
 

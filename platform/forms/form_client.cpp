@@ -35,7 +35,9 @@ QPoint FormClient::DevicePixelOf(float x_twips, float y_twips) const {
 void FormClient::PSet(float x_twips, float y_twips, Colour colour) {
   const QPoint pixel = DevicePixelOf(x_twips, y_twips);
   if (!surface_.rect().contains(pixel)) return;
-  surface_.setPixel(pixel, 0xFF000000u | colour);
+  // Straight into the row: the position is checked above, and the surface's format
+  // is fixed (ARGB32, premultiplied, so an opaque colour is stored as it is).
+  reinterpret_cast<QRgb*>(surface_.scanLine(pixel.y()))[pixel.x()] = 0xFF000000u | colour;
   plotted_.push_back({x_twips, y_twips, colour});
   if (!repaint_requested_) {
     repaint_requested_ = true;

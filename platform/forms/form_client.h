@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <deque>
 #include <vector>
 
 #include "platform/core/palette.h"
@@ -24,6 +25,9 @@ struct PlottedPoint {
   float x_twips, y_twips;
   Colour colour;
 };
+// In blocks rather than one array: a long list grows without copying itself into
+// ever larger fresh memory, so plotting costs the same however much is plotted.
+using PlottedPoints = std::deque<PlottedPoint>;
 
 // The client area of a form: a fixed size, a persistent drawing surface of device
 // pixels that paintEvent only copies, and the line shapes over it.
@@ -41,7 +45,7 @@ class FormClient : public QWidget {
 
   const QImage& Surface() const { return surface_; }
   // What PSet plotted since the last Cls, in order.
-  const std::vector<PlottedPoint>& Plotted() const { return plotted_; }
+  const PlottedPoints& Plotted() const { return plotted_; }
   const std::vector<LineShape>& Lines() const { return lines_; }
   // The device pixel a twip position falls on.
   QPoint DevicePixelOf(float x_twips, float y_twips) const;
@@ -52,7 +56,7 @@ class FormClient : public QWidget {
  private:
   QImage surface_;
   std::vector<LineShape> lines_;
-  std::vector<PlottedPoint> plotted_;
+  PlottedPoints plotted_;
   bool repaint_requested_ = false;
 };
 

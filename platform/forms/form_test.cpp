@@ -159,7 +159,7 @@ TEST_F(FormRuntime, SurfacePlotsOneDevicePixelAndErases) {
   EXPECT_EQ(plotted, 1);
   a_.PSet(900, 1300, 0x654321);
   // The point list keeps the twip positions as given (not rounded), in order.
-  const std::vector<platform::PlottedPoint>& points = a_.Client()->Plotted();
+  const platform::PlottedPoints& points = a_.Client()->Plotted();
   ASSERT_EQ(points.size(), 2u) << "dropped points are not listed";
   EXPECT_EQ(points[0].x_twips, 840);
   EXPECT_EQ(points[0].y_twips, 1200.27f);
