@@ -67,10 +67,11 @@ void DrawLabels(QPainter& painter, const platform::FormClient& chart) {
   }
 }
 
-// A text box as it looks without the focus: its one-pixel border, its fill and its
-// text, which the box indents by two pixels inside the border.
+// A text box as it looks without the focus: its one-pixel border (the boxes' style
+// sheet), its fill and its text, placed as the box places it: Qt's two pixels
+// inside the border, moved by the box's own text margins.
 void DrawTextBoxes(QPainter& painter, const platform::FormClient& chart) {
-  constexpr int kBorderPixels = 1, kTextIndentPixels = 2;
+  constexpr int kBorderPixels = 1, kQtTextIndentPixels = 2;
   for (const platform::TextBox* box : chart.findChildren<platform::TextBox*>(Qt::FindDirectChildrenOnly)) {
     if (!box->isVisibleTo(&chart)) continue;
     const QPalette& colours = box->palette();
@@ -87,8 +88,11 @@ void DrawTextBoxes(QPainter& painter, const platform::FormClient& chart) {
     painter.drawRect(outer.adjusted(half, half, -half, -half));
     painter.setPen(colours.color(QPalette::Active, QPalette::Text));
     painter.setFont(ResolvedFont(box->font()));
-    const QRectF text_area = outer.adjusted(kBorderPixels + kTextIndentPixels, kBorderPixels,
-                                            -(kBorderPixels + kTextIndentPixels), -kBorderPixels);
+    const QMargins margins = box->textMargins();
+    const QRectF text_area = outer.adjusted(kBorderPixels + kQtTextIndentPixels + margins.left(),
+                                            kBorderPixels + margins.top(),
+                                            -(kBorderPixels + kQtTextIndentPixels + margins.right()),
+                                            -(kBorderPixels + margins.bottom()));
     painter.drawText(text_area, static_cast<int>(box->alignment()), box->text());
   }
 }

@@ -192,7 +192,8 @@ TEST_F(ChartExport, SvgIsTheChartAtTrueSizeWithCurvesThroughThePlottedPoints) {
   for (const char* text : {"+20", "0", "-20", "1/1", "12/1", "年", "4000"}) {
     const auto found = svg.family_by_text.find(QString::fromUtf8(text));
     ASSERT_NE(found, svg.family_by_text.end()) << "no text " << text;
-    EXPECT_EQ(found->second, "IPAPGothic") << text << ": the face that draws it, not the Windows name";
+    EXPECT_TRUE(found->second.startsWith("IPA")) << text << " in " << found->second.toStdString()
+                                                 << ": the face that draws it, not the Windows name";
   }
 }
 
