@@ -26,7 +26,7 @@ struct PlottedPoint {
   Colour colour;
 };
 // In blocks rather than one array: a long list grows without copying itself into
-// ever larger fresh memory, so plotting costs the same however much is plotted.
+// ever larger fresh memory.
 using PlottedPoints = std::deque<PlottedPoint>;
 
 // The client area of a form: a fixed size, a persistent drawing surface of device
