@@ -15,6 +15,7 @@
 #include "cli/chart_command.h"
 #include "cli/echo.h"
 #include "cli/text_commands.h"
+#include "platform/core/testing/scoped_locale.h"
 
 namespace {
 
@@ -73,11 +74,20 @@ TEST(CliAt, PrintsTheValueAsTheDetailWindowShowsIt) {
       {{"at", "2002", "7", "26"}, "- 6 30.6 -6.509613\n"},  // hour 0 by default
       {{"at", "２００２", "２", "１１", "１２"}, "- 14 16.3 -14.271947\n"},
   };
-  for (const auto& c : kCases) {
-    const Result result = RunCommand(c.args);
-    EXPECT_EQ(result.status, 0) << c.line;
-    EXPECT_EQ(result.out, c.line);
-    EXPECT_EQ(result.err, "");
+  // The same texts under decimal-comma locales: printf's "%.6f" once wrote "-14,271947".
+  for (const char* locale : {"C", "de_DE.UTF-8", "fr_FR.UTF-8"}) {
+    const platform::testing::ScopedLocale scoped(locale);
+    if (!scoped.Active()) {
+      if (platform::testing::LocalesRequired()) ADD_FAILURE() << locale << " is not installed";
+      std::printf("locale %s is not installed here; its rows are skipped\n", locale);
+      continue;
+    }
+    for (const auto& c : kCases) {
+      const Result result = RunCommand(c.args);
+      EXPECT_EQ(result.status, 0) << locale << ": " << c.line;
+      EXPECT_EQ(result.out, c.line) << locale;
+      EXPECT_EQ(result.err, "") << locale;
+    }
   }
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/day_value.h"
 
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 
@@ -10,6 +11,14 @@
 
 namespace cli {
 namespace {
+
+// Six decimals, correctly rounded, with a full stop whatever the C locale says
+// (printf's "%.6f" would write "-14,271947" once anything sets a German locale).
+std::string SixDecimals(double value) {
+  char text[400];
+  const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 6);
+  return std::string(text, result.ptr);
+}
 
 std::string Padded(const std::string& text, std::size_t width) {
   return text.size() >= width ? text + " " : text + std::string(width - text.size(), ' ');
@@ -26,9 +35,7 @@ DayValue EvaluateDay(int16_t year, int month, int day, float hour) {
   value.sign = value.minutes_text.empty() ? '+' : value.minutes_text[0];
   value.whole_minutes = std::atoi(value.minutes_text.c_str() + std::min<std::size_t>(2, value.minutes_text.size()));
   value.seconds_text = platform::SingleToText(Module1::EotSeconds);
-  char decimal[32];
-  std::snprintf(decimal, sizeof decimal, "%.6f", Module1::EquationOfTimeMinutes(year, month, day_argument));
-  value.decimal_minutes = decimal;
+  value.decimal_minutes = SixDecimals(Module1::EquationOfTimeMinutes(year, month, day_argument));
   return value;
 }
 
