@@ -10,6 +10,7 @@
 
 #include "cli/echo.h"
 #include "cli/errors.h"
+#include "cli/standard_output.h"
 
 namespace cli {
 namespace {
@@ -41,19 +42,6 @@ std::string ResolveLinks(const std::string& path) {
     current = !target.empty() && target[0] == '/' ? target : Folder(current) + "/" + target;
   }
   FailErrno(path, ELOOP);
-}
-
-// Writes everything, going on after a short write or an interruption; an errno or 0.
-int WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t written = write(fd, bytes.data(), bytes.size());
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return errno;
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(written));
-  }
-  return 0;
 }
 
 void WriteIntoSpecialFile(const std::string& path, const std::string& target, std::string_view bytes) {

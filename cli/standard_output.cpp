@@ -16,16 +16,22 @@ void GuardStandardDescriptors() {
   }
 }
 
-bool WriteStandardOutput(std::string_view bytes) {
+int WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
-    const ssize_t written = write(STDOUT_FILENO, bytes.data(), bytes.size());
+    const ssize_t written = write(fd, bytes.data(), bytes.size());
     if (written < 0) {
       if (errno == EINTR) continue;
-      return false;
+      return errno;
     }
     bytes.remove_prefix(static_cast<std::size_t>(written));
   }
-  return true;
+  return 0;
+}
+
+bool WriteStandardOutput(std::string_view bytes) {
+  const int error = WriteAll(STDOUT_FILENO, bytes);
+  errno = error;
+  return error == 0;
 }
 
 }  // namespace cli

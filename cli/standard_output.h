@@ -11,6 +11,10 @@ namespace cli {
 // (EBADF) and is reported, as it would be had it stayed closed.
 void GuardStandardDescriptors();
 
+// Writes all of `bytes` to `fd`, going on after a short write or an interruption.
+// Returns 0, or the errno of the write that failed.
+int WriteAll(int fd, std::string_view bytes);
+
 // Writes all of `bytes` to standard output. Returns true when written, else false
 // with errno set. (A reader that closed the pipe early ends the process by SIGPIPE
 // before this returns, unless SIGPIPE is ignored: then errno is EPIPE.)
