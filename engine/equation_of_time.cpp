@@ -28,8 +28,4 @@ double EquationOfTime(double eps, double L, double /*varpi*/, double M, double e
   return a + b + c + d + f;
 }
 
-double EquationOfTime(const SolarElements& elements) {
-  return EquationOfTime(elements.eps, elements.L, elements.varpi, elements.M, elements.e);
-}
-
 }  // namespace Module1

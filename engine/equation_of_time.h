@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "engine/solar_elements.h"
+
 namespace Module1 {
 
 // Equation of time E in radians of hour angle (apparent minus mean solar time,
@@ -13,8 +15,9 @@ namespace Module1 {
 //   y = tan²(ε/2).
 double EquationOfTime(double eps, double L, double varpi, double M, double e);
 
-struct SolarElements;
 // The same from the elements of one instant.
-double EquationOfTime(const SolarElements& elements);
+inline double EquationOfTime(const SolarElements& elements) {
+  return EquationOfTime(elements.eps, elements.L, elements.varpi, elements.M, elements.e);
+}
 
 }  // namespace Module1

@@ -42,14 +42,4 @@ double PerihelionLongitude(double T) {
   return ReduceDegrees(281.2206 + 1.717697 * T + c2 * T * T + c3 * T * T * T);
 }
 
-SolarElements ElementsAt(double T) {
-  SolarElements elements{};
-  elements.eps = Obliquity(T);
-  elements.L = SunMeanLongitude(T);
-  elements.varpi = PerihelionLongitude(T);
-  elements.e = OrbitEccentricity(T);
-  elements.M = elements.L - elements.varpi;  // mean anomaly, not reduced
-  return elements;
-}
-
 }  // namespace Module1

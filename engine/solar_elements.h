@@ -35,8 +35,17 @@ struct SolarElements {
 };
 
 // The elements at T Julian centuries from JD 2415020.0: each function above once,
-// then M = L − ϖ. Every caller of the equation of time goes through here.
-SolarElements ElementsAt(double T);
+// then M = L − ϖ. Every caller of the equation of time goes through here. Inline, so
+// that a sweep pays no more than the four calls it made before.
+inline SolarElements ElementsAt(double T) {
+  SolarElements elements{};
+  elements.eps = Obliquity(T);
+  elements.L = SunMeanLongitude(T);
+  elements.varpi = PerihelionLongitude(T);
+  elements.e = OrbitEccentricity(T);
+  elements.M = elements.L - elements.varpi;  // mean anomaly, not reduced
+  return elements;
+}
 
 // (x / 360 − ⌊x / 360⌋) × 360: degrees into [0, 360), negative x included.
 double ReduceDegrees(double degrees);

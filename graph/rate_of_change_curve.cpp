@@ -20,8 +20,10 @@ std::vector<CurveSample> SweepRateOfChange(int16_t year) {
   while (remaining_days > 0) {
     // Both instants are evaluated afresh; the second one of this sample is the
     // first one of the next, but nothing is carried over.
-    const double E1 = EquationOfTime(ElementsAt(JulianCenturies(julian_day)));
-    const double E2 = EquationOfTime(ElementsAt(JulianCenturies(julian_day + dt)));
+    const SolarElements first = ElementsAt(JulianCenturies(julian_day));
+    const SolarElements second = ElementsAt(JulianCenturies(julian_day + dt));
+    const double E1 = EquationOfTime(first);
+    const double E2 = EquationOfTime(second);
     const double rate = 4 * (E2 - E1) / dt * 180 / Pi;  // minutes of time per day
     const double x_twips = (chart::kLeftTwips + chart::kWidthTwips / chart::kSpanDays) +
                            day_offset * chart::kWidthTwips / chart::kSpanDays;
