@@ -6,9 +6,9 @@
 #include "cli/day_value.h"
 #include "cli/echo.h"
 #include "cli/errors.h"
+#include "cli/row_format.h"
 #include "cli/text_commands.h"
 #include "cli/values.h"
-#include "engine/module1.h"
 #include "sundial/clock_noon.h"
 
 namespace cli {
@@ -67,41 +67,36 @@ Command NoonCommand() {
       "date,noon,correction_seconds; --json one JSON object per line with the same\n"
       "fields. Without either, the correction reads \"+12 m 34 s\".\n";
   command.options = {{"longitude", "l", "DEG", "the dial's longitude, degrees east (west negative)"},
-                     {"zone", "z", "ZONE", "the clock's time zone (default: the system's)"},
-                     {"csv", "c", "", "RFC 4180 CSV with a header row"},
-                     {"json", "j", "", "JSON Lines, one object per day"}};
+                     {"zone", "z", "ZONE", "the clock's time zone (default: the system's)"}};
+  for (const OptionSpec& option : RowFormatOptions()) command.options.push_back(option);
   command.min_operands = 1;
   command.max_operands = 1;
   command.operands_usage = "YEAR";
   command.run = [](const ParsedCommand& parsed, CommandOutput& out) {
-    const bool csv = parsed.Has("csv");
-    const bool json = parsed.Has("json");
-    if (csv && json) throw UsageError{"noon: --csv and --json exclude each other"};
+    const RowFormat format = ReadRowFormat(parsed, "noon");
     if (!parsed.Has("longitude")) throw UsageError{"noon needs --longitude DEG"};
     const int16_t year = ReadYear("YEAR", parsed.operands[0]);
     if (year < 1) throw ValueError{"YEAR " + Echo(parsed.operands[0]) + " is before year 1, where time zones end"};
     const double longitude = ReadLongitude("--longitude", parsed.Value("longitude"));
     const QTimeZone zone = ZoneOf(parsed);
 
-    out += csv ? "date,noon,correction_seconds\r\n" : json ? "" : "date         noon      correction\n";
-    Module1::IsLeapYear(year);  // fills the month lengths of `year`
-    for (int month = 1; month <= 12; ++month) {
-      const int days_in_month = Module1::MonthDays(month);
-      for (int day = 1; day <= days_in_month; ++day) {
-        const std::optional<sundial::ClockNoon> noon = sundial::ClockNoonOn(QDate(year, month, day), longitude, zone);
-        if (!noon) continue;
-        const std::string date = IsoDate(year, month, day);
-        const std::string clock = ClockText(noon->clock_seconds);
-        const std::string correction = std::to_string(noon->correction_seconds);
-        if (csv) {
-          out += date + ',' + clock + ',' + correction + "\r\n";
-        } else if (json) {
-          out += "{\"date\":\"" + date + "\",\"noon\":\"" + clock + "\",\"correction_seconds\":" + correction + "}\n";
-        } else {
-          out += date + "   " + clock + "  " + CorrectionText(noon->correction_seconds) + "\n";
-        }
+    out += format == RowFormat::kCsv    ? "date,noon,correction_seconds\r\n"
+           : format == RowFormat::kJson ? ""
+                                        : "date         noon      correction\n";
+    ForEachDayOf(year, [&](int month, int day) {
+      const std::optional<sundial::ClockNoon> noon = sundial::ClockNoonOn(QDate(year, month, day), longitude, zone);
+      if (!noon) return;  // a date the zone skipped
+      const std::string date = IsoDate(year, month, day);
+      const std::string clock = ClockText(noon->clock_seconds);
+      const std::string correction = std::to_string(noon->correction_seconds);
+      if (format == RowFormat::kCsv) {
+        out += date + ',' + clock + ',' + correction + "\r\n";
+      } else if (format == RowFormat::kJson) {
+        out += "{\"date\":\"" + date + "\",\"noon\":\"" + clock + "\",\"correction_seconds\":" + correction + "}\n";
+      } else {
+        out += date + "   " + clock + "  " + CorrectionText(noon->correction_seconds) + "\n";
       }
-    }
+    });
   };
   return command;
 }
