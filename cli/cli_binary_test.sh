@@ -5,6 +5,7 @@
 #   cli_binary_test.sh PATH/TO/orvalin-cli
 set -uo pipefail
 cli=$(realpath "$1")
+completion=$(realpath "$(dirname "$0")/completion/orvalin-cli.bash")
 work=$(mktemp -d)
 trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
 chmod 755 "$work"
@@ -48,7 +49,13 @@ expect 2 err 'orvalin-cli: chart --output - needs --format' chart 2002 --output 
 expect 0 out '2026-03-29,13:11:07,4267' noon 2026 --longitude 13.4050 --zone Europe/Berlin --csv
 expect 0 out '2026-01-01   11:44:19  -15 m 41 s' noon 2026 -l 139.7667 -z Asia/Tokyo
 expect 0 out '"date":"2026-06-21","noon":"12:33:21"' noon 2026 -l=-157.8583 -z Pacific/Honolulu --json
-expect 1 err "orvalin-cli: --zone 'Nowhere/Else'" noon 2026 -l 0 -z Nowhere/Else
+expect 1 err "orvalin-cli: ZONE 'Nowhere/Else' is not a time-zone name" noon 2026 -l 0 -z Nowhere/Else
+# The zone from TZ when no --zone is given, held to the same names.
+TZ=Asia/Tokyo expect 0 out '2026-01-01,11:44:19,-941' noon 2026 -l 139.7667 --csv
+TZ=:Japan expect 0 out '2026-01-01,11:44:19,-941' noon 2026 -l 139.7667 --csv
+TZ=JST-9 expect 1 err "orvalin-cli: TZ 'JST-9' is not a time-zone name" noon 2026 -l 139.7667
+expect 0 out 'Asia/Tokyo' zones
+expect 0 out 'US/Pacific' zones
 expect 0 out '<svg' chart 2002 -o - --format svg
 expect 1 err "orvalin-cli: HOUR '1e30'" at 2002 2 11 1e30
 expect 1 err "orvalin-cli: DAY '30'" at 2002 2 30
@@ -149,6 +156,17 @@ done
 [ ! -e big.png ] || fail "size limit: a partial big.png was left"
 [ "$(cat kept.png)" = old ] || fail "size limit: kept.png was changed"
 leftovers "size limit"
+
+# Completion after --zone offers what --zone accepts, links of the zone data too.
+complete_words() {
+  COMP_WORDS=("$cli" "$@"); COMP_CWORD=$(($# )); COMPREPLY=()
+  # shellcheck source=/dev/null
+  source "$completion" && _orvalin_cli && printf '%s\n' "${COMPREPLY[@]}"
+}
+offered=$(complete_words noon 2026 --zone Ja)
+grep -qx Japan <<<"$offered" || fail "completion after --zone Ja: Japan not offered: $offered"
+grep -qx 'Asia/Tokyo' <<<"$(complete_words noon -z Asia/To)" || fail "completion after -z Asia/To: no Asia/Tokyo"
+[ -n "$offered" ] && [ -z "$(complete_words noon -z right/)" ] || fail "completion offers the right/ zones"
 
 [ $failures -eq 0 ] && echo "all cases passed"
 exit $((failures > 0))

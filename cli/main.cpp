@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
     platform::RegisterFontSubstitutions();
     return cli::RenderChart(request);
   };
-  const std::vector<cli::Command> commands = {cli::AtCommand(), cli::TableCommand(), cli::NoonCommand(),
+  const std::vector<cli::Command> commands = {cli::AtCommand(), cli::TableCommand(), cli::NoonCommand(), cli::ZonesCommand(),
                                               cli::ChartCommand(render_chart)};
 
   std::string out;

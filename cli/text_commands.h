@@ -14,4 +14,7 @@ Command TableCommand();
 // `noon YEAR --longitude DEG [--zone ZONE] [--csv|--json]`: solar noon by the clock.
 Command NoonCommand();
 
+// `zones`: the time-zone names --zone accepts.
+Command ZonesCommand();
+
 }  // namespace cli
