@@ -157,6 +157,14 @@ done
 [ "$(cat kept.png)" = old ] || fail "size limit: kept.png was changed"
 leftovers "size limit"
 
+# The correction card: a PDF whose text holds the standard-time corrections.
+"$cli" card 2026 --longitude 13.4050 --zone Europe/Berlin -o berlin-card.pdf 2>err.txt || fail "card: $(cat err.txt)"
+card_text=$(pdftotext -layout berlin-card.pdf - 2>/dev/null)
+grep -Eq '^ *1 +\+9:56 ' <<<"$card_text" || fail "card: 1 January is not +9:56"
+grep -Eq '^ *29 +\+19:30 +\+11:07 ' <<<"$card_text" || fail "card: 29 March is not +11:07"
+expect 1 err "orvalin-cli: ZONE 'CET1' is not a time-zone name" card 2026 -l 13.4 -z CET1 -o x.pdf
+expect 1 err "orvalin-cli: --lang 'de' is not ja or en" card 2026 -l 13.4 --lang de -o x.pdf
+
 # Completion after --zone offers what --zone accepts, links of the zone data too.
 complete_words() {
   COMP_WORDS=("$cli" "$@"); COMP_CWORD=$(($# )); COMPREPLY=()

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/card_command.h"
 #include "cli/chart_command.h"
 #include "cli/cli.h"
 #include "cli/standard_output.h"
@@ -34,15 +35,21 @@ int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   std::unique_ptr<QApplication> application;
   int qt_argc = 1;  // QApplication keeps a reference to it
-  auto render_chart = [&](const cli::ChartRequest& request) {
+  // The drawing commands start Qt's GUI on its offscreen platform: no display needed.
+  auto start_gui = [&] {
+    if (application) return;
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     qInstallMessageHandler(KeepQtQuiet);
     application = std::make_unique<QApplication>(qt_argc, argv);
     platform::RegisterFontSubstitutions();
+  };
+  auto render_chart = [&](const cli::ChartRequest& request) {
+    start_gui();
     return cli::RenderChart(request);
   };
-  const std::vector<cli::Command> commands = {cli::AtCommand(), cli::TableCommand(), cli::NoonCommand(), cli::ZonesCommand(),
-                                              cli::ChartCommand(render_chart)};
+  const std::vector<cli::Command> commands = {cli::AtCommand(),    cli::TableCommand(),
+                                              cli::NoonCommand(),  cli::ZonesCommand(),
+                                              cli::ChartCommand(render_chart), cli::CardCommand(start_gui)};
 
   std::string out;
   std::string err;
