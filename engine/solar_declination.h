@@ -10,7 +10,9 @@
 // centre, then the apparent longitude and obliquity with its one-term corrections
 // for nutation and aberration, then sin δ = sin ε sin λ. Meeus's equation of the
 // centre is the elliptic series below with his eccentricity put in; here it takes the
-// engine's e. Measured against an ephemeris in tools/sun_accuracy.py.
+// engine's e. Against an ephemeris over 1800–2200 the declination is within 0.005°
+// (RMS 0.001°), 0.0072° without the nutation and aberration terms
+// (tools/sun_accuracy.py, results in tools/accuracy-results.md).
 namespace Module1 {
 
 // Equation of the centre C (true minus mean anomaly), degrees, |C| < 2°, from the
