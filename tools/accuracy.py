@@ -102,11 +102,10 @@ def program_year(cli, year, hour):
     rows = []
     for r in csv.DictReader(io.StringIO(out)):
         decimal = float(r["decimal_minutes"])
-        # "minutes" is a sign and whole minutes ("- 14", "+ 16"); "seconds"
-        # the seconds rounded to 0.1 s, as the program displays them.
-        sign_text, minutes_text = r["minutes"].split()
-        sign = -1.0 if sign_text == "-" else 1.0
-        shown = sign * (int(minutes_text) * 60 + float(r["seconds"]))
+        # "sign" is "+" or "-", "minutes" the whole minutes, "seconds" the
+        # seconds rounded to 0.1 s, as the program displays them.
+        sign = -1.0 if r["sign"] == "-" else 1.0
+        shown = sign * (int(r["minutes"]) * 60 + float(r["seconds"]))
         rows.append((r["date"], parse_date(r["date"]), decimal, shown))
     if len(rows) not in (365, 366):
         sys.exit("accuracy.py: %s table %d gave %d rows" % (cli, year, len(rows)))
