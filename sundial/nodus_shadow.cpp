@@ -32,10 +32,10 @@ std::optional<ShadowPoint> NodusShadow(double altitude_degrees, double azimuth_d
     }
     case Surface::kWallFacingSouth:
     case Surface::kWallFacingNorth: {
-      // The Sun must stand on the nodus's side of the wall.
-      const double towards_wall = surface == Surface::kWallFacingSouth ? -north : north;
-      if (!(towards_wall > 0)) return std::nullopt;
-      const double reach = height_mm / towards_wall;
+      // The Sun's component out of the wall's face: it must stand on the nodus's side.
+      const double out_of_wall = surface == Surface::kWallFacingSouth ? -north : north;
+      if (!(out_of_wall > 0)) return std::nullopt;
+      const double reach = height_mm / out_of_wall;
       point = {-reach * east, -reach * up};
       break;
     }

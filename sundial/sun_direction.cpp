@@ -6,7 +6,6 @@
 #include <numbers>
 
 #include "engine/module1.h"
-#include "engine/solar_declination.h"
 
 namespace sundial {
 namespace {

@@ -18,7 +18,7 @@ struct SunDirection {
   double declination_degrees;  // apparent declination, north positive, about ±23.45
   double hour_angle_degrees;   // local apparent hour angle, west of the meridian positive, −180 < H ≤ 180
   double altitude_degrees;     // above the horizon, −90..90; apparent when refraction is applied
-  double azimuth_degrees;      // from north through east, 0 ≤ A < 360; 0 with the Sun at a pole of the sky
+  double azimuth_degrees;  // from north through east, 0 ≤ A < 360; 0 with the Sun at the zenith or nadir
 };
 
 // Standard atmospheric refraction R, degrees, to add to a geometric (airless)
