@@ -2,7 +2,8 @@
 #pragma once
 
 // Module1: the equation-of-time engine. Calendar arithmetic, the Sun's mean
-// elements, the five-term equation of time and its evaluation at a civil instant.
+// elements, the five-term equation of time and its evaluation at a civil instant,
+// the Sun's declination.
 // Free functions of doubles plus three shared results (MonthDays, EotMinutesText,
 // EotSeconds). No Qt.
 
@@ -10,4 +11,5 @@
 #include "engine/equation_of_time.h"
 #include "engine/equation_of_time_at.h"
 #include "engine/month_days.h"
+#include "engine/solar_declination.h"
 #include "engine/solar_elements.h"

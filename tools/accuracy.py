@@ -45,6 +45,8 @@ EPHEM_EPOCH_JD = 2415020.0          # ephem's date 0.0 = 1899 Dec 31 12h UT
 DEFAULT_FAR_YEARS = [-2000, -1000, 0, 500, 1000, 1500, 2500, 3000, 4000, 5000]
 QUICK_YEARS = [1700, 1850, 2000, 2200]
 QUICK_FAR_YEARS = [-2000, 1000, 3000]
+# The heading of tools/sun_accuracy.py's results in the same file.
+SUN_RESULTS_HEADING = "# The Sun's declination and direction: Orvalin against PyEphem"
 
 
 # ---------------------------------------------------------------------------
@@ -100,11 +102,10 @@ def program_year(cli, year, hour):
     rows = []
     for r in csv.DictReader(io.StringIO(out)):
         decimal = float(r["decimal_minutes"])
-        # "minutes" is a sign and whole minutes ("- 14", "+ 16"); "seconds"
-        # the seconds rounded to 0.1 s, as the program displays them.
-        sign_text, minutes_text = r["minutes"].split()
-        sign = -1.0 if sign_text == "-" else 1.0
-        shown = sign * (int(minutes_text) * 60 + float(r["seconds"]))
+        # "sign" is "+" or "-", "minutes" the whole minutes, "seconds" the
+        # seconds rounded to 0.1 s, as the program displays them.
+        sign = -1.0 if r["sign"] == "-" else 1.0
+        shown = sign * (int(r["minutes"]) * 60 + float(r["seconds"]))
         rows.append((r["date"], parse_date(r["date"]), decimal, shown))
     if len(rows) not in (365, 366):
         sys.exit("accuracy.py: %s table %d gave %d rows" % (cli, year, len(rows)))
@@ -539,8 +540,16 @@ def main():
 
     sys.stdout.write(text)
     if not args.no_write:
+        # sun_accuracy.py's section follows ours in the same file: keep it.
+        kept = ""
+        if os.path.exists(args.output):
+            with open(args.output, encoding="utf-8") as f:
+                old = f.read()
+            at = old.find(SUN_RESULTS_HEADING)
+            if at >= 0:
+                kept = "\n" + old[at:]
         with open(args.output, "w", encoding="utf-8") as f:
-            f.write(text)
+            f.write(text + kept)
         sys.stderr.write("accuracy.py: wrote %s (%.1f s)\n" % (args.output, elapsed))
 
 
