@@ -81,8 +81,7 @@ int ReadMonth(const std::string& name, const std::string& text) {
 }
 
 int ReadDay(const std::string& name, const std::string& text, int16_t year, int month) {
-  Module1::IsLeapYear(year);
-  const int days_in_month = Module1::MonthDays(month);
+  const int days_in_month = Module1::DaysInMonth(year, month);
   return static_cast<int>(
       ReadWhole(name, text, 1, days_in_month, "a day 1.." + std::to_string(days_in_month) + " of that month"));
 }

@@ -2,9 +2,10 @@
 #pragma once
 
 // Module1: the equation-of-time engine. Calendar arithmetic, the Sun's mean
-// elements, the five-term equation of time and its evaluation at a civil instant.
-// Free functions of doubles plus three shared results (MonthDays, EotMinutesText,
-// EotSeconds). No Qt.
+// elements, the five-term equation of time and its evaluation at a civil instant:
+// pure functions of doubles returning values (EquationOfTimeValueAt, DaysInMonth).
+// The three shared results MonthDays, EotMinutesText and EotSeconds are thin
+// wrappers for the detail window (IsLeapYear, EquationOfTimeAt). No Qt.
 
 #include "engine/calendar.h"
 #include "engine/equation_of_time.h"

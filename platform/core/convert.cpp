@@ -257,14 +257,7 @@ std::string NumberToText(double value) { return GeneralForm(value, 15, 1e15); }
 
 std::string SingleToText(float value) { return GeneralForm(value, 7, 1e7); }
 
-std::string FormatFixedOneDecimal(double value) {
-  char text[400];  // the largest double has 309 integer digits
-  // From 2^52 / 10 on the tenths have no fraction left; there (and for infinities
-  // and NaN) to_chars writes the value as printf("%.1f") does in the C locale.
-  if (!(std::fabs(value) < 4e14)) {
-    const auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 1);
-    return std::string(text, written.ptr);
-  }
+double RoundToTenths(double value) {
   // value × 10 = whole_tenths + fraction + product_error, each term exact.
   const double tenths = value * 10;
   const double product_error = std::fma(value, 10, -tenths);
@@ -273,7 +266,18 @@ std::string FormatFixedOneDecimal(double value) {
   // Nearest tenth of the exact value. An exact half (16.25) rounds away from zero,
   // as the pattern does (printf would round it to even).
   const bool round_up = fraction > 0.5 || (fraction == 0.5 && (product_error > 0 || (product_error == 0 && value > 0)));
-  const auto magnitude = static_cast<long long>(std::fabs(round_up ? whole_tenths + 1 : whole_tenths));
+  return round_up ? whole_tenths + 1 : whole_tenths;
+}
+
+std::string FormatFixedOneDecimal(double value) {
+  char text[400];  // the largest double has 309 integer digits
+  // From 2^52 / 10 on the tenths have no fraction left; there (and for infinities
+  // and NaN) to_chars writes the value as printf("%.1f") does in the C locale.
+  if (!(std::fabs(value) < 4e14)) {
+    const auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 1);
+    return std::string(text, written.ptr);
+  }
+  const auto magnitude = static_cast<long long>(std::fabs(RoundToTenths(value)));
   // Written backwards from the end of `text`: the tenth, the full stop, the whole part.
   char* first = text + sizeof text;
   *--first = static_cast<char>('0' + magnitude % 10);

@@ -49,4 +49,8 @@ std::string SingleToText(float value);
 // An exact half (16.25) rounds away from zero.
 std::string FormatFixedOneDecimal(double value);
 
+// The tenths FormatFixedOneDecimal writes, as a signed whole number of tenths
+// (16.25 → 163, −16.25 → −163), for |value| < 4e14; the text's value is this / 10.
+double RoundToTenths(double value);
+
 }  // namespace platform
