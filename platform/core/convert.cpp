@@ -8,56 +8,11 @@
 #include <locale.h>
 #include <optional>
 
+#include "platform/core/ascii_digits.h"
 #include "platform/core/runtime_error.h"
 
 namespace platform {
 namespace {
-
-// Stands for any character that can never be part of a number.
-constexpr char kForeign = '\x7f';
-
-// Maps one code point to the ASCII character it reads as in a number.
-char NumericTwin(char32_t code_point) {
-  if (code_point < 0x80) return static_cast<char>(code_point);
-  if (code_point >= U'０' && code_point <= U'９') return static_cast<char>('0' + (code_point - U'０'));
-  switch (code_point) {
-    case U'＋': return '+';
-    case U'－': return '-';
-    case U'．': return '.';
-    case U'\u3000': return ' ';  // ideographic space
-    default: return kForeign;
-  }
-}
-
-// Decodes UTF-8 into one ASCII character per code point (see NumericTwin); every
-// byte of a malformed sequence becomes kForeign.
-std::string ToNumericAscii(std::string_view text) {
-  std::string ascii;
-  ascii.reserve(text.size());
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    int length = lead < 0x80 ? 1 : lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
-               : lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
-    char32_t code_point = length == 1 ? lead : length == 2 ? lead & 0x1F : length == 3 ? lead & 0x0F : lead & 0x07;
-    for (int k = 1; k < length; ++k) {
-      const auto next = i + k < text.size() ? static_cast<unsigned char>(text[i + k]) : 0;
-      if ((next & 0xC0) != 0x80) {
-        length = 0;
-        break;
-      }
-      code_point = (code_point << 6) | (next & 0x3F);
-    }
-    if (length == 0) {
-      ascii += kForeign;
-      ++i;
-      continue;
-    }
-    ascii += NumericTwin(code_point);
-    i += static_cast<std::size_t>(length);
-  }
-  return ascii;
-}
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -206,7 +161,7 @@ std::string GeneralForm(double value, int digits, double ten_to_digits) {
 
 namespace {
 NumberScan ScanLeadingNumber(std::string_view text) {
-  std::string ascii = ToNumericAscii(text);
+  std::string ascii = AsciiDigits(text);
   std::erase_if(ascii, [](char c) { return c == ' ' || c == '\t' || c == '\n'; });
   return ScanNumber(ascii);
 }
@@ -221,7 +176,7 @@ bool StartsWithNumber(std::string_view text) { return ScanLeadingNumber(text).fo
 
 double TextToDouble(std::string_view text) {
   if (const std::optional<double> plain = PlainDecimal(text)) return *plain;
-  const std::string ascii = ToNumericAscii(text);
+  const std::string ascii = AsciiDigits(text);
   std::size_t first = 0;
   std::size_t last = ascii.size();
   while (first < last && IsBlank(ascii[first])) ++first;
