@@ -13,10 +13,10 @@ namespace cli {
 
 // Runs one command line (without the program name) against `commands`: appends
 // what goes to standard output to `out` and a one-line complaint, if any, to `err`;
-// returns the exit status. Options are read wherever they stand until "--";
-// "-h"/"--help" anywhere before it prints the help of the command named (or the
-// main help), "-V"/"--version" the version. A negative number ("-500") is an
-// operand, not an option.
+// returns the exit status. The line is read by option_parser.h: options wherever
+// they stand until "--"; "-h"/"--help" anywhere before it prints the help of the
+// command named (or the main help), "-V"/"--version" the version. A negative
+// number ("-500") is an operand, not an option.
 int RunCli(const std::vector<std::string>& args, const std::vector<Command>& commands, std::string& out,
            std::string& err);
 

@@ -28,14 +28,15 @@ std::string Padded(const std::string& text, std::size_t width) {
 
 DayValue EvaluateDay(int16_t year, int month, int day, float hour) {
   const float day_argument = detail::DayArgument(static_cast<float>(day), hour);
-  Module1::EquationOfTimeAt(year, month, day_argument);
+  const Module1::EotValue eot = Module1::EquationOfTimeValueAt(year, month, day_argument);
   DayValue value;
   value.date = IsoDate(year, month, day);
-  value.minutes_text = Module1::EotMinutesText;  // "+ 8", "- 14"
-  value.sign = value.minutes_text.empty() ? '+' : value.minutes_text[0];
-  value.whole_minutes = std::atoi(value.minutes_text.c_str() + std::min<std::size_t>(2, value.minutes_text.size()));
-  value.seconds_text = platform::SingleToText(Module1::EotSeconds);
-  value.decimal_minutes = SixDecimals(Module1::EquationOfTimeMinutes(year, month, day_argument));
+  value.minutes_text = Module1::MinutesText(eot);  // "+ 8", "- 14"
+  value.sign = eot.negative ? '-' : '+';
+  // |m| < 27 minutes for a 16-bit year and a day of its calendar.
+  value.whole_minutes = static_cast<int>(eot.whole_minutes);
+  value.seconds_text = platform::SingleToText(eot.seconds);
+  value.decimal_minutes = SixDecimals(eot.minutes);
   return value;
 }
 

@@ -19,9 +19,8 @@ RowFormat ReadRowFormat(const ParsedCommand& parsed, const std::string& command_
 }
 
 void ForEachDayOf(int16_t year, const std::function<void(int month, int day)>& row) {
-  Module1::IsLeapYear(year);  // fills the month lengths of `year`
   for (int month = 1; month <= 12; ++month) {
-    const int days_in_month = Module1::MonthDays(month);
+    const int days_in_month = Module1::DaysInMonth(year, month);
     for (int day = 1; day <= days_in_month; ++day) row(month, day);
   }
 }

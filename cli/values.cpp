@@ -8,33 +8,12 @@
 #include "cli/echo.h"
 #include "cli/errors.h"
 #include "engine/module1.h"
+#include "platform/core/ascii_digits.h"
 
 namespace cli {
 namespace {
 
-// The text with full-width digits (U+FF10..U+FF19), minus (U+FF0D) and full stop
-// (U+FF0E) written as ASCII; everything else as it was.
-std::string AsciiDigits(const std::string& text) {
-  std::string ascii;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-    if (i + 2 < text.size() && byte(i) == 0xEF && byte(i + 1) == 0xBC) {
-      const unsigned char last = byte(i + 2);
-      if (last >= 0x90 && last <= 0x99) {
-        ascii += static_cast<char>('0' + (last - 0x90));
-        i += 2;
-        continue;
-      }
-      if (last == 0x8D || last == 0x8E) {
-        ascii += last == 0x8D ? '-' : '.';
-        i += 2;
-        continue;
-      }
-    }
-    ascii += text[i];
-  }
-  return ascii;
-}
+using platform::AsciiDigits;
 
 bool AllDigits(std::string_view text) {
   return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
@@ -81,8 +60,7 @@ int ReadMonth(const std::string& name, const std::string& text) {
 }
 
 int ReadDay(const std::string& name, const std::string& text, int16_t year, int month) {
-  Module1::IsLeapYear(year);
-  const int days_in_month = Module1::MonthDays(month);
+  const int days_in_month = Module1::DaysInMonth(year, month);
   return static_cast<int>(
       ReadWhole(name, text, 1, days_in_month, "a day 1.." + std::to_string(days_in_month) + " of that month"));
 }

@@ -7,8 +7,9 @@
 // The command line's numbers. Unlike the windows' boxes, which read the leading
 // number of whatever was typed, these accept a value only when the whole argument
 // is one, in range, written the same whatever the locale: a script that passes
-// "2002abc", "1e30" or 30 February gets an error, not a quiet guess. Full-width
-// digits, minus and full stop read as their ASCII forms, as the windows read them.
+// "2002abc", "1e30" or 30 February gets an error, not a quiet guess. The text is
+// read through platform::AsciiDigits, as the windows read theirs: full-width digits,
+// minus and full stop count as their ASCII forms.
 // Each throws ValueError naming the argument.
 namespace cli {
 

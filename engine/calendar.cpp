@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/month_days.h"
+#include "platform/core/runtime_error.h"
 
 namespace Module1 {
 
@@ -28,16 +29,17 @@ double JulianDay(int16_t year, double month, double day) {
 
 double JulianCenturies(double jd) { return (jd - 2415020) / 36525; }
 
+int DaysInMonth(int16_t year, int month) {
+  static constexpr int kCommonYear[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (month < 1 || month > 12) throw platform::RuntimeError::SubscriptOutOfRange();
+  // Gregorian rule on the year as given; % leaves 0 for negative multiples too.
+  const bool leap = year % 400 == 0 || (year % 100 != 0 && year % 4 == 0);
+  return month == 2 && leap ? 29 : kCommonYear[month - 1];
+}
+
 bool IsLeapYear(int16_t year) {
   MonthDays.FillCommonYear();
-  bool leap;
-  if (year % 400 == 0) {
-    leap = true;
-  } else if (year % 100 == 0) {
-    leap = false;
-  } else {
-    leap = year % 4 == 0;
-  }
+  const bool leap = DaysInMonth(year, 2) == 29;
   if (leap) MonthDays(2) = 29;
   return leap;
 }

@@ -8,6 +8,7 @@
 
 namespace {
 
+using Module1::DaysInMonth;
 using Module1::IsLeapYear;
 using Module1::JulianCenturies;
 using Module1::JulianDay;
@@ -71,6 +72,7 @@ TEST(IsLeapYear, GregorianRuleAndFebruaryLength) {
     for (int m = 1; m <= 12; ++m) {
       const int expected = (m == 2 && c.leap) ? 29 : kCommon[m - 1];
       EXPECT_EQ(MonthDays(m), expected) << "year " << c.year << " month " << m;
+      EXPECT_EQ(DaysInMonth(c.year, m), expected) << "year " << c.year << " month " << m;
     }
   }
 }
@@ -89,6 +91,12 @@ TEST(MonthDays, IndexOutsideOneToTwelveIsSubscriptOutOfRange) {
     try {
       (void)MonthDays[month];
       ADD_FAILURE() << "month " << month << " did not raise";
+    } catch (const platform::RuntimeError& error) {
+      EXPECT_EQ(error.number(), 9) << month;
+    }
+    try {
+      (void)DaysInMonth(2004, month);
+      ADD_FAILURE() << "DaysInMonth of month " << month << " did not raise";
     } catch (const platform::RuntimeError& error) {
       EXPECT_EQ(error.number(), 9) << month;
     }

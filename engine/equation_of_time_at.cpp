@@ -13,19 +13,18 @@ namespace Module1 {
 
 using platform::CheckFloatingPoint;
 
-PublishedMinutes PublishMinutes(double minutes) {
-  const char* sign_text = minutes >= 0 ? "+ " : "- ";
+EotValue SplitMinutes(double minutes) {
   const double magnitude = CheckFloatingPoint(std::fabs(minutes));
   double whole_minutes = std::floor(magnitude);
   const double seconds = CheckFloatingPoint((magnitude - whole_minutes) * 60);
-  // One decimal as the "#0.0" pattern writes it (halves away from zero), held as
-  // the single nearest that decimal.
-  std::string seconds_text = platform::FormatFixedOneDecimal(seconds);
-  if (seconds_text == "60.0") {
+  // One decimal as "#0.0" writes it; the single is the one the window reads back
+  // from that text (the nearest double of the decimal, then the nearest single).
+  double tenths = platform::RoundToTenths(seconds);
+  if (tenths == 600) {  // "60.0": carry a minute
     whole_minutes += 1;
-    seconds_text = "0.0";
+    tenths = 0;
   }
-  return {sign_text + platform::NumberToText(whole_minutes), platform::TextToSingle(seconds_text)};
+  return {minutes < 0, whole_minutes, static_cast<float>(tenths / 10), minutes};
 }
 
 double EquationOfTimeMinutes(int16_t year, double month, double day) {
@@ -33,13 +32,21 @@ double EquationOfTimeMinutes(int16_t year, double month, double day) {
   const double jd = JulianDay(year, month, day + nine_hours);
   const double T = JulianCenturies(jd);
   const double E = EquationOfTime(ElementsAt(T));
-  return CheckFloatingPoint(E * 4 * 180 / Pi);
+  return CheckFloatingPoint(E * 4 * 180 / Pi);  // radians of hour angle to minutes of time
+}
+
+EotValue EquationOfTimeValueAt(int16_t year, double month, double day) {
+  return SplitMinutes(EquationOfTimeMinutes(year, month, day));
+}
+
+std::string MinutesText(const EotValue& value) {
+  return (value.negative ? "- " : "+ ") + platform::NumberToText(value.whole_minutes);
 }
 
 void EquationOfTimeAt(int16_t year, double month, double day) {
-  PublishedMinutes published = PublishMinutes(EquationOfTimeMinutes(year, month, day));
-  EotMinutesText = std::move(published.minutes_text);
-  EotSeconds = published.seconds;
+  const EotValue value = EquationOfTimeValueAt(year, month, day);
+  EotMinutesText = MinutesText(value);
+  EotSeconds = value.seconds;
 }
 
 }  // namespace Module1

@@ -8,7 +8,9 @@ namespace {
 using Module1::EotMinutesText;
 using Module1::EotSeconds;
 using Module1::EquationOfTimeAt;
-using Module1::PublishMinutes;
+using Module1::EquationOfTimeValueAt;
+using Module1::MinutesText;
+using Module1::SplitMinutes;
 
 TEST(EquationOfTimeAt, WorkedInstantsOf2002) {
   const struct {
@@ -23,6 +25,9 @@ TEST(EquationOfTimeAt, WorkedInstantsOf2002) {
       {4, 15.125, "- 0", 3.7f},    // 15 April 12h: m in (−1, 0)
   };
   for (const auto& c : kCases) {
+    const auto value = EquationOfTimeValueAt(2002, c.month, c.day_argument);
+    EXPECT_EQ(MinutesText(value), c.minutes_text) << c.month << "/" << c.day_argument;
+    EXPECT_EQ(value.seconds, c.seconds) << c.month << "/" << c.day_argument;
     EquationOfTimeAt(2002, c.month, c.day_argument);
     EXPECT_EQ(EotMinutesText, c.minutes_text) << c.month << "/" << c.day_argument;
     EXPECT_EQ(EotSeconds, c.seconds) << c.month << "/" << c.day_argument;
@@ -36,14 +41,14 @@ TEST(EquationOfTimeAt, EachCallReplacesThePreviousResult) {
   EXPECT_EQ(EotSeconds, 28.2f);
 }
 
-TEST(PublishMinutes, SignWholeMinutesAndSeconds) {
+TEST(SplitMinutes, SignWholeMinutesAndSeconds) {
   const struct {
     double minutes;
     const char* text;
     float seconds;
   } kCases[] = {
-      {0.0, "+ 0", 0.0f},      {-0.5, "- 0", 30.0f},    {-7.0, "- 7", 0.0f},
-      {7.0, "+ 7", 0.0f},      {-14.271947, "- 14", 16.3f},
+      {0.0, "+ 0", 0.0f},      {-0.0, "+ 0", 0.0f},     {-0.5, "- 0", 30.0f},
+      {-7.0, "- 7", 0.0f},     {7.0, "+ 7", 0.0f},      {-14.271947, "- 14", 16.3f},
       {16.470496, "+ 16", 28.2f},
       {26.999, "+ 26", 59.9f},
       // Seconds that round to 60.0 carry into the minutes; this used to publish
@@ -51,9 +56,10 @@ TEST(PublishMinutes, SignWholeMinutesAndSeconds) {
       {7.9996, "+ 8", 0.0f},   {-7.9996, "- 8", 0.0f},  {0.99999, "+ 1", 0.0f},
   };
   for (const auto& c : kCases) {
-    const auto published = PublishMinutes(c.minutes);
-    EXPECT_EQ(published.minutes_text, c.text) << c.minutes;
-    EXPECT_EQ(published.seconds, c.seconds) << c.minutes;
+    const auto value = SplitMinutes(c.minutes);
+    EXPECT_EQ(MinutesText(value), c.text) << c.minutes;
+    EXPECT_EQ(value.seconds, c.seconds) << c.minutes;
+    EXPECT_EQ(value.minutes, c.minutes) << c.minutes;
   }
 }
 

@@ -3,9 +3,10 @@
 
 // Module1: the equation-of-time engine. Calendar arithmetic, the Sun's mean
 // elements, the five-term equation of time and its evaluation at a civil instant,
-// the Sun's declination.
-// Free functions of doubles plus three shared results (MonthDays, EotMinutesText,
-// EotSeconds). No Qt.
+// and the Sun's declination: pure functions of doubles returning values
+// (EquationOfTimeValueAt, DaysInMonth, SunApparentDeclination). The three shared
+// results MonthDays, EotMinutesText and EotSeconds are thin wrappers for the
+// detail window (IsLeapYear, EquationOfTimeAt). No Qt.
 
 #include "engine/calendar.h"
 #include "engine/equation_of_time.h"

@@ -21,7 +21,8 @@ class MonthDaysTable {
   std::array<int16_t, 12> days_in_month_{};
 };
 
-// The one table of the program; written by IsLeapYear and the one-day advance.
+// The one table of the program, for the detail window: written by IsLeapYear and
+// the one-day advance, read only by the one-day advance.
 inline MonthDaysTable MonthDays;
 
 }  // namespace Module1

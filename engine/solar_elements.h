@@ -8,21 +8,31 @@ namespace Module1 {
 // every conversion of the equation of time to minutes uses it.
 inline constexpr double Pi = 3.14159265358979;
 
-// Mean elements of the Sun's apparent orbit at T Julian centuries from JD 2415020.0,
-// each a polynomial in T evaluated term by term from the left, powers by repeated
-// multiplication ((c·T)·T). Reference: the classical mean-element polynomials of the
-// Sun referred to the 1900 epoch.
+// Mean elements of the Sun's apparent orbit. Each function:
+//   Given:    T  Julian centuries from JD 2415020.0 (JulianCenturies); a 16-bit
+//                year gives about −347 < T < 309
+//   Returned: the element at T, a polynomial in T evaluated term by term from the
+//             left, powers by repeated multiplication ((c·T)·T), coefficients
+//             written k × 10⁻ⁿ formed at run time as that product
+// The floating-point errors are raised where a step is not finite.
 
-// Mean obliquity of the ecliptic ε, degrees, not reduced (23.452294 at T = 0).
+// Mean obliquity of the ecliptic ε, degrees, not reduced (23.452294 at T = 0):
+//   ε = 23.452294 − 0.0130125 T − 0.00000164 T² + 0.000000503 T³.
+// Reference: Newcomb's obliquity, 23°27′8.26″ − 46.845″T − 0.0059″T² + 0.00181″T³
+// with T from 1900, in degrees (the Astronomical Almanac's expression until 1983).
 double Obliquity(double T);
 
-// Mean longitude of the Sun L, degrees, reduced to 0 ≤ L < 360.
+// Mean longitude of the Sun L, degrees, reduced to 0 ≤ L < 360:
+//   L = 279.696678 + 36000.768925 T + 0.0003025 T².
+// Note: the classical mean longitude referred to the 1900 epoch.
 double SunMeanLongitude(double T);
 
-// Eccentricity of the Earth's orbit e, a pure number (0.0167498 at T = 0).
+// Eccentricity of the Earth's orbit e, a pure number (0.0167498 at T = 0):
+//   e = 0.0167498 − 0.00004258 T − 0.000000137 T².
 double OrbitEccentricity(double T);
 
-// Longitude of perihelion ϖ, degrees, reduced to 0 ≤ ϖ < 360.
+// Longitude of perihelion ϖ, degrees, reduced to 0 ≤ ϖ < 360:
+//   ϖ = 281.2206 + 1.717697 T + 0.000483333 T² + 0.00000277777 T³.
 double PerihelionLongitude(double T);
 
 // The five mean elements at one instant, as the equation of time takes them.
@@ -31,12 +41,12 @@ struct SolarElements {
   double L;      // mean longitude, degrees, 0 ≤ L < 360
   double varpi;  // longitude of perihelion ϖ, degrees, 0 ≤ ϖ < 360
   double e;      // eccentricity
-  double M;      // mean anomaly L − ϖ, degrees, not reduced
+  double M;      // mean anomaly L − ϖ, degrees, −360 < M < 360, not reduced
 };
 
-// The elements at T Julian centuries from JD 2415020.0: each function above once,
-// then M = L − ϖ. Every caller of the equation of time goes through here. Inline, so
-// that a sweep pays no more than the four calls it made before.
+// The elements at T Julian centuries from JD 2415020.0: each function above once
+// (ε, L, ϖ, e in that order), then M = L − ϖ. Every caller of the equation of time
+// goes through here. Inline, so that a sweep pays no more than the four calls.
 inline SolarElements ElementsAt(double T) {
   SolarElements elements{};
   elements.eps = Obliquity(T);
@@ -47,7 +57,10 @@ inline SolarElements ElementsAt(double T) {
   return elements;
 }
 
-// (x / 360 − ⌊x / 360⌋) × 360: degrees into [0, 360), negative x included.
+// Degrees into one turn.
+//   Given:    degrees  any finite angle, degrees
+//   Returned: (x / 360 − ⌊x / 360⌋) × 360, degrees, 0 ≤ result < 360 (a negative
+//             x too: −90 gives 270)
 double ReduceDegrees(double degrees);
 
 }  // namespace Module1

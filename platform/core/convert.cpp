@@ -8,56 +8,11 @@
 #include <locale.h>
 #include <optional>
 
+#include "platform/core/ascii_digits.h"
 #include "platform/core/runtime_error.h"
 
 namespace platform {
 namespace {
-
-// Stands for any character that can never be part of a number.
-constexpr char kForeign = '\x7f';
-
-// Maps one code point to the ASCII character it reads as in a number.
-char NumericTwin(char32_t code_point) {
-  if (code_point < 0x80) return static_cast<char>(code_point);
-  if (code_point >= U'０' && code_point <= U'９') return static_cast<char>('0' + (code_point - U'０'));
-  switch (code_point) {
-    case U'＋': return '+';
-    case U'－': return '-';
-    case U'．': return '.';
-    case U'\u3000': return ' ';  // ideographic space
-    default: return kForeign;
-  }
-}
-
-// Decodes UTF-8 into one ASCII character per code point (see NumericTwin); every
-// byte of a malformed sequence becomes kForeign.
-std::string ToNumericAscii(std::string_view text) {
-  std::string ascii;
-  ascii.reserve(text.size());
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    int length = lead < 0x80 ? 1 : lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
-               : lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
-    char32_t code_point = length == 1 ? lead : length == 2 ? lead & 0x1F : length == 3 ? lead & 0x0F : lead & 0x07;
-    for (int k = 1; k < length; ++k) {
-      const auto next = i + k < text.size() ? static_cast<unsigned char>(text[i + k]) : 0;
-      if ((next & 0xC0) != 0x80) {
-        length = 0;
-        break;
-      }
-      code_point = (code_point << 6) | (next & 0x3F);
-    }
-    if (length == 0) {
-      ascii += kForeign;
-      ++i;
-      continue;
-    }
-    ascii += NumericTwin(code_point);
-    i += static_cast<std::size_t>(length);
-  }
-  return ascii;
-}
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -206,7 +161,7 @@ std::string GeneralForm(double value, int digits, double ten_to_digits) {
 
 namespace {
 NumberScan ScanLeadingNumber(std::string_view text) {
-  std::string ascii = ToNumericAscii(text);
+  std::string ascii = AsciiDigits(text);
   std::erase_if(ascii, [](char c) { return c == ' ' || c == '\t' || c == '\n'; });
   return ScanNumber(ascii);
 }
@@ -221,7 +176,7 @@ bool StartsWithNumber(std::string_view text) { return ScanLeadingNumber(text).fo
 
 double TextToDouble(std::string_view text) {
   if (const std::optional<double> plain = PlainDecimal(text)) return *plain;
-  const std::string ascii = ToNumericAscii(text);
+  const std::string ascii = AsciiDigits(text);
   std::size_t first = 0;
   std::size_t last = ascii.size();
   while (first < last && IsBlank(ascii[first])) ++first;
@@ -257,14 +212,7 @@ std::string NumberToText(double value) { return GeneralForm(value, 15, 1e15); }
 
 std::string SingleToText(float value) { return GeneralForm(value, 7, 1e7); }
 
-std::string FormatFixedOneDecimal(double value) {
-  char text[400];  // the largest double has 309 integer digits
-  // From 2^52 / 10 on the tenths have no fraction left; there (and for infinities
-  // and NaN) to_chars writes the value as printf("%.1f") does in the C locale.
-  if (!(std::fabs(value) < 4e14)) {
-    const auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 1);
-    return std::string(text, written.ptr);
-  }
+double RoundToTenths(double value) {
   // value × 10 = whole_tenths + fraction + product_error, each term exact.
   const double tenths = value * 10;
   const double product_error = std::fma(value, 10, -tenths);
@@ -273,7 +221,18 @@ std::string FormatFixedOneDecimal(double value) {
   // Nearest tenth of the exact value. An exact half (16.25) rounds away from zero,
   // as the pattern does (printf would round it to even).
   const bool round_up = fraction > 0.5 || (fraction == 0.5 && (product_error > 0 || (product_error == 0 && value > 0)));
-  const auto magnitude = static_cast<long long>(std::fabs(round_up ? whole_tenths + 1 : whole_tenths));
+  return round_up ? whole_tenths + 1 : whole_tenths;
+}
+
+std::string FormatFixedOneDecimal(double value) {
+  char text[400];  // the largest double has 309 integer digits
+  // From 2^52 / 10 on the tenths have no fraction left; there (and for infinities
+  // and NaN) to_chars writes the value as printf("%.1f") does in the C locale.
+  if (!(std::fabs(value) < 4e14)) {
+    const auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 1);
+    return std::string(text, written.ptr);
+  }
+  const auto magnitude = static_cast<long long>(std::fabs(RoundToTenths(value)));
   // Written backwards from the end of `text`: the tenth, the full stop, the whole part.
   char* first = text + sizeof text;
   *--first = static_cast<char>('0' + magnitude % 10);

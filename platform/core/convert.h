@@ -5,10 +5,11 @@
 #include <string>
 #include <string_view>
 
-// Text and number conversions of the forms runtime. Texts are UTF-8. In every
-// numeric reading the full-width digits ０-９, sign ＋ －, full stop ． and the
-// ideographic space, which a Japanese input method types unnoticed, count exactly as
-// their ASCII twins. Errors are platform::RuntimeError (type mismatch 13, overflow 6).
+// Text and number conversions of the forms runtime. Texts are UTF-8. Every numeric
+// reading first turns the text into ASCII with AsciiDigits (ascii_digits.h), so the
+// full-width digits ０-９, sign ＋ －, full stop ． and the ideographic space, which a
+// Japanese input method types unnoticed, count exactly as their ASCII twins. Errors
+// are platform::RuntimeError (type mismatch 13, overflow 6).
 namespace platform {
 
 // The number at the start of a text, as a double. Blanks, tabs and line feeds are
@@ -48,5 +49,9 @@ std::string SingleToText(float value);
 // The fixed pattern "#0.0": at least one integer digit and exactly one decimal.
 // An exact half (16.25) rounds away from zero.
 std::string FormatFixedOneDecimal(double value);
+
+// The tenths FormatFixedOneDecimal writes, as a signed whole number of tenths
+// (16.25 → 163, −16.25 → −163), for |value| < 4e14; the text's value is this / 10.
+double RoundToTenths(double value);
 
 }  // namespace platform
