@@ -9,8 +9,8 @@ namespace Module1 {
 // The equation of time at one instant, split the way the detail window shows it.
 struct EotValue {
   bool negative;         // m < 0: the sundial is behind the clock ("- ")
-  double whole_minutes;  // ⌊|m|⌋ (after the carry below), never negative; a double
-                         // because the engine takes any month and day and m is then unbounded
+  double whole_minutes;  // ⌊|m|⌋, one more when the seconds carry (SplitMinutes);
+                         // a double: any month and day is taken, so m has no bound
   float seconds;         // the rest in seconds, to one decimal, 0 ≤ seconds < 60
   double minutes;        // m itself, signed minutes of time, unrounded
 };
