@@ -5,7 +5,7 @@
 #include "platform/core/convert.h"
 #include "platform/forms/spin_control.h"
 #include "platform/forms/text_box.h"
-#include "platform/forms/window_fonts.h"
+#include "platform/fonts/window_fonts.h"
 #include "session/session.h"
 
 namespace app {

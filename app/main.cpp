@@ -10,7 +10,7 @@
 #include "app/program_windows.h"
 #include "platform/forms/app_icon.h"
 #include "platform/forms/canberra_sound.h"
-#include "platform/forms/fonts.h"
+#include "platform/fonts/fonts.h"
 #include "platform/forms/runtime.h"
 #include "platform/forms/toolkit_translation.h"
 

@@ -1,51 +1,56 @@
 // SPDX-License-Identifier: MIT
-// Speed of the chart's menu commands: from the menu item to the curve plotted on
-// the drawing surface, the repaint request included (on Qt's offscreen platform).
+// Speed of the chart: a curve from the sweep into the chart model, and the whole
+// chart drawn into each file format (on Qt's offscreen platform, no window).
 #include <benchmark/benchmark.h>
 
-#include <QAction>
-#include <QApplication>
-#include <QMainWindow>
+#include <QGuiApplication>
 #include <cstdlib>
 
-#include "app/program_windows.h"
-#include "platform/forms/fonts.h"
-#include "platform/forms/runtime.h"
+#include "graph/chart.h"
+#include "graph/chart_export.h"
+#include "graph/equation_of_time_curve.h"
+#include "graph/rate_of_change_curve.h"
+#include "platform/fonts/fonts.h"
 
 namespace {
 
-graph::Frm2kin* g_chart = nullptr;
-
-void TriggerMenuItem(benchmark::State& state, const char* name) {
-  QAction* item = g_chart->Window()->findChild<QAction*>(name);
-  if (!item) {
-    state.SkipWithError("menu item not found");
-    return;
-  }
+void BM_EquationOfTimeCurve(benchmark::State& state) {
   for (auto _ : state) {
-    item->trigger();
-    benchmark::ClobberMemory();
+    graph::Chart chart;
+    chart.AddCurve(graph::CurveOf(graph::CurveKind::kEquationOfTime, 2002, 0, graph::SweepEquationOfTime(2002)));
+    benchmark::DoNotOptimize(chart.curves.data());
   }
 }
+BENCHMARK(BM_EquationOfTimeCurve)->Unit(benchmark::kMillisecond);
 
-void BM_DrawEquationOfTimeCurve(benchmark::State& state) { TriggerMenuItem(state, "mnuhyouji"); }
-BENCHMARK(BM_DrawEquationOfTimeCurve)->Unit(benchmark::kMillisecond);
+void BM_RateOfChangeCurve(benchmark::State& state) {
+  for (auto _ : state) {
+    graph::Chart chart;
+    chart.AddCurve(graph::CurveOf(graph::CurveKind::kRateOfChange, 2002, graph::kRateColour,
+                                  graph::SweepRateOfChange(2002)));
+    benchmark::DoNotOptimize(chart.curves.data());
+  }
+}
+BENCHMARK(BM_RateOfChangeCurve)->Unit(benchmark::kMillisecond);
 
-void BM_DrawRateOfChangeCurve(benchmark::State& state) { TriggerMenuItem(state, "mnu1"); }
-BENCHMARK(BM_DrawRateOfChangeCurve)->Unit(benchmark::kMillisecond);
+// The README's chart: three years and a rate, encoded as the command line does.
+void EncodeReadmeChart(benchmark::State& state, graph::ChartFormat format) {
+  const graph::Chart chart = graph::ChartOfYears({-2000, 2002, 4000}, true);
+  for (auto _ : state) benchmark::DoNotOptimize(graph::EncodeChart(chart, format, false));
+}
+void BM_EncodePng(benchmark::State& state) { EncodeReadmeChart(state, graph::ChartFormat::kPng); }
+void BM_EncodeSvg(benchmark::State& state) { EncodeReadmeChart(state, graph::ChartFormat::kSvg); }
+void BM_EncodePdf(benchmark::State& state) { EncodeReadmeChart(state, graph::ChartFormat::kPdf); }
+BENCHMARK(BM_EncodePng)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EncodeSvg)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EncodePdf)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication application(argc, argv);
+  QGuiApplication application(argc, argv);
   platform::RegisterFontSubstitutions();
-  platform::Runtime::Get().SetEndHandler([] {});
-  app::ProgramWindows windows;
-  g_chart = &windows.chart;
-  windows.session.CalcYear = 2002;
-  windows.chart.Show();
-
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

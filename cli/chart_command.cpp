@@ -30,12 +30,14 @@ graph::ChartFormat FormatOf(const ParsedCommand& parsed) {
 Command ChartCommand(ChartRenderer render) {
   Command command;
   command.name = "chart";
-  command.synopsis = "YEAR [YEAR ...] [--rate] --output FILE|- [--format png|svg|pdf]";
+  command.synopsis = "YEAR [YEAR ...] [--rate] [--legend] --output FILE|- [--format png|svg|pdf]";
   command.summary = "the chart of the graph window as a PNG, SVG or PDF file";
   command.help =
       "Draws the graph window's chart with one equation-of-time curve per YEAR, in the\n"
       "colours the window gives successive years (black, blue, green, ...), and with\n"
       "--rate the red rate-of-change curve of the last YEAR, and writes it as an image.\n"
+      "With --legend a legend under the chart names each curve in its colour\n"
+      "(\"2002年\", \"2002年 一次微分\"); the chart itself stays as it is.\n"
       "PNG is the window's chart area as shown; SVG and PDF hold the same chart as\n"
       "vectors - grid lines, labels as text in the Japanese face that draws them\n"
       "(named in the SVG, embedded in the PDF), each curve a path through the points\n"
@@ -46,6 +48,7 @@ Command ChartCommand(ChartRenderer render) {
       "one of those extensions. A file is replaced whole or not at all (a symbolic\n"
       "link is followed); a named pipe or device is written into.\n";
   command.options = {{"rate", "r", "", "the rate-of-change curve of the last year too"},
+                     {"legend", "", "", "a legend under the chart, one entry per curve"},
                      {"output", "o", "FILE", "where the image goes; - for standard output"},
                      {"format", "f", "FORMAT", "png, svg or pdf (default: from FILE's extension)"}};
   command.min_operands = 1;
@@ -57,6 +60,7 @@ Command ChartCommand(ChartRenderer render) {
     request.format = FormatOf(parsed);
     for (const std::string& text : parsed.operands) request.years.push_back(ReadYear("YEAR", text));
     request.rate = parsed.Has("rate");
+    request.legend = parsed.Has("legend");
     const std::string image = render(request);
     const std::string& path = parsed.Value("output");
     if (path == "-") {

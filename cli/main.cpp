@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
-// orvalin-cli: the equation of time at an instant, a year's daily table, and the
-// chart as an image. The chart is drawn by the graph window on Qt's offscreen
-// platform, so no display is needed; the text commands start no Qt at all.
-#include <QApplication>
+// orvalin-cli: the equation of time at an instant, a year's daily table, the noon
+// table of a dial, the chart as an image and the correction card. The text commands use QtCore alone
+// and never create an application object; the chart command starts Qt's GUI on its
+// offscreen platform (no display needed) for the fonts, and draws the chart from
+// the sweeps without any window.
+#include <QGuiApplication>
 #include <unistd.h>
 
 #include <cerrno>
@@ -18,7 +20,7 @@
 #include "cli/cli.h"
 #include "cli/standard_output.h"
 #include "cli/text_commands.h"
-#include "platform/forms/fonts.h"
+#include "platform/fonts/fonts.h"
 
 namespace {
 
@@ -33,14 +35,14 @@ void KeepQtQuiet(QtMsgType type, const QMessageLogContext&, const QString& messa
 int main(int argc, char** argv) {
   cli::GuardStandardDescriptors();
   const std::vector<std::string> args(argv + 1, argv + argc);
-  std::unique_ptr<QApplication> application;
-  int qt_argc = 1;  // QApplication keeps a reference to it
+  std::unique_ptr<QGuiApplication> application;
+  int qt_argc = 1;  // QGuiApplication keeps a reference to it
   // The drawing commands start Qt's GUI on its offscreen platform: no display needed.
   auto start_gui = [&] {
     if (application) return;
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     qInstallMessageHandler(KeepQtQuiet);
-    application = std::make_unique<QApplication>(qt_argc, argv);
+    application = std::make_unique<QGuiApplication>(qt_argc, argv);
     platform::RegisterFontSubstitutions();
   };
   auto render_chart = [&](const cli::ChartRequest& request) {

@@ -7,7 +7,7 @@
 #include "platform/forms/command_button.h"
 #include "platform/core/convert.h"
 #include "platform/forms/text_box.h"
-#include "platform/forms/window_fonts.h"
+#include "platform/fonts/window_fonts.h"
 #include "session/session.h"
 
 namespace detail {

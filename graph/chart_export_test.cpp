@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The chart as files and on paper: the context menu of the graph window, the SVG's
-// and the PDF's contents, the PNG against the window, and how points become curves.
+// and the PDF's contents, the PNG drawn from the chart model against the window.
 #include "graph/chart_export.h"
 
 #include <gtest/gtest.h>
@@ -19,7 +19,8 @@
 #include <cmath>
 #include <map>
 
-#include "graph/curve_runs.h"
+#include "graph/chart.h"
+#include "graph/chart_painter.h"
 #include "graph/equation_of_time_curve.h"
 #include "graph/rate_of_change_curve.h"
 #include "tests/program_fixture.h"
@@ -154,7 +155,7 @@ TEST_F(ChartExport, EverythingIsRefusedWhileTheDetailWindowIsOpen) {
 
 TEST_F(ChartExport, SvgIsTheChartAtTrueSizeWithCurvesThroughThePlottedPoints) {
   DrawTwoYearsAndARate();
-  const SvgContents svg = ReadSvg(graph::EncodeChart(*frm2kin_.Client(), ChartFormat::kSvg));
+  const SvgContents svg = ReadSvg(graph::EncodeChart(frm2kin_.ChartDrawn(), ChartFormat::kSvg, false));
   ASSERT_TRUE(svg.parsed);
   // 10050 × 7065 twips at 1440 twips an inch.
   EXPECT_NEAR(svg.width.chopped(2).toDouble(), 10050 / 1440.0 * 25.4, 0.001) << svg.width.toStdString();
@@ -199,7 +200,7 @@ TEST_F(ChartExport, SvgIsTheChartAtTrueSizeWithCurvesThroughThePlottedPoints) {
 
 TEST_F(ChartExport, PdfIsOnePageTheSizeOfTheChart) {
   DrawTwoYearsAndARate();
-  const QByteArray pdf = graph::EncodeChart(*frm2kin_.Client(), ChartFormat::kPdf);
+  const QByteArray pdf = graph::EncodeChart(frm2kin_.ChartDrawn(), ChartFormat::kPdf, false);
   ASSERT_TRUE(pdf.startsWith("%PDF-"));
   EXPECT_EQ(CountPdfPages(pdf), 1);
   // 502.5 × 353.25 points; page sizes are whole points.
@@ -265,6 +266,79 @@ TEST_F(ChartExport, PrintsOnePageThroughThePrintDialog) {
   EXPECT_TRUE(Messages().empty());
 }
 
+// The command line's chart, built from the sweeps without a window, against the
+// window's picture of the same steps: every pixel, text and year box included.
+TEST_F(ChartExport, TheChartDrawnFromTheSweepsIsTheWindowsPicture) {
+  const struct {
+    const char* what;
+    std::vector<const char*> years;
+    bool rate;
+  } kCases[] = {
+      {"one year", {"2002"}, false},
+      {"the README's chart", {"-2000", "2002", "4000"}, true},
+      {"the ends of the range", {"-32768", "32767"}, true},
+  };
+  Start();
+  for (const auto& c : kCases) {
+    std::vector<int16_t> years;
+    for (std::size_t i = 0; i < c.years.size(); ++i) {
+      if (i > 0) Choose(frm2kin_, "mnureturn");
+      ConfirmYear(c.years[i]);
+      Choose(frm2kin_, "mnuhyouji");
+      years.push_back(static_cast<int16_t>(std::stoi(c.years[i])));
+    }
+    if (c.rate) Choose(frm2kin_, "mnu1");
+    const QImage window = frm2kin_.Client()->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    const graph::Chart chart = graph::ChartOfYears(years, c.rate);
+    const QImage drawn =
+        QImage::fromData(graph::EncodeChart(chart, ChartFormat::kPng, false)).convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(drawn.size(), window.size()) << c.what;
+    int differing = 0;
+    for (int y = 0; y < window.height(); ++y) {
+      for (int x = 0; x < window.width(); ++x) differing += window.pixel(x, y) != drawn.pixel(x, y);
+    }
+    EXPECT_EQ(differing, 0) << c.what;
+    // What the window recorded is what it plotted: the sweeps' positions, curve by curve.
+    ASSERT_EQ(frm2kin_.ChartDrawn().curves.size(), chart.curves.size()) << c.what;
+    for (std::size_t i = 0; i < chart.curves.size(); ++i) {
+      EXPECT_EQ(frm2kin_.ChartDrawn().curves[i].points, chart.curves[i].points) << c.what << " curve " << i;
+      EXPECT_EQ(frm2kin_.ChartDrawn().curves[i].colour, chart.curves[i].colour) << c.what << " curve " << i;
+    }
+    // The next case starts with an empty chart in black again.
+    Choose(frm2kin_, "mnucls");
+    while (frm2kin_.ColorIndex != 0) {
+      Choose(frm2kin_, "mnureturn");
+      ConfirmYear("2002");
+    }
+  }
+}
+
+// Files and paper carry a legend under the chart; the window's PNG and the chart
+// above the legend stay as they were.
+TEST_F(ChartExport, TheLegendNamesEachCurveInItsColourUnderTheChart) {
+  DrawTwoYearsAndARate();
+  const graph::Chart& chart = frm2kin_.ChartDrawn();
+  const QSize plain = graph::ChartDrawingSize(chart, false);
+  const QSize with_legend = graph::ChartDrawingSize(chart, true);
+  EXPECT_EQ(with_legend.width(), plain.width());
+  EXPECT_GT(with_legend.height(), plain.height());
+
+  const SvgContents svg = ReadSvg(graph::EncodeChart(chart, ChartFormat::kSvg, true));
+  for (const char* text : {"-2000年", "4000年", "4000年 一次微分"}) {
+    EXPECT_TRUE(svg.family_by_text.count(QString::fromUtf8(text))) << "no legend entry " << text;
+  }
+  const QImage png = QImage::fromData(graph::EncodeChart(chart, ChartFormat::kPng, true));
+  const QImage window = frm2kin_.Client()->grab().toImage().convertToFormat(png.format());
+  ASSERT_EQ(png.size(), with_legend);
+  EXPECT_EQ(png.copy(QRect(QPoint(0, 0), plain)), window) << "the chart above the legend is the window's";
+
+  QTemporaryDir folder;
+  SaveAs(folder.filePath("saved.pdf"));
+  QFile saved(folder.filePath("saved.pdf"));
+  ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+  EXPECT_NE(PdfMediaBox(saved.readAll()), "0 0 503.000000 353.000000") << "the saved PDF is taller by its legend";
+}
+
 TEST(ChartFormat, FromTheFileNameOrTheName) {
   const struct {
     const char* file_name;
@@ -277,30 +351,6 @@ TEST(ChartFormat, FromTheFileNameOrTheName) {
   for (const auto& c : kCases) EXPECT_EQ(graph::ChartFormatOfFileName(c.file_name), c.format) << c.file_name;
   EXPECT_EQ(graph::ChartFormatNamed("Pdf"), ChartFormat::kPdf);
   EXPECT_EQ(graph::ChartFormatNamed("jpg"), std::nullopt);
-}
-
-TEST(CurveRuns, SplitWhereTheColourChangesOrTheLineWouldJump) {
-  const struct {
-    const char* what;
-    platform::PlottedPoints points;
-    std::vector<std::pair<std::size_t, std::size_t>> runs;  // first, count
-  } kCases[] = {
-      {"none", {}, {}},
-      {"one curve", {{840, 100, 0}, {843.67f, 101, 0}, {847.34f, 99, 0}}, {{0, 3}}},
-      {"colour changes", {{840, 100, 0}, {843, 100, 0}, {846, 100, 0x80}, {849, 100, 0x80}}, {{0, 2}, {2, 2}}},
-      {"the same year again", {{9776, 100, 0}, {9780, 100, 0}, {840, 100, 0}, {844, 100, 0}}, {{0, 2}, {2, 2}}},
-      {"a jump up", {{840, 100, 0}, {844, 251, 0}}, {{0, 1}, {1, 1}}},
-      {"a step right at the limit", {{840, 100, 0}, {990, 250, 0}}, {{0, 2}}},
-  };
-  for (const auto& c : kCases) {
-    const std::vector<graph::CurveRun> runs = graph::CurveRuns(c.points);
-    ASSERT_EQ(runs.size(), c.runs.size()) << c.what;
-    for (std::size_t i = 0; i < runs.size(); ++i) {
-      EXPECT_EQ(runs[i].first, c.runs[i].first) << c.what << " run " << i;
-      EXPECT_EQ(runs[i].count, c.runs[i].second) << c.what << " run " << i;
-      EXPECT_EQ(runs[i].colour, c.points[runs[i].first].colour) << c.what << " run " << i;
-    }
-  }
 }
 
 }  // namespace

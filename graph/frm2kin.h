@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "graph/chart.h"
 #include "platform/forms/form.h"
 
 class QPrinter;
@@ -38,8 +39,13 @@ class Frm2kin : public platform::Form {
   void mnucls_Click();     // erase the curves
   void mnuday_Click();     // open the detail window
   void mnuver_Click();     // version box, then the notification sound
-  void ctxsave_Click();    // context menu 画像として保存…: the chart as PNG, SVG or PDF
-  void ctxprint_Click();   // context menu 印刷…: the chart on paper at its true size
+  // The chart's context menu (chart_context_menu.cpp).
+  void ctxsave_Click();    // 画像として保存…: the chart as PNG, SVG or PDF
+  void ctxprint_Click();   // 印刷…: the chart on paper at its true size
+
+  // The chart as drawn: the frame's colours, the year in the box, each curve as
+  // plotted. Empty while the window is not loaded.
+  const Chart& ChartDrawn() const { return chart_; }
 
   // The file dialog and the print dialog, replaceable by tests. The file chooser
   // returns the path chosen (with the extension of the type chosen) or nothing;
@@ -61,11 +67,13 @@ class Frm2kin : public platform::Form {
   void BuildContextMenu();
   // Tells a screen reader which curves the chart shows.
   void CurveDrawn(std::string curve);
+  void RecordCurve(ChartCurve curve);
 
   session::Session& session_;
   ImageFileChooser choose_image_file_;
   PrintDialog print_dialog_;
   platform::TextBox* Text1 = nullptr;
+  Chart chart_;
   std::vector<std::string> drawn_curves_;  // "2002年", "2002年の一次微分", in drawing order
 };
 

@@ -91,6 +91,7 @@ TEST_F(Chart, ClosingByTheFrameEmptiesTheChartButKeepsTheColour) {
   SettleEvents();
   ConfirmYear("2002");
   EXPECT_EQ(PlottedPixels(frm2kin_), 0);
+  EXPECT_TRUE(frm2kin_.ChartDrawn().curves.empty()) << "the recorded curves go with the drawing";
   EXPECT_EQ(frm2kin_.ColorIndex, 1);
   EXPECT_EQ(frm2kin_.PointX, point_x);
   Choose(frm2kin_, "mnuhyouji");
@@ -102,8 +103,10 @@ TEST_F(Chart, EraseRemovesBothCurvesAndKeepsTheGrid) {
   Choose(frm2kin_, "mnuhyouji");
   Choose(frm2kin_, "mnu1");
   ASSERT_GT(PlottedPixels(frm2kin_), 1000);
+  ASSERT_EQ(frm2kin_.ChartDrawn().curves.size(), 2u);
   Choose(frm2kin_, "mnucls");
   EXPECT_EQ(PlottedPixels(frm2kin_), 0);
+  EXPECT_TRUE(frm2kin_.ChartDrawn().curves.empty());
   // The rendered window still shows the zero line (drawn over the surface).
   const QImage shown = frm2kin_.Client()->grab().toImage();
   EXPECT_LT(QColor(shown.pixel(300, 220)).lightness(), 64);

@@ -12,6 +12,10 @@ inline constexpr int kTwipsPerPixel = 15;
 
 // Nearest logical pixel of a twip coordinate.
 inline int TwipsToPixels(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
+// The device pixel a plotted position falls on, at `ratio` device pixels per
+// logical pixel: the single-precision position divided by 15, then scaled and
+// rounded to the nearest.
+inline long PlottedPixel(float twips, double ratio) { return std::lround(twips / kTwipsPerPixel * ratio); }
 inline float PixelsToTwips(int pixels) { return static_cast<float>(pixels * kTwipsPerPixel); }
 
 // Pixel size of a font given in points, at the 96 dpi the layouts assume.

@@ -17,6 +17,7 @@
 #include "platform/forms/command_button.h"
 #include "platform/forms/form_window.h"
 #include "platform/core/geometry.h"
+#include "platform/fonts/text_fit.h"
 #include "platform/forms/spin_control.h"
 
 namespace platform {
@@ -271,16 +272,8 @@ QLabel* Form::AddLabel(const char* name, Placement at, const char* caption, cons
   label->setTextFormat(Qt::PlainText);
   // The layouts were sized for the Windows faces; where a stand-in face needs more
   // room, the label grows away from its aligned edge instead of clipping its text.
-  const QSize needed = label->fontMetrics().size(Qt::TextSingleLine, label->text());
-  QRect box = label->geometry();
-  const int extra_width = needed.width() - box.width();
-  if (extra_width > 0) {
-    if (alignment & Qt::AlignRight) box.setLeft(box.left() - extra_width);
-    else if (alignment & Qt::AlignHCenter) box.adjust(-extra_width / 2, 0, extra_width - extra_width / 2, 0);
-    else box.setRight(box.right() + extra_width);
-  }
-  if (needed.height() > box.height()) box.setHeight(needed.height());
-  label->setGeometry(box);
+  label->setGeometry(GrownCaptionRect(label->geometry(), label->fontMetrics().size(Qt::TextSingleLine, label->text()),
+                                      alignment));
   return label;
 }
 

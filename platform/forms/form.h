@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/forms/fonts.h"
+#include "platform/fonts/fonts.h"
 #include "platform/forms/form_client.h"
 #include "platform/core/palette.h"
 #include "platform/forms/runtime.h"

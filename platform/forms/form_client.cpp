@@ -28,8 +28,7 @@ FormClient::FormClient(QWidget* parent, int width_twips, int height_twips) : QWi
 
 QPoint FormClient::DevicePixelOf(float x_twips, float y_twips) const {
   const double ratio = surface_.devicePixelRatio();
-  return {static_cast<int>(std::lround(x_twips / kTwipsPerPixel * ratio)),
-          static_cast<int>(std::lround(y_twips / kTwipsPerPixel * ratio))};
+  return {static_cast<int>(PlottedPixel(x_twips, ratio)), static_cast<int>(PlottedPixel(y_twips, ratio))};
 }
 
 void FormClient::PSet(float x_twips, float y_twips, Colour colour) {
@@ -38,7 +37,6 @@ void FormClient::PSet(float x_twips, float y_twips, Colour colour) {
   // Straight into the row: the position is checked above, and the surface's format
   // is fixed (ARGB32, premultiplied, so an opaque colour is stored as it is).
   reinterpret_cast<QRgb*>(surface_.scanLine(pixel.y()))[pixel.x()] = 0xFF000000u | colour;
-  plotted_.push_back({x_twips, y_twips, colour});
   if (!repaint_requested_) {
     repaint_requested_ = true;
     update();
@@ -47,7 +45,6 @@ void FormClient::PSet(float x_twips, float y_twips, Colour colour) {
 
 void FormClient::Cls() {
   surface_.fill(Qt::transparent);
-  plotted_.clear();
   update();
 }
 

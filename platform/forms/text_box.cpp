@@ -11,7 +11,7 @@
 #include <QMimeData>
 #include <algorithm>
 
-#include "platform/forms/fonts.h"
+#include "platform/fonts/text_fit.h"
 #include "platform/forms/spin_control.h"
 #include "platform/forms/text_limit.h"
 
@@ -24,7 +24,6 @@ constexpr int kFramePixels = 1;  // the border of the style sheet
 constexpr int kQtTextMarginPixels = 2;
 constexpr int kTextGapPixels = 1;
 constexpr int kCursorPixels = 1;
-constexpr int kNarrowestStretch = 60;  // percent of the face's width
 
 }  // namespace
 
@@ -55,19 +54,7 @@ int TextBox::TextRoomPixels() const {
   return width() - 2 * (kFramePixels + kTextGapPixels) - kCursorPixels;
 }
 
-void TextBox::FitText(const QString& longest) {
-  QFont fitted = font();
-  fitted.setStretch(QFont::Unstretched);
-  const QFont twin = FixedPitchTwin(fitted);
-  if (QFontMetrics(twin).horizontalAdvance(longest) < QFontMetrics(fitted).horizontalAdvance(longest)) fitted = twin;
-  const int room = TextRoomPixels();
-  int width = QFontMetrics(fitted).horizontalAdvance(longest);
-  for (int stretch = 100 * room / std::max(width, 1); width > room && stretch >= kNarrowestStretch; --stretch) {
-    fitted.setStretch(std::min(stretch, 99));
-    width = QFontMetrics(fitted).horizontalAdvance(longest);
-  }
-  setFont(fitted);
-}
+void TextBox::FitText(const QString& longest) { setFont(FittedFont(font(), longest, TextRoomPixels())); }
 
 std::string TextBox::Text() const { return text().toStdString(); }
 

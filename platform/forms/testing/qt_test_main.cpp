@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <cstdlib>
 
-#include "platform/forms/fonts.h"
+#include "platform/fonts/fonts.h"
 
 int main(int argc, char** argv) {
   // gtest_discover_tests runs this binary without the tests' environment.

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/forms/fonts.h"
+#include "platform/fonts/fonts.h"
 
 #include <gtest/gtest.h>
 

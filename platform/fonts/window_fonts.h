@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/forms/fonts.h"
+#include "platform/fonts/fonts.h"
 
 // The faces and sizes the windows' layouts were drawn with, by their Windows names;
 // RegisterFontSubstitutions maps the names to the faces installed here.

@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: MIT
+#include "graph/chart_context_menu.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QMainWindow>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSaveFile>
+
+#include "graph/chart_export.h"
+#include "graph/frm2kin.h"
+
+namespace graph {
+namespace {
+
+// Writes the whole file or leaves what was there; returns what went wrong.
+std::optional<std::string> WriteWholeFile(const std::string& path, const QByteArray& bytes) {
+  QSaveFile file(QString::fromStdString(path));
+  if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) return std::nullopt;
+  file.cancelWriting();
+  return file.errorString().toStdString();
+}
+
+void ReportFailure(const std::string& text) {
+  platform::Runtime::Get().ShowMessageBox({"Orvalin", text, platform::kOkOnly, true});
+}
+
+}  // namespace
+
+std::optional<std::string> ChooseImageFileByDialog(QWidget* parent) {
+  const QString png = QStringLiteral("PNG 画像 (*.png)");
+  const QString svg = QStringLiteral("SVG 画像 (*.svg)");
+  const QString pdf = QStringLiteral("PDF (*.pdf)");
+  QString chosen_type = png;
+  QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("画像として保存"),
+                                              QDir::home().filePath(QStringLiteral("均時差.png")),
+                                              png + ";;" + svg + ";;" + pdf, &chosen_type);
+  if (path.isEmpty()) return std::nullopt;
+  // A name typed without a known extension gets the one of the type chosen.
+  if (!ChartFormatOfFileName(path.toStdString())) {
+    path += chosen_type == svg ? QStringLiteral(".svg") : chosen_type == pdf ? QStringLiteral(".pdf") : QStringLiteral(".png");
+  }
+  return path.toStdString();
+}
+
+bool ShowPrintDialog(QPrinter& printer, QWidget* parent) {
+  QPrintDialog dialog(&printer, parent);
+  dialog.setWindowTitle(QStringLiteral("印刷"));
+  return dialog.exec() == QDialog::Accepted;
+}
+
+bool PrintChart(QPrinter& printer, const Chart& chart) {
+  QPainter painter;
+  if (!painter.begin(&printer)) return false;
+  const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+  DrawChartCentred(painter, chart, true, QRectF(QPointF(0, 0), page.size()), printer.resolution());
+  return painter.end();
+}
+
+void Frm2kin::BuildContextMenu() {
+  AddContextMenuItem("ctxsave", "画像として保存…", [this] { ctxsave_Click(); });
+  AddContextMenuItem("ctxprint", "印刷…", [this] { ctxprint_Click(); });
+}
+
+// The PNG is the window's picture; the SVG and the PDF, made for paper, carry the
+// legend the window has no room for.
+void Frm2kin::ctxsave_Click() {
+  const std::optional<std::string> path = choose_image_file_(Window());
+  if (!path || !Client()) return;
+  const std::optional<ChartFormat> format = ChartFormatOfFileName(*path);
+  if (!format) {
+    ReportFailure("画像の種類が分かりません（.png、.svg、.pdf のいずれか）:\n" + *path);
+    return;
+  }
+  const QByteArray bytes = EncodeChart(chart_, *format, *format != ChartFormat::kPng);
+  std::optional<std::string> failure = "画像を作れませんでした";
+  if (!bytes.isEmpty()) failure = WriteWholeFile(*path, bytes);
+  if (failure) ReportFailure("画像を保存できませんでした:\n" + *path + "\n" + *failure);
+}
+
+void Frm2kin::ctxprint_Click() {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setDocName(QStringLiteral("均時差"));
+  if (!print_dialog_(printer, Window()) || !Client()) return;
+  if (!PrintChart(printer, chart_)) ReportFailure("印刷できませんでした。");
+}
+
+}  // namespace graph
