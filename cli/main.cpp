@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // orvalin-cli: the equation of time at an instant, a year's daily table, the noon
-// table of a dial, the chart as an image and the correction card. The text commands use QtCore alone
-// and never create an application object; the chart command starts Qt's GUI on its
-// offscreen platform (no display needed) for the fonts, and draws the chart from
-// the sweeps without any window.
+// table of a dial, the chart as an image and the correction card. The text
+// commands use QtCore alone and never create an application object; the drawing
+// commands start Qt's GUI on its offscreen platform (no display needed) for the
+// fonts, and draw from values (the chart from the sweeps) without any window.
 #include <QGuiApplication>
 #include <unistd.h>
 
