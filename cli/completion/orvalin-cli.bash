@@ -21,7 +21,7 @@ _orvalin_cli() {
     at) options="--json -j --help -h" ;;
     table) options="--hour -H --csv -c --json -j --help -h" ;;
     noon) options="--longitude -l --zone -z --csv -c --json -j --help -h" ;;
-    chart) options="--rate -r --output -o --format -f --help -h" ;;
+    chart) options="--rate -r --legend --output -o --format -f --help -h" ;;
     *) options="--help -h --version -V" ;;
   esac
   if [[ -z $command && $cur != -* ]]; then
