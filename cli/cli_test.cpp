@@ -142,6 +142,24 @@ TEST(CliChart, WritesTheWindowsChartWithCurvesInPaletteOrder) {
             0x000000u) << "lowest point of 2002, black";
 }
 
+TEST(CliChart, TheLegendGoesUnderTheChartInAnyFormat) {
+  QTemporaryDir folder;
+  const std::string plain = folder.filePath("plain.png").toStdString();
+  const std::string legend = folder.filePath("legend.png").toStdString();
+  ASSERT_EQ(RunCommand({"chart", "2002", "--rate", "-o", plain}).status, 0);
+  ASSERT_EQ(RunCommand({"chart", "2002", "--rate", "--legend", "-o", legend}).status, 0);
+  const QImage chart(QString::fromStdString(plain));
+  const QImage with_legend(QString::fromStdString(legend));
+  ASSERT_EQ(with_legend.width(), chart.width());
+  ASSERT_GT(with_legend.height(), chart.height());
+  EXPECT_EQ(with_legend.copy(chart.rect()), chart) << "the chart above the legend is unchanged";
+  const Result svg = RunCommand({"chart", "2002", "--rate", "--legend", "-o", "-", "-f", "svg"});
+  ASSERT_EQ(svg.status, 0) << svg.err;
+  for (const char* entry : {">2002年<", ">2002年 一次微分<"}) {
+    EXPECT_NE(svg.out.find(entry), std::string::npos) << entry;
+  }
+}
+
 TEST(CliErrors, BadArgumentsGiveOneLineAStatusAndNoFile) {
   QTemporaryDir folder;
   const std::string png = folder.filePath("out.png").toStdString();

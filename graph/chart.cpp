@@ -31,7 +31,9 @@ Chart ChartOfYears(const std::vector<int16_t>& years, bool rate) {
   }
   if (!years.empty()) {
     chart.year_text = platform::NumberToText(years.back());
-    if (rate) chart.AddCurve(CurveOf(CurveKind::kRateOfChange, years.back(), kRateColour, SweepRateOfChange(years.back())));
+    if (rate) {
+      chart.AddCurve(CurveOf(CurveKind::kRateOfChange, years.back(), kRateColour, SweepRateOfChange(years.back())));
+    }
   }
   return chart;
 }

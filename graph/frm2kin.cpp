@@ -149,12 +149,11 @@ void Frm2kin::mnuhyouji_Click() {
 }
 
 void Frm2kin::mnu1_Click() {
-  const platform::Colour red = platform::RGB(255, 0, 0);
   const std::vector<CurveSample> samples = SweepRateOfChange(session_.CalcYear);
   for (const CurveSample& sample : samples) {
-    PSet(sample.plot_x_twips, sample.plot_y_twips, red);
+    PSet(sample.plot_x_twips, sample.plot_y_twips, kRateColour);
   }
-  RecordCurve(CurveOf(CurveKind::kRateOfChange, session_.CalcYear, red, samples));
+  RecordCurve(CurveOf(CurveKind::kRateOfChange, session_.CalcYear, kRateColour, samples));
   CurveDrawn(platform::NumberToText(session_.CalcYear) + "年の一次微分");
 }
 

@@ -26,7 +26,7 @@ _orvalin_cli() {
     noon) options="--longitude -l --zone -z --csv -c --json -j --help -h" ;;
     zones) options="--help -h" ;;
     card) options="--longitude -l --zone -z --output -o --format -f --lang --help -h" ;;
-    chart) options="--rate -r --output -o --format -f --help -h" ;;
+    chart) options="--rate -r --legend --output -o --format -f --help -h" ;;
     *) options="--help -h --version -V" ;;
   esac
   if [[ -z $command && $cur != -* ]]; then

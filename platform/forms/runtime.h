@@ -21,9 +21,11 @@ class Runtime {
  public:
   static Runtime& Get();
 
-  // Forgets every form and restores the real services (tests). The sound player
-  // becomes the silent default again: the program that wants sound installs its
-  // player with SetSoundPlayer.
+  // Starts over for the next test: no form is active or remembered as activated,
+  // the program has not ended, and the services are the real ones again. The forms
+  // stay registered (each unregisters itself when destroyed), loaded or not as they
+  // were. The sound player becomes the silent default: the program that wants
+  // sound installs its player with SetSoundPlayer.
   void Reset();
 
   // Runs an event procedure of `owner`. Nothing runs after End(), nor for a form
