@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "cli/drawing_commands.h"
 #include "cli/echo.h"
 #include "cli/errors.h"
 #include "cli/output_file.h"
@@ -48,29 +49,7 @@ paper::SheetLanguage LanguageOf(const ParsedCommand& parsed) {
 }  // namespace
 
 Command CardCommand(std::function<void()> start_gui) {
-  Command command;
-  command.name = "card";
-  command.synopsis = "YEAR --longitude DEG [--zone ZONE] [--output FILE] [--format pdf|svg] [--lang ja|en]";
-  command.summary = "the correction card beside a sundial, one A4 page";
-  command.help =
-      "One A4 portrait page with a row for each day 1..31 and a column for each month:\n"
-      "in each cell the minutes and seconds to add to the dial's reading to get the\n"
-      "zone's standard time at the dial's noon, signed (+9:56, -3:05): the values of\n"
-      "noon read on the standard-time clock. Days in summer time are shaded, and a note\n"
-      "says how much more to add then. The title names the longitude, the zone and the\n"
-      "year; a line states the method. YEAR is 1..32767; DEG and ZONE as for noon\n"
-      "(the default zone is TZ's, or the system's).\n"
-      "The page goes to FILE, or to standard output when --output is not given (not to\n"
-      "a terminal). The format is --format, else FILE's extension (.pdf, .svg), else\n"
-      "PDF. The text is Japanese unless --lang en.\n";
-  command.options = {{"longitude", "l", "DEG", "the dial's longitude, degrees east (west negative)"},
-                     {"zone", "z", "ZONE", "the clock's time zone (default: TZ, or the system's)"},
-                     {"output", "o", "FILE", "where the page goes (default: standard output)"},
-                     {"format", "f", "FORMAT", "pdf or svg (default: from FILE's extension, else pdf)"},
-                     {"lang", "", "LANG", "ja (default) or en"}};
-  command.min_operands = 1;
-  command.max_operands = 1;
-  command.operands_usage = "YEAR";
+  Command command = CardCommandDescription();
   command.run = [start_gui](const ParsedCommand& parsed, CommandOutput& out) {
     if (!parsed.Has("longitude")) throw UsageError{"card needs --longitude DEG"};
     const paper::SheetFormat format = FormatOf(parsed);

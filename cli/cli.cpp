@@ -1,8 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "cli/cli.h"
 
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
 #include "cli/echo.h"
 #include "cli/option_parser.h"
+#include "cli/standard_output.h"
 #include "platform/core/runtime_error.h"
 #include "platform/core/version.h"
 
@@ -79,6 +85,7 @@ int RunCli(const std::vector<std::string>& args, const std::vector<Command>& com
       throw UsageError{NoCommandMessage()};
     }
     const ParsedCommand parsed = ParseCommandArguments(*command, request.command_args);
+    if (!command->run) throw ValueError{command->name + " is carried out by orvalin-cli-draw"};
     std::string command_out;
     command->run(parsed, command_out);
     out += command_out;
@@ -93,6 +100,20 @@ int RunCli(const std::vector<std::string>& args, const std::vector<Command>& com
     err += "orvalin-cli: " + error.description() + "\n";
     return kValueError;
   }
+}
+
+int RunCliOnStandardStreams(const std::vector<std::string>& args, const std::vector<Command>& commands) {
+  std::string out;
+  std::string err;
+  int status = RunCli(args, commands, out, err);
+  if (!WriteStandardOutput(out)) {
+    if (errno != EPIPE) err += std::string("orvalin-cli: write error: ") + std::strerror(errno) + "\n";
+    status = kValueError;
+  }
+  if (!err.empty()) {
+    [[maybe_unused]] const ssize_t ignored = write(STDERR_FILENO, err.data(), err.size());
+  }
+  return status;
 }
 
 }  // namespace cli

@@ -20,4 +20,9 @@ namespace cli {
 int RunCli(const std::vector<std::string>& args, const std::vector<Command>& commands, std::string& out,
            std::string& err);
 
+// RunCli with its output written to standard output and its complaint to standard
+// error; a failed write of the output is a complaint and status 1 (but not a
+// reader that closed the pipe early: it wanted no more). Returns the exit status.
+int RunCliOnStandardStreams(const std::vector<std::string>& args, const std::vector<Command>& commands);
+
 }  // namespace cli

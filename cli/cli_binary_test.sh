@@ -165,6 +165,16 @@ grep -Eq '^ *29 +\+19:30 +\+11:07 ' <<<"$card_text" || fail "card: 29 March is n
 expect 1 err "orvalin-cli: ZONE 'CET1' is not a time-zone name" card 2026 -l 13.4 -z CET1 -o x.pdf
 expect 1 err "orvalin-cli: --lang 'de' is not ja or en" card 2026 -l 13.4 --lang de -o x.pdf
 
+# The text commands start without Qt's GUI; the drawing commands run in the
+# drawing program. A copy of orvalin-cli without it still answers their help, and
+# says why it cannot draw.
+ldd "$cli" | grep -q libQt6Gui && fail "orvalin-cli links Qt Gui"
+mkdir lonely && cp "$cli" lonely/
+lonely/orvalin-cli chart --help 2>&1 | grep -q '^Usage: orvalin-cli chart ' || fail "chart --help needs the drawing program"
+lonely/orvalin-cli chart 2002 -o lonely.png 2>err.txt; status=$?
+[ $status -eq 1 ] && grep -q '^orvalin-cli: cannot start the drawing program .*: No such file or directory$' err.txt \
+  || fail "without the drawing program: status $status, $(cat err.txt)"
+
 # Completion after --zone offers what --zone accepts, links of the zone data too.
 complete_words() {
   COMP_WORDS=("$cli" "$@"); COMP_CWORD=$(($# )); COMPREPLY=()
