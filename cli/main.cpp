@@ -34,6 +34,7 @@ void KeepQtQuiet(QtMsgType type, const QMessageLogContext&, const QString& messa
 
 int main(int argc, char** argv) {
   cli::GuardStandardDescriptors();
+  cli::IgnoreFileSizeSignal();
   const std::vector<std::string> args(argv + 1, argv + argc);
   std::unique_ptr<QGuiApplication> application;
   int qt_argc = 1;  // QGuiApplication keeps a reference to it
@@ -58,7 +59,7 @@ int main(int argc, char** argv) {
   int status = cli::RunCli(args, commands, out, err);
   if (!cli::WriteStandardOutput(out)) {
     // A reader that closed the pipe early wanted no more: no complaint.
-    if (errno != EPIPE) err += std::string("orvalin-cli: write error: ") + std::strerror(errno) + "\n";
+    if (errno != EPIPE) err += std::string("orvalin-cli: write error: ") + cli::ErrnoText(errno) + "\n";
     status = cli::kValueError;
   }
   if (!err.empty()) {

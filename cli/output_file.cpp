@@ -5,8 +5,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
-#include <cstring>
 
 #include "cli/echo.h"
 #include "cli/errors.h"
@@ -19,12 +19,23 @@ namespace {
   throw ValueError{"cannot write " + Echo(path) + ": " + why};
 }
 
-[[noreturn]] void FailErrno(const std::string& path, int error) { Fail(path, std::strerror(error)); }
+[[noreturn]] void FailErrno(const std::string& path, int error) { Fail(path, ErrnoText(error)); }
 
 std::string Folder(const std::string& path) {
   const std::size_t slash = path.rfind('/');
   if (slash == std::string::npos) return ".";
   return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The target of the symbolic link `current`, as a name (relative targets are taken
+// from the link's folder).
+std::string ReadLink(const std::string& path, const std::string& current, const struct stat& status) {
+  std::string target(static_cast<std::size_t>(status.st_size > 0 ? status.st_size : 4096) + 1, '\0');
+  const ssize_t length = readlink(current.c_str(), target.data(), target.size());
+  if (length < 0) FailErrno(path, errno);
+  if (static_cast<std::size_t>(length) >= target.size()) Fail(path, "the link changed while it was read");
+  target.resize(static_cast<std::size_t>(length));
+  return !target.empty() && target[0] == '/' ? target : Folder(current) + "/" + target;
 }
 
 // Follows symbolic links to the name that is finally written; a link to a name not
@@ -34,14 +45,42 @@ std::string ResolveLinks(const std::string& path) {
   for (int hops = 0; hops < 40; ++hops) {
     struct stat status;
     if (lstat(current.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) return current;
-    std::string target(static_cast<std::size_t>(status.st_size > 0 ? status.st_size : 4096) + 1, '\0');
-    const ssize_t length = readlink(current.c_str(), target.data(), target.size());
-    if (length < 0) FailErrno(path, errno);
-    if (static_cast<std::size_t>(length) >= target.size()) Fail(path, "the link changed while it was read");
-    target.resize(static_cast<std::size_t>(length));
-    current = !target.empty() && target[0] == '/' ? target : Folder(current) + "/" + target;
+    current = ReadLink(path, current, status);
   }
   FailErrno(path, ELOOP);
+}
+
+bool IsDescriptorNumber(const std::string& name) {
+  return !name.empty() && name.size() <= 9 &&
+         std::all_of(name.begin(), name.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// N when `path`, its links followed, reaches the entry /proc/self/fd/N that stands
+// for our own descriptor N (as /dev/stdout and /dev/fd/N do); else -1. Such an entry
+// opens the file behind the descriptor afresh, whatever the descriptor allows.
+int OwnDescriptorNamed(const std::string& path) {
+  struct stat own_folder;
+  if (stat("/proc/self/fd", &own_folder) != 0) return -1;
+  std::string current = path;
+  for (int hops = 0; hops < 40; ++hops) {
+    struct stat status;
+    if (lstat(current.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) return -1;
+    const std::string name = current.substr(current.rfind('/') + 1);
+    struct stat folder;
+    if (IsDescriptorNumber(name) && stat(Folder(current).c_str(), &folder) == 0 &&
+        folder.st_dev == own_folder.st_dev && folder.st_ino == own_folder.st_ino) {
+      return std::stoi(name);
+    }
+    current = ReadLink(path, current, status);
+  }
+  return -1;
+}
+
+// Whether descriptor `fd` is open and may be written: a standard output that was
+// closed is held by a read-only /dev/null (GuardStandardDescriptors).
+bool OpenForWriting(int fd) {
+  const int flags = fcntl(fd, F_GETFL);
+  return flags != -1 && (flags & O_PATH) == 0 && (flags & O_ACCMODE) != O_RDONLY;
 }
 
 void WriteIntoSpecialFile(const std::string& path, const std::string& target, std::string_view bytes) {
@@ -92,6 +131,9 @@ void ReplaceAtomically(const std::string& path, const std::string& target, const
 
 void WriteOutputFile(const std::string& path, std::string_view bytes) {
   if (path.empty()) Fail(path, "the name is empty");
+  // /dev/stdout with standard output closed would otherwise open the /dev/null that
+  // holds its place, and the image would be lost without a word.
+  if (const int fd = OwnDescriptorNamed(path); fd >= 0 && !OpenForWriting(fd)) FailErrno(path, EBADF);
   struct stat status;
   // A FIFO or device is opened by the name given, so that links only the kernel
   // can follow (/dev/stdout to a pipe) work too.
@@ -104,6 +146,9 @@ void WriteOutputFile(const std::string& path, std::string_view bytes) {
     if (errno != ENOENT) FailErrno(path, errno);
     ReplaceAtomically(path, target, nullptr, bytes);
   } else if (S_ISREG(status.st_mode)) {
+    // Replacing needs only the folder's permission; like `cp` and `>`, we also ask
+    // for the file's own (which root has).
+    if (faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) FailErrno(path, errno);
     ReplaceAtomically(path, target, &status, bytes);
   } else if (S_ISFIFO(status.st_mode) || S_ISCHR(status.st_mode)) {
     WriteIntoSpecialFile(path, target, bytes);
