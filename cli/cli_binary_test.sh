@@ -188,16 +188,35 @@ grep -Eq '^ *29 +\+19:30 +\+11:07 ' <<<"$card_text" || fail "card: 29 March is n
 expect 1 err "orvalin-cli: ZONE 'CET1' is not a time-zone name" card 2026 -l 13.4 -z CET1 -o x.pdf
 expect 1 err "orvalin-cli: --lang 'de' is not ja or en" card 2026 -l 13.4 --lang de -o x.pdf
 
-# Completion after --zone offers what --zone accepts, links of the zone data too.
+# Completion: each row is a line that must be offered, then the words typed, the
+# last one being completed. A value may follow its option as a word or after "="
+# (which bash makes a word of its own, or leaves in the word).
 complete_words() {
   COMP_WORDS=("$cli" "$@"); COMP_CWORD=$(($# )); COMPREPLY=()
   # shellcheck source=/dev/null
   source "$completion" && _orvalin_cli && printf '%s\n' "${COMPREPLY[@]}"
 }
-offered=$(complete_words noon 2026 --zone Ja)
-grep -qx Japan <<<"$offered" || fail "completion after --zone Ja: Japan not offered: $offered"
-grep -qx 'Asia/Tokyo' <<<"$(complete_words noon -z Asia/To)" || fail "completion after -z Asia/To: no Asia/Tokyo"
-[ -n "$offered" ] && [ -z "$(complete_words noon -z right/)" ] || fail "completion offers the right/ zones"
+touch 'my chart.png'
+while IFS='|' read -ra row; do
+  offered=$(complete_words "${row[@]:1}")
+  grep -qxF -- "${row[0]}" <<<"$offered" || fail "completion of '${row[*]:1}': '${row[0]}' not offered: $offered"
+done <<'ROWS'
+Japan|noon|2026|--zone|Ja
+Asia/Tokyo|noon|-z|Asia/To
+US/Pacific|noon|-z|US/Pac
+Etc/GMT-9|noon|--zone|=|Etc/GMT-
+--zone=Asia/Tokyo|noon|--zone=Asia/To
+my chart.png|chart|2002|-o|my
+my chart.png|chart|2002|-o|my\ ch
+my chart.png|card|2026|-o|'my
+my chart.png|chart|2002|--output|=|my
+my chart.png|chart|2002|--output|=
+--output=my chart.png|chart|2002|--output=my
+pdf|card|--format|=|p
+--legend|chart|2002|--le
+ROWS
+[ -z "$(complete_words noon -z right/)" ] || fail "completion offers the right/ zones"
+[ "$(complete_words chart 2002 -o my | wc -l)" -eq 1 ] || fail "completion splits 'my chart.png'"
 
 [ $failures -eq 0 ] && echo "all cases passed"
 exit $((failures > 0))
