@@ -180,6 +180,16 @@ done
 [ "$(cat kept.png)" = old ] || fail "size limit: kept.png was changed"
 leftovers "size limit"
 
+# A kill (SIGTERM, as strace sends it at the sync) while the new file exists: the
+# file is finished and renamed first, and nothing is left beside it.
+if strace -o /dev/null true 2>/dev/null; then
+  (strace -o /dev/null -e inject=fsync:signal=SIGTERM "$cli" chart 2002 -o killed.png) 2>/dev/null
+  cmp -s killed.png reference.png || fail "killed at the sync: killed.png is not the chart"
+  leftovers "killed at the sync"
+else
+  echo "SKIP: a kill at the sync (no strace, or tracing not allowed)"
+fi
+
 # The correction card: a PDF whose text holds the standard-time corrections.
 "$cli" card 2026 --longitude 13.4050 --zone Europe/Berlin -o berlin-card.pdf 2>err.txt || fail "card: $(cat err.txt)"
 card_text=$(pdftotext -layout berlin-card.pdf - 2>/dev/null)

@@ -2,6 +2,8 @@
 #include "cli/output_file.h"
 
 #include <fcntl.h>
+#include <pthread.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -98,11 +100,32 @@ mode_t CurrentUmask() {
   return mask;
 }
 
+// Holds back Ctrl-C, hangup, quit and kill (SIGTERM) for its lifetime: one of them
+// between creating the new file and renaming or removing it would leave the file
+// behind. It is delivered when the holder goes; writing a chart takes milliseconds.
+// (The command line starts no threads that could take the signal instead.)
+class TerminatingSignalsHeld {
+ public:
+  TerminatingSignalsHeld() {
+    sigset_t held;
+    sigemptyset(&held);
+    for (const int signal : {SIGHUP, SIGINT, SIGQUIT, SIGTERM}) sigaddset(&held, signal);
+    pthread_sigmask(SIG_BLOCK, &held, &before_);
+  }
+  ~TerminatingSignalsHeld() { pthread_sigmask(SIG_SETMASK, &before_, nullptr); }
+  TerminatingSignalsHeld(const TerminatingSignalsHeld&) = delete;
+  TerminatingSignalsHeld& operator=(const TerminatingSignalsHeld&) = delete;
+
+ private:
+  sigset_t before_;
+};
+
 // A new file in the target's folder, filled, given the mode and owner, synced and
 // renamed over the target; `existing` is the target's status, or null.
 void ReplaceAtomically(const std::string& path, const std::string& target, const struct stat* existing,
                        std::string_view bytes) {
   std::string temporary = Folder(target) + "/.orvalin-cli-XXXXXX";
+  const TerminatingSignalsHeld held;
   const int fd = mkostemp(temporary.data(), O_CLOEXEC);
   if (fd < 0) FailErrno(path, errno);
   int error = WriteAll(fd, bytes);
