@@ -109,7 +109,13 @@ void Frm2kin::ctxprint_Click() {
   QPrinter printer(QPrinter::HighResolution);
   printer.setDocName(QStringLiteral("均時差"));
   if (!print_dialog_(printer, Window()) || !Client()) return;
-  if (!PrintChart(printer, chart_)) ReportFailure("印刷できませんでした。");
+  errno = 0;
+  if (PrintChart(printer, chart_)) return;
+  const int error = errno;
+  // Printed into a file (the dialog's PDF printer), the file says why.
+  const std::string file = printer.outputFileName().toStdString();
+  ReportFailure(file.empty() ? "印刷できませんでした。"
+                             : "印刷できませんでした。\n" + file + "\n" + FailureReason(error, "書き込めませんでした"));
 }
 
 }  // namespace graph

@@ -234,7 +234,7 @@ TEST_F(ChartExport, SavedFilesAreWhatTheMenuPromises) {
 }
 
 // Under a French locale Qt's error text was French in the middle of a Japanese message.
-TEST_F(ChartExport, AFailedSaveIsReportedInJapaneseAndLeavesNoFile) {
+TEST_F(ChartExport, AFailedSaveOrPrintIsReportedInJapaneseAndLeavesNoFile) {
   DrawTwoYearsAndARate();
   QTemporaryDir folder;
   QDir(folder.path()).mkdir(QStringLiteral("taken.svg"));
@@ -267,6 +267,16 @@ TEST_F(ChartExport, AFailedSaveIsReportedInJapaneseAndLeavesNoFile) {
     EXPECT_NE(text.find(f.reason), std::string::npos) << f.what << ": " << text;
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList()) << f.what << ": a file was left";
   }
+  const QString unprintable = folder.filePath("missing/printed.pdf");
+  frm2kin_.SetPrintDialog([&unprintable](QPrinter& printer, QWidget*) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(unprintable);
+    return true;
+  });
+  events_.clear();
+  Choose(frm2kin_, "ctxprint");
+  ASSERT_EQ(Messages().size(), 1u) << "printing into a missing folder";
+  EXPECT_EQ(Messages()[0].text, "印刷できませんでした。\n" + unprintable.toStdString() + "\nファイルまたはフォルダーが見つかりません");
   std::signal(SIGXFSZ, SIG_DFL);
   std::setlocale(LC_ALL, locale.c_str());
 }
