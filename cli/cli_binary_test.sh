@@ -221,7 +221,7 @@ my chart.png|chart|2002|-o|my\ ch
 my chart.png|card|2026|-o|'my
 my chart.png|chart|2002|--output|=|my
 my chart.png|chart|2002|--output|=
---output=my chart.png|chart|2002|--output=my
+--output=my\ chart.png|chart|2002|--output=my
 pdf|card|--format|=|p
 --legend|chart|2002|--le
 ROWS

@@ -53,7 +53,11 @@ _orvalin_cli() {
     *) option= ;;
   esac
   if [[ -n $option ]]; then
-    [[ -n $prefix ]] && COMPREPLY=("${COMPREPLY[@]/#/$prefix}")
+    # Bash quotes file names itself only when it completes them as a word of their own.
+    local i
+    for i in "${!COMPREPLY[@]}"; do
+      [[ -n $prefix ]] && COMPREPLY[i]=$prefix$(printf '%q' "${COMPREPLY[i]}")
+    done
     return 0
   fi
   local options
