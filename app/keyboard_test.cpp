@@ -115,12 +115,12 @@ TEST_F(Keyboard, ASpinWithTheFocusShowsItAndItsArrowsLeaveTheFocusInTheBox) {
   OpenEveryEditableBox();
   const struct {
     platform::Form* form;
-    const char *spin, *box, *start, *stepped;
+    const char *spin, *box, *start, *stepped, *up_name, *down_name;
   } kCases[] = {
-      {&frm4kin_, "UpDown1", "txt1", "1", "2"},
-      {&frm4kin_, "UpDown2", "txt2", "1", "2"},
-      {&frm4kin_, "UpDown3", "txt3", "1", "2"},
-      {&frm1kin_, "UpDown1", "txt1kin", "1850", "1851"},
+      {&frm4kin_, "UpDown1", "txt1", "1", "2", "月を1増やす", "月を1減らす"},
+      {&frm4kin_, "UpDown2", "txt2", "1", "2", "日を1増やす", "日を1減らす"},
+      {&frm4kin_, "UpDown3", "txt3", "1", "2", "時を1増やす", "時を1減らす"},
+      {&frm1kin_, "UpDown1", "txt1kin", "1850", "1851", "計算年を1増やす", "計算年を1減らす"},
   };
   for (const auto& c : kCases) {
     if (c.form == &frm1kin_ && !frm1kin_.IsVisible()) {
@@ -138,7 +138,12 @@ TEST_F(Keyboard, ASpinWithTheFocusShowsItAndItsArrowsLeaveTheFocusInTheBox) {
 
     Box(*c.form, c.box)->SetText(c.start);
     auto* up = spin->findChildren<QToolButton*>().value(0);
+    auto* down = spin->findChildren<QToolButton*>().value(1);
     ASSERT_NE(up, nullptr);
+    ASSERT_NE(down, nullptr);
+    EXPECT_EQ(up->accessibleName(), QString::fromUtf8(c.up_name)) << c.spin;
+    EXPECT_EQ(down->arrowType(), Qt::DownArrow) << c.spin;
+    EXPECT_EQ(down->accessibleName(), QString::fromUtf8(c.down_name)) << c.spin;
     const QPointF centre = QRectF(up->rect()).center();
     QMouseEvent press(QEvent::MouseButtonPress, centre, up->mapToGlobal(centre), Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);

@@ -3,6 +3,7 @@
 // one instant. Starts the year entry window; the windows do the rest.
 #include <QApplication>
 #include <QFontDatabase>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -35,6 +36,7 @@ int main(int argc, char** argv) {
                  argv[0]);
     return 1;
   }
+  std::signal(SIGXFSZ, SIG_IGN);  // a save past `ulimit -f` fails (EFBIG) and is reported, not fatal
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Orvalin"));
   // Lets the desktop match the windows to the menu entry and its icon.

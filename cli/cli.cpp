@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 
 #include "cli/echo.h"
 #include "cli/option_parser.h"
@@ -107,7 +106,7 @@ int RunCliOnStandardStreams(const std::vector<std::string>& args, const std::vec
   std::string err;
   int status = RunCli(args, commands, out, err);
   if (!WriteStandardOutput(out)) {
-    if (errno != EPIPE) err += std::string("orvalin-cli: write error: ") + std::strerror(errno) + "\n";
+    if (errno != EPIPE) err += std::string("orvalin-cli: write error: ") + ErrnoText(errno) + "\n";
     status = kValueError;
   }
   if (!err.empty()) {

@@ -67,7 +67,9 @@ expect 1 err "orvalin-cli: YEAR 'xxxxxxxxxx" at "$(head -c 100000 /dev/zero | tr
 [ "$(wc -c <err.txt)" -lt 200 ] || fail "a 100 kB argument gave a $(wc -c <err.txt)-byte message"
 
 # The locale does not change how numbers are read or written.
-for locale in de_DE.UTF-8 C.UTF-8; do
+for locale in de_DE.UTF-8 fr_FR.UTF-8 C.UTF-8; do
+  LC_ALL=$locale "$cli" chart 2002 -o missing/x.png 2>err.txt
+  grep -qx "orvalin-cli: cannot write 'missing/x.png': No such file or directory" err.txt || fail "$locale: $(cat err.txt)"
   [ "$(LC_ALL=$locale "$cli" at 2002 2 11 12.5)" = "$("$cli" at 2002 2 11 12.5)" ] || fail "$locale: 12.5 read differently"
   LC_ALL=$locale "$cli" at 2002 2 11 12,5 >/dev/null 2>&1; [ $? -eq 1 ] || fail "$locale: 12,5 accepted"
   [ "$(LC_ALL=$locale "$cli" table 2002 --csv | md5sum)" = "$("$cli" table 2002 --csv | md5sum)" ] || fail "$locale: table differs"
@@ -84,6 +86,13 @@ for args in "table 2026" "at 2002 2 11 12" "--help" "chart 2002 --output - --for
   "$cli" $args >&- 2>err.txt; status=$?
   [ $status -eq 1 ] && grep -q '^orvalin-cli: write error: ' err.txt || fail "$args >&-: status $status, $(cat err.txt)"
 done
+# A name of the closed standard output is not the /dev/null that holds its place.
+for name in /dev/stdout /dev/fd/1 /proc/self/fd/1; do
+  "$cli" chart 2002 -o $name -f png >&- 2>err.txt; status=$?
+  [ $status -eq 1 ] && [ "$(cat err.txt)" = "orvalin-cli: cannot write '$name': Bad file descriptor" ] \
+    || fail "-o $name >&-: status $status, $(cat err.txt)"
+done
+"$cli" chart 2002 -o /dev/null -f png >&- 2>err.txt || fail "-o /dev/null >&-: $(cat err.txt)"
 { sleep 0.3; "$cli" table 2026 2>err.txt; } | true
 [ -s err.txt ] && fail "a reader closing early: $(cat err.txt)"
 { trap '' PIPE; sleep 0.3; "$cli" table 2026 2>err.txt; } | true
@@ -121,10 +130,17 @@ leftovers folder
 "$cli" chart 2002 -o $'\xff\xfe.png' && cmp -s $'\xff\xfe.png' reference.png || fail "a non-UTF-8 name was not written as given"
 [ ! -e $'\xef\xbf\xbd\xef\xbf\xbd.png' ] || fail "non-UTF-8 name: written with U+FFFD in its place"
 
-# A replaced file keeps its mode (and, as root, its owner).
+# A replaced file keeps its mode (and, as root, its owner). A file the caller may
+# not write is refused though its folder is writable, as `cp` refuses it; root may.
 echo old >readonly.png && chmod 0444 readonly.png
-"$cli" chart 2002 -o readonly.png && cmp -s readonly.png reference.png || fail "0444 file not replaced"
-[ "$(stat -c %a readonly.png)" = 444 ] || fail "0444 file now $(stat -c %a readonly.png)"
+if [ "$(id -u)" -eq 0 ]; then
+  "$cli" chart 2002 -o readonly.png && cmp -s readonly.png reference.png || fail "0444 file not replaced"
+  [ "$(stat -c %a readonly.png)" = 444 ] || fail "0444 file now $(stat -c %a readonly.png)"
+else
+  "$cli" chart 2002 -o readonly.png 2>err.txt; status=$?
+  [ $status -eq 1 ] && [ "$(cat err.txt)" = "orvalin-cli: cannot write 'readonly.png': Permission denied" ] \
+    && [ "$(cat readonly.png)" = old ] || fail "0444 file: status $status, $(cat err.txt)"
+fi
 if [ "$(id -u)" -eq 0 ]; then
   echo old >owned.png && chown 65534:65534 owned.png && chmod 0640 owned.png
   "$cli" chart 2002 -o owned.png || fail "owned.png not replaced"
@@ -142,6 +158,13 @@ if [ "$(id -u)" -ne 0 ] || command -v setpriv >/dev/null; then
   [ $status -eq 1 ] && grep -qF "cannot write 'readonly-folder/x.png': Permission denied" err.txt && [ "$(wc -l <err.txt)" -eq 1 ] \
     || fail "read-only folder: status $status, $(cat err.txt)"
   [ -z "$(ls -A readonly-folder)" ] || fail "read-only folder: something was written"
+  mkdir -m 0777 open-folder && echo old >open-folder/ro.png && chmod 0444 open-folder/ro.png
+  (cd open-folder && "${as_user[@]}" env XDG_CACHE_HOME="$work/cache" HOME="$work/cache" "$cli" chart 2002 -o ro.png 2>../err.txt)
+  status=$?
+  [ $status -eq 1 ] && [ "$(cat err.txt)" = "orvalin-cli: cannot write 'ro.png': Permission denied" ] \
+    && [ "$(cat open-folder/ro.png)" = old ] && [ "$(stat -c %u open-folder/ro.png)" = "$(id -u)" ] \
+    || fail "another's 0444 file in an open folder: status $status, $(cat err.txt)"
+  leftovers "another's 0444 file"
 else
   echo "SKIP: read-only folder (root without setpriv)"
 fi
@@ -149,13 +172,23 @@ fi
 # A write that fails half-way (file size limit) leaves nothing and says one line.
 echo old >kept.png
 for name in big.png kept.png; do
-  bash -c 'trap "" XFSZ; ulimit -f 4; exec "$0" chart 2002 --output "$1"' "$cli" "$name" 2>err.txt; status=$?
+  bash -c 'ulimit -f 4; exec "$0" chart 2002 --output "$1"' "$cli" "$name" 2>err.txt; status=$?
   [ $status -eq 1 ] && [ "$(cat err.txt)" = "orvalin-cli: cannot write '$name': File too large" ] \
     || fail "size limit, $name: status $status, $(cat err.txt)"
 done
 [ ! -e big.png ] || fail "size limit: a partial big.png was left"
 [ "$(cat kept.png)" = old ] || fail "size limit: kept.png was changed"
 leftovers "size limit"
+
+# A kill (SIGTERM, as strace sends it at the sync) while the new file exists: the
+# file is finished and renamed first, and nothing is left beside it.
+if strace -o /dev/null true 2>/dev/null; then
+  (strace -o /dev/null -e inject=fsync:signal=SIGTERM "$cli" chart 2002 -o killed.png; :) 2>/dev/null
+  cmp -s killed.png reference.png || fail "killed at the sync: killed.png is not the chart"
+  leftovers "killed at the sync"
+else
+  echo "SKIP: a kill at the sync (no strace, or tracing not allowed)"
+fi
 
 # The correction card: a PDF whose text holds the standard-time corrections.
 "$cli" card 2026 --longitude 13.4050 --zone Europe/Berlin -o berlin-card.pdf 2>err.txt || fail "card: $(cat err.txt)"
@@ -175,16 +208,35 @@ lonely/orvalin-cli chart 2002 -o lonely.png 2>err.txt; status=$?
 [ $status -eq 1 ] && grep -q '^orvalin-cli: cannot start the drawing program .*: No such file or directory$' err.txt \
   || fail "without the drawing program: status $status, $(cat err.txt)"
 
-# Completion after --zone offers what --zone accepts, links of the zone data too.
+# Completion: each row is a line that must be offered, then the words typed, the
+# last one being completed. A value may follow its option as a word or after "="
+# (which bash makes a word of its own, or leaves in the word).
 complete_words() {
   COMP_WORDS=("$cli" "$@"); COMP_CWORD=$(($# )); COMPREPLY=()
   # shellcheck source=/dev/null
   source "$completion" && _orvalin_cli && printf '%s\n' "${COMPREPLY[@]}"
 }
-offered=$(complete_words noon 2026 --zone Ja)
-grep -qx Japan <<<"$offered" || fail "completion after --zone Ja: Japan not offered: $offered"
-grep -qx 'Asia/Tokyo' <<<"$(complete_words noon -z Asia/To)" || fail "completion after -z Asia/To: no Asia/Tokyo"
-[ -n "$offered" ] && [ -z "$(complete_words noon -z right/)" ] || fail "completion offers the right/ zones"
+touch 'my chart.png'
+while IFS='|' read -ra row; do
+  offered=$(complete_words "${row[@]:1}")
+  grep -qxF -- "${row[0]}" <<<"$offered" || fail "completion of '${row[*]:1}': '${row[0]}' not offered: $offered"
+done <<'ROWS'
+Japan|noon|2026|--zone|Ja
+Asia/Tokyo|noon|-z|Asia/To
+US/Pacific|noon|-z|US/Pac
+Etc/GMT-9|noon|--zone|=|Etc/GMT-
+--zone=Asia/Tokyo|noon|--zone=Asia/To
+my chart.png|chart|2002|-o|my
+my chart.png|chart|2002|-o|my\ ch
+my chart.png|card|2026|-o|'my
+my chart.png|chart|2002|--output|=|my
+my chart.png|chart|2002|--output|=
+--output=my\ chart.png|chart|2002|--output=my
+pdf|card|--format|=|p
+--legend|chart|2002|--le
+ROWS
+[ -z "$(complete_words noon -z right/)" ] || fail "completion offers the right/ zones"
+[ "$(complete_words chart 2002 -o my | wc -l)" -eq 1 ] || fail "completion splits 'my chart.png'"
 
 [ $failures -eq 0 ] && echo "all cases passed"
 exit $((failures > 0))

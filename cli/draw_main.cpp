@@ -34,6 +34,7 @@ void KeepQtQuiet(QtMsgType type, const QMessageLogContext&, const QString& messa
 
 int main(int argc, char** argv) {
   cli::GuardStandardDescriptors();
+  cli::IgnoreFileSizeSignal();
   const std::vector<std::string> args(argv + 1, argv + argc);
   std::unique_ptr<QGuiApplication> application;
   int qt_argc = 1;  // QGuiApplication keeps a reference to it

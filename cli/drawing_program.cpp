@@ -4,11 +4,11 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 
 #include "cli/echo.h"
 #include "cli/errors.h"
 #include "cli/option_parser.h"
+#include "cli/standard_output.h"
 
 namespace cli {
 
@@ -33,7 +33,7 @@ std::string ExecDrawingProgram(char** argv) {
   const std::string path = DrawingProgramPath();
   argv[0] = const_cast<char*>(path.c_str());
   execv(path.c_str(), argv);
-  return "orvalin-cli: cannot start the drawing program " + Echo(path) + ": " + std::strerror(errno) + "\n";
+  return "orvalin-cli: cannot start the drawing program " + Echo(path) + ": " + ErrnoText(errno) + "\n";
 }
 
 }  // namespace cli

@@ -29,5 +29,6 @@ int main(int argc, char** argv) {
     return cli::kValueError;
   }
   cli::GuardStandardDescriptors();
+  cli::IgnoreFileSizeSignal();
   return cli::RunCliOnStandardStreams(args, commands);
 }

@@ -2,11 +2,13 @@
 #include "cli/output_file.h"
 
 #include <fcntl.h>
+#include <pthread.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
-#include <cstring>
 
 #include "cli/echo.h"
 #include "cli/errors.h"
@@ -19,12 +21,23 @@ namespace {
   throw ValueError{"cannot write " + Echo(path) + ": " + why};
 }
 
-[[noreturn]] void FailErrno(const std::string& path, int error) { Fail(path, std::strerror(error)); }
+[[noreturn]] void FailErrno(const std::string& path, int error) { Fail(path, ErrnoText(error)); }
 
 std::string Folder(const std::string& path) {
   const std::size_t slash = path.rfind('/');
   if (slash == std::string::npos) return ".";
   return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The target of the symbolic link `current`, as a name (relative targets are taken
+// from the link's folder).
+std::string ReadLink(const std::string& path, const std::string& current, const struct stat& status) {
+  std::string target(static_cast<std::size_t>(status.st_size > 0 ? status.st_size : 4096) + 1, '\0');
+  const ssize_t length = readlink(current.c_str(), target.data(), target.size());
+  if (length < 0) FailErrno(path, errno);
+  if (static_cast<std::size_t>(length) >= target.size()) Fail(path, "the link changed while it was read");
+  target.resize(static_cast<std::size_t>(length));
+  return !target.empty() && target[0] == '/' ? target : Folder(current) + "/" + target;
 }
 
 // Follows symbolic links to the name that is finally written; a link to a name not
@@ -34,14 +47,42 @@ std::string ResolveLinks(const std::string& path) {
   for (int hops = 0; hops < 40; ++hops) {
     struct stat status;
     if (lstat(current.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) return current;
-    std::string target(static_cast<std::size_t>(status.st_size > 0 ? status.st_size : 4096) + 1, '\0');
-    const ssize_t length = readlink(current.c_str(), target.data(), target.size());
-    if (length < 0) FailErrno(path, errno);
-    if (static_cast<std::size_t>(length) >= target.size()) Fail(path, "the link changed while it was read");
-    target.resize(static_cast<std::size_t>(length));
-    current = !target.empty() && target[0] == '/' ? target : Folder(current) + "/" + target;
+    current = ReadLink(path, current, status);
   }
   FailErrno(path, ELOOP);
+}
+
+bool IsDescriptorNumber(const std::string& name) {
+  return !name.empty() && name.size() <= 9 &&
+         std::all_of(name.begin(), name.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// N when `path`, its links followed, reaches the entry /proc/self/fd/N that stands
+// for our own descriptor N (as /dev/stdout and /dev/fd/N do); else -1. Such an entry
+// opens the file behind the descriptor afresh, whatever the descriptor allows.
+int OwnDescriptorNamed(const std::string& path) {
+  struct stat own_folder;
+  if (stat("/proc/self/fd", &own_folder) != 0) return -1;
+  std::string current = path;
+  for (int hops = 0; hops < 40; ++hops) {
+    struct stat status;
+    if (lstat(current.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) return -1;
+    const std::string name = current.substr(current.rfind('/') + 1);
+    struct stat folder;
+    if (IsDescriptorNumber(name) && stat(Folder(current).c_str(), &folder) == 0 &&
+        folder.st_dev == own_folder.st_dev && folder.st_ino == own_folder.st_ino) {
+      return std::stoi(name);
+    }
+    current = ReadLink(path, current, status);
+  }
+  return -1;
+}
+
+// Whether descriptor `fd` is open and may be written: a standard output that was
+// closed is held by a read-only /dev/null (GuardStandardDescriptors).
+bool OpenForWriting(int fd) {
+  const int flags = fcntl(fd, F_GETFL);
+  return flags != -1 && (flags & O_PATH) == 0 && (flags & O_ACCMODE) != O_RDONLY;
 }
 
 void WriteIntoSpecialFile(const std::string& path, const std::string& target, std::string_view bytes) {
@@ -59,11 +100,32 @@ mode_t CurrentUmask() {
   return mask;
 }
 
+// Holds back Ctrl-C, hangup, quit and kill (SIGTERM) for its lifetime: one of them
+// between creating the new file and renaming or removing it would leave the file
+// behind. It is delivered when the holder goes; writing a chart takes milliseconds.
+// (The command line starts no threads that could take the signal instead.)
+class TerminatingSignalsHeld {
+ public:
+  TerminatingSignalsHeld() {
+    sigset_t held;
+    sigemptyset(&held);
+    for (const int signal : {SIGHUP, SIGINT, SIGQUIT, SIGTERM}) sigaddset(&held, signal);
+    pthread_sigmask(SIG_BLOCK, &held, &before_);
+  }
+  ~TerminatingSignalsHeld() { pthread_sigmask(SIG_SETMASK, &before_, nullptr); }
+  TerminatingSignalsHeld(const TerminatingSignalsHeld&) = delete;
+  TerminatingSignalsHeld& operator=(const TerminatingSignalsHeld&) = delete;
+
+ private:
+  sigset_t before_;
+};
+
 // A new file in the target's folder, filled, given the mode and owner, synced and
 // renamed over the target; `existing` is the target's status, or null.
 void ReplaceAtomically(const std::string& path, const std::string& target, const struct stat* existing,
                        std::string_view bytes) {
   std::string temporary = Folder(target) + "/.orvalin-cli-XXXXXX";
+  const TerminatingSignalsHeld held;
   const int fd = mkostemp(temporary.data(), O_CLOEXEC);
   if (fd < 0) FailErrno(path, errno);
   int error = WriteAll(fd, bytes);
@@ -92,6 +154,9 @@ void ReplaceAtomically(const std::string& path, const std::string& target, const
 
 void WriteOutputFile(const std::string& path, std::string_view bytes) {
   if (path.empty()) Fail(path, "the name is empty");
+  // /dev/stdout with standard output closed would otherwise open the /dev/null that
+  // holds its place, and the image would be lost without a word.
+  if (const int fd = OwnDescriptorNamed(path); fd >= 0 && !OpenForWriting(fd)) FailErrno(path, EBADF);
   struct stat status;
   // A FIFO or device is opened by the name given, so that links only the kernel
   // can follow (/dev/stdout to a pipe) work too.
@@ -104,6 +169,9 @@ void WriteOutputFile(const std::string& path, std::string_view bytes) {
     if (errno != ENOENT) FailErrno(path, errno);
     ReplaceAtomically(path, target, nullptr, bytes);
   } else if (S_ISREG(status.st_mode)) {
+    // Replacing needs only the folder's permission; like `cp` and `>`, we also ask
+    // for the file's own (which root has).
+    if (faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) FailErrno(path, errno);
     ReplaceAtomically(path, target, &status, bytes);
   } else if (S_ISFIFO(status.st_mode) || S_ISCHR(status.st_mode)) {
     WriteIntoSpecialFile(path, target, bytes);

@@ -4,7 +4,11 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <locale.h>
+#include <string.h>
+
 #include <cerrno>
+#include <csignal>
 
 namespace cli {
 
@@ -15,6 +19,15 @@ void GuardStandardDescriptors() {
     if (opened >= 0 && opened != fd) close(opened);
   }
 }
+
+std::string ErrnoText(int error) {
+  // Qt's application object sets the locale from the environment, and strerror()
+  // would then answer in the user's language in the middle of an English line.
+  static const locale_t c_locale = newlocale(LC_ALL_MASK, "C", locale_t{});
+  return c_locale ? strerror_l(error, c_locale) : strerror(error);
+}
+
+void IgnoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 
 int WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace cli {
@@ -10,6 +11,14 @@ namespace cli {
 // standard output is taken by /dev/null opened read-only: writing to it then fails
 // (EBADF) and is reported, as it would be had it stayed closed.
 void GuardStandardDescriptors();
+
+// What errno `error` means, in English whatever the locale.
+std::string ErrnoText(int error);
+
+// A write past the file-size limit (ulimit -f) then fails with EFBIG, which is
+// reported and cleaned up, instead of killing the process by SIGXFSZ half-way
+// through a file. The setting is inherited by programs this one executes.
+void IgnoreFileSizeSignal();
 
 // Writes all of `bytes` to `fd`, going on after a short write or an interruption.
 // Returns 0, or the errno of the write that failed.

@@ -2,25 +2,50 @@
 #include "graph/chart_context_menu.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QMainWindow>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSaveFile>
+#include <unistd.h>
+
+#include <cerrno>
 
 #include "graph/chart_export.h"
 #include "graph/frm2kin.h"
+#include "platform/core/system_error_text.h"
 
 namespace graph {
 namespace {
 
-// Writes the whole file or leaves what was there; returns what went wrong.
+// Why a step of a save failed: what errno says, taken just after the step, else
+// what the step was.
+std::string FailureReason(int error, const char* step) {
+  return error != 0 ? platform::SystemErrorText(error) : step;
+}
+
+// Writes the whole file or leaves what was there; returns why not, in Japanese
+// (Qt's own error text is the system's, in the user's language).
 std::optional<std::string> WriteWholeFile(const std::string& path, const QByteArray& bytes) {
-  QSaveFile file(QString::fromStdString(path));
-  if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) return std::nullopt;
-  file.cancelWriting();
-  return file.errorString().toStdString();
+  const QString name = QString::fromStdString(path);
+  if (QFileInfo(name).isDir()) return platform::SystemErrorText(EISDIR);
+  // As `cp` does: a file the user may not write is not replaced, though its folder
+  // would allow it.
+  if (access(path.c_str(), W_OK) != 0 && errno != ENOENT) return platform::SystemErrorText(errno);
+  QSaveFile file(name);
+  errno = 0;
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return FailureReason(errno, "ファイルを作れませんでした");
+  errno = 0;
+  if (file.write(bytes) != bytes.size()) {
+    const int error = errno;
+    file.cancelWriting();
+    return FailureReason(error, "書き込めませんでした");
+  }
+  errno = 0;
+  if (!file.commit()) return FailureReason(errno, "書き込めませんでした");
+  return std::nullopt;
 }
 
 void ReportFailure(const std::string& text) {
@@ -84,7 +109,13 @@ void Frm2kin::ctxprint_Click() {
   QPrinter printer(QPrinter::HighResolution);
   printer.setDocName(QStringLiteral("均時差"));
   if (!print_dialog_(printer, Window()) || !Client()) return;
-  if (!PrintChart(printer, chart_)) ReportFailure("印刷できませんでした。");
+  errno = 0;
+  if (PrintChart(printer, chart_)) return;
+  const int error = errno;
+  // Printed into a file (the dialog's PDF printer), the file says why.
+  const std::string file = printer.outputFileName().toStdString();
+  ReportFailure(file.empty() ? "印刷できませんでした。"
+                             : "印刷できませんでした。\n" + file + "\n" + FailureReason(error, "書き込めませんでした"));
 }
 
 }  // namespace graph

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QFile>
 #include <QWindow>
 #include <QImage>
@@ -16,7 +17,11 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
+#include <sys/resource.h>
+
+#include <clocale>
 #include <cmath>
+#include <csignal>
 #include <map>
 
 #include "graph/chart.h"
@@ -228,23 +233,52 @@ TEST_F(ChartExport, SavedFilesAreWhatTheMenuPromises) {
   EXPECT_TRUE(Messages().empty());
 }
 
-TEST_F(ChartExport, AFailedSaveIsReportedAndLeavesNoFile) {
+// Under a French locale Qt's error text was French in the middle of a Japanese message.
+TEST_F(ChartExport, AFailedSaveOrPrintIsReportedInJapaneseAndLeavesNoFile) {
   DrawTwoYearsAndARate();
   QTemporaryDir folder;
+  QDir(folder.path()).mkdir(QStringLiteral("taken.svg"));
+  const std::string locale = std::setlocale(LC_ALL, nullptr);
+  std::setlocale(LC_ALL, "fr_FR.UTF-8");
+  std::signal(SIGXFSZ, SIG_IGN);  // as the program's main() does
   const struct {
     const char* what;
     QString path;
+    rlim_t size_limit_bytes;
+    const char* reason;
   } kFailures[] = {
-      {"folder missing", folder.filePath("missing/chart.svg")},
-      {"unknown type", folder.filePath("chart.gif")},
+      {"folder missing", folder.filePath("missing/chart.svg"), RLIM_INFINITY, "ファイルまたはフォルダーが見つかりません"},
+      {"a folder by that name", folder.filePath("taken.svg"), RLIM_INFINITY, "同じ名前のフォルダーがあります"},
+      {"file-size limit", folder.filePath("chart.svg"), 4096, "ファイルが大きすぎます"},
+      {"unknown type", folder.filePath("chart.gif"), RLIM_INFINITY, "画像の種類が分かりません"},
   };
   for (const auto& f : kFailures) {
     events_.clear();
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit before = limit;
+    limit.rlim_cur = f.size_limit_bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
     SaveAs(f.path);
+    setrlimit(RLIMIT_FSIZE, &before);
     ASSERT_EQ(Messages().size(), 1u) << f.what;
-    EXPECT_NE(Messages()[0].text.find(f.path.toStdString()), std::string::npos) << f.what;
-    EXPECT_FALSE(QFile::exists(f.path)) << f.what;
+    const std::string text = Messages()[0].text;
+    EXPECT_NE(text.find(f.path.toStdString()), std::string::npos) << f.what;
+    EXPECT_NE(text.find(f.reason), std::string::npos) << f.what << ": " << text;
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList()) << f.what << ": a file was left";
   }
+  const QString unprintable = folder.filePath("missing/printed.pdf");
+  frm2kin_.SetPrintDialog([&unprintable](QPrinter& printer, QWidget*) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(unprintable);
+    return true;
+  });
+  events_.clear();
+  Choose(frm2kin_, "ctxprint");
+  ASSERT_EQ(Messages().size(), 1u) << "printing into a missing folder";
+  EXPECT_EQ(Messages()[0].text, "印刷できませんでした。\n" + unprintable.toStdString() + "\nファイルまたはフォルダーが見つかりません");
+  std::signal(SIGXFSZ, SIG_DFL);
+  std::setlocale(LC_ALL, locale.c_str());
 }
 
 TEST_F(ChartExport, PrintsOnePageThroughThePrintDialog) {

@@ -1,9 +1,21 @@
 # SPDX-License-Identifier: MIT
 # bash completion for orvalin-cli: its commands, their options, file names after
 # --output, the formats after --format and, after --zone, the names that
-# `orvalin-cli zones` lists (the ones --zone accepts).
+# `orvalin-cli zones` lists (the ones --zone accepts, links of the zone data too).
+# An option's value may follow it as the next word or after "=" (--output=FILE).
+
+# The word being typed as the program will see it: without the opening quote or
+# the backslashes that escape blanks.
+_orvalin_cli_dequote() {
+  case $1 in
+    \'*) printf '%s' "${1#\'}" ;;
+    \"*) printf '%s' "${1#\"}" ;;
+    *) printf '%s' "${1//\\/}" ;;
+  esac
+}
+
 _orvalin_cli() {
-  local cur prev command word
+  local cur prev command word option prefix=
   cur=${COMP_WORDS[COMP_CWORD]}
   prev=${COMP_WORDS[COMP_CWORD-1]}
   for word in "${COMP_WORDS[@]:1:COMP_CWORD-1}"; do
@@ -11,14 +23,43 @@ _orvalin_cli() {
       at|table|noon|zones|chart|card) command=$word; break ;;
     esac
   done
-  case $prev in
-    -o|--output) COMPREPLY=($(compgen -f -- "$cur")); compopt -o filenames 2>/dev/null; return ;;
-    -H|--hour|-l|--longitude) COMPREPLY=(); return ;;
-    -f|--format) [[ $command == card ]] && COMPREPLY=($(compgen -W "pdf svg" -- "$cur")) \
-                   || COMPREPLY=($(compgen -W "png svg pdf" -- "$cur")); return ;;
-    --lang) COMPREPLY=($(compgen -W "ja en" -- "$cur")); return ;;
-    -z|--zone) COMPREPLY=($(compgen -W "$("${COMP_WORDS[0]}" zones 2>/dev/null)" -- "$cur")); return ;;
+  # Where "=" breaks words (bash's default), --output=my is three words: --output,
+  # "=" and my; where it does not, one word, and each answer must repeat --output=.
+  option=$prev
+  if [[ $cur == = && $prev == --* ]]; then
+    cur=
+  elif [[ $prev == = ]] && ((COMP_CWORD >= 2)); then
+    option=${COMP_WORDS[COMP_CWORD-2]}
+  elif [[ $cur == --*=* ]]; then
+    option=${cur%%=*} prefix=${cur%%=*}= cur=${cur#*=}
+  fi
+  cur=$(_orvalin_cli_dequote "$cur")
+  local program=${COMP_WORDS[0]}
+  [[ $program == \~/* ]] && program=$HOME/${program#\~/}
+  case $option in
+    -o|--output)
+      # One answer a line, so that a name with blanks stays one name.
+      mapfile -t COMPREPLY < <(compgen -f -- "$cur")
+      [[ -z $prefix ]] && compopt -o filenames 2>/dev/null ;;
+    -H|--hour|-l|--longitude) COMPREPLY=() ;;
+    -f|--format)
+      if [[ $command == card ]]; then
+        mapfile -t COMPREPLY < <(compgen -W "pdf svg" -- "$cur")
+      else
+        mapfile -t COMPREPLY < <(compgen -W "png svg pdf" -- "$cur")
+      fi ;;
+    --lang) mapfile -t COMPREPLY < <(compgen -W "ja en" -- "$cur") ;;
+    -z|--zone) mapfile -t COMPREPLY < <(compgen -W "$("$program" zones 2>/dev/null)" -- "$cur") ;;
+    *) option= ;;
   esac
+  if [[ -n $option ]]; then
+    # Bash quotes file names itself only when it completes them as a word of their own.
+    local i
+    for i in "${!COMPREPLY[@]}"; do
+      [[ -n $prefix ]] && COMPREPLY[i]=$prefix$(printf '%q' "${COMPREPLY[i]}")
+    done
+    return 0
+  fi
   local options
   case $command in
     at) options="--json -j --help -h" ;;
@@ -30,9 +71,9 @@ _orvalin_cli() {
     *) options="--help -h --version -V" ;;
   esac
   if [[ -z $command && $cur != -* ]]; then
-    COMPREPLY=($(compgen -W "at table noon zones chart card" -- "$cur"))
+    mapfile -t COMPREPLY < <(compgen -W "at table noon zones chart card" -- "$cur")
   elif [[ $cur == -* ]]; then
-    COMPREPLY=($(compgen -W "$options" -- "$cur"))
+    mapfile -t COMPREPLY < <(compgen -W "$options" -- "$cur")
   fi
 }
 complete -F _orvalin_cli orvalin-cli

@@ -281,8 +281,8 @@ SpinControl* Form::AddSpin(const char* name, Placement at, int tab_index, TextBo
                            int maximum, int initial) {
   auto* spin = new SpinControl(client_, buddy, minimum, maximum, initial);
   Place(spin, name, at);
-  // A screen reader names a spin control after the box it steps.
-  spin->setAccessibleName(buddy->accessibleName());
+  // A screen reader names a spin control and its arrows after the box it steps.
+  spin->SetFieldName(buddy->accessibleName());
   tab_stops_.emplace_back(tab_index, spin);
   return spin;
 }

@@ -41,6 +41,12 @@ SpinControl::SpinControl(QWidget* parent, TextBox* buddy, int minimum, int maxim
   buddy_->AttachSpin(this);
 }
 
+void SpinControl::SetFieldName(const QString& field) {
+  setAccessibleName(field);
+  up_->setAccessibleName(field + QStringLiteral("を1増やす"));
+  down_->setAccessibleName(field + QStringLiteral("を1減らす"));
+}
+
 void SpinControl::resizeEvent(QResizeEvent*) { LayOutArrows(); }
 
 // With the focus the arrows stand inside a frame of the highlight colour, the

@@ -15,6 +15,10 @@ class SpinControl : public QWidget {
  public:
   SpinControl(QWidget* parent, TextBox* buddy, int minimum, int maximum, int initial);
 
+  // Names the control after the field it steps (a screen reader's name) and each
+  // arrow after what it does: "計算年を1増やす", "計算年を1減らす".
+  void SetFieldName(const QString& field);
+
   void StepUp() { Step(+1); }
   void StepDown() { Step(-1); }
   int Value() const { return value_; }
