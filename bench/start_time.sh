@@ -9,10 +9,13 @@ set -euo pipefail
 build=${1:-build}
 cli=$build/cli/orvalin-cli
 export TZ=UTC
-hyperfine --shell=none --warmup 20 --runs 200 --export-markdown /dev/stdout \
+table=$(mktemp)
+trap 'rm -f "$table"' EXIT
+hyperfine --shell=none --warmup 20 --runs 200 --style none --export-markdown "$table" \
   "$build/bench/qtcore_start 2002 2 11 12" \
   "$cli at 2002 2 11 12" \
   "$cli table 2002 --csv" \
   "$cli noon 2026 --longitude 139.7667 --zone Asia/Tokyo" \
   "$cli --help" \
   "/bin/true"
+cat "$table"
