@@ -18,6 +18,7 @@
 #include "cli/card_command.h"
 #include "cli/chart_command.h"
 #include "cli/cli.h"
+#include "cli/noonmark_command.h"
 #include "cli/standard_output.h"
 #include "cli/text_commands.h"
 #include "platform/fonts/fonts.h"
@@ -51,7 +52,8 @@ int main(int argc, char** argv) {
   };
   const std::vector<cli::Command> commands = {cli::AtCommand(),    cli::TableCommand(),
                                               cli::NoonCommand(),  cli::ZonesCommand(),
-                                              cli::ChartCommand(render_chart), cli::CardCommand(start_gui)};
+                                              cli::ChartCommand(render_chart), cli::CardCommand(start_gui),
+                                              cli::NoonMarkCommand(start_gui)};
 
   std::string out;
   std::string err;
