@@ -122,7 +122,7 @@ Command NoonMarkCommand(std::function<void()> start_gui) {
                      {"longitude", "l", "DEG", "its longitude, degrees east (west negative)"},
                      {"zone", "z", "ZONE", "the clock's time zone (default: TZ, or the system's)"},
                      {"height", "", "MM", "from the nodus to the floor or wall, millimetres"},
-                     {"surface", "", "SURFACE", "floor (default) or wall (facing the equator)"},
+                     {"surface", "", "KIND", "floor (default) or wall (facing the equator)"},
                      {"time", "", "HH:MM", "the clock time of standard time (default 12:00)"},
                      {"year", "", "YEAR", "the year (default: the present one)"},
                      {"no-refraction", "", "", "the Sun's geometric direction, without refraction"},
