@@ -177,8 +177,8 @@ awk -F, '$1 == "2026-01-01" { found = 1; bad = ($4 - 31.1924)^2 > 0.03^2 || ($5 
 pdfinfo mark.pdf | grep -q '^Page size: *595 x 842 pts (A4)' || fail "noonmark: the page is not A4"
 pdftotext -bbox mark.pdf - | awk -F'"' '$4 > 700 && />0<\/word>/ { zero = ($2 + $6) / 2 } $4 > 700 && />100<\/word>/ { hundred = ($2 + $6) / 2 }
   END { d = hundred - zero - 283.4646; exit !(d * d < 0.3 * 0.3) }' || fail "noonmark: the scale bar is not 100 mm long"
-"$cli" noonmark --latitude 35.6812 -l 139.7671 -z Asia/Tokyo --height 100 --paper letter -f svg | grep -q 'width="215.9mm" height="279.4mm"' \
-  || fail "noonmark: the SVG is not letter size in mm"
+"$cli" noonmark --latitude 35.6812 -l 139.7671 -z Asia/Tokyo --height 100 --paper letter -f svg >mark.svg
+grep -q 'width="215.9mm" height="279.4mm"' mark.svg || fail "noonmark: the SVG is not letter size in mm"
 # A 1 m nodus needs pages: the first maps them and counts them all.
 "$cli" noonmark --latitude 35.6812 -l 139.7671 -z Asia/Tokyo --height 1000 --lang en -o big.pdf 2>err.txt || fail "noonmark 1 m: $(cat err.txt)"
 pages=$(pdfinfo big.pdf | sed -n 's/^Pages: *//p')
@@ -207,6 +207,9 @@ offered=$(complete_words noon 2026 --zone Ja)
 grep -qx Japan <<<"$offered" || fail "completion after --zone Ja: Japan not offered: $offered"
 grep -qx 'Asia/Tokyo' <<<"$(complete_words noon -z Asia/To)" || fail "completion after -z Asia/To: no Asia/Tokyo"
 [ -n "$offered" ] && [ -z "$(complete_words noon -z right/)" ] || fail "completion offers the right/ zones"
+[ "$(complete_words noonmark --surface w)" = wall ] || fail "completion after noonmark --surface w: not wall"
+[ "$(complete_words noonmark -f c)" = csv ] || fail "completion after noonmark -f c: not csv"
+[ "$(complete_words noonmark --paper l)" = letter ] || fail "completion after noonmark --paper l: not letter"
 
 [ $failures -eq 0 ] && echo "all cases passed"
 exit $((failures > 0))

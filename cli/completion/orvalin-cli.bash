@@ -1,21 +1,28 @@
 # SPDX-License-Identifier: MIT
 # bash completion for orvalin-cli: its commands, their options, file names after
-# --output, the formats after --format and, after --zone, the names that
-# `orvalin-cli zones` lists (the ones --zone accepts).
+# --output, the formats after --format, noonmark's surfaces and papers and, after
+# --zone, the names that `orvalin-cli zones` lists (the ones --zone accepts).
 _orvalin_cli() {
   local cur prev command word
   cur=${COMP_WORDS[COMP_CWORD]}
   prev=${COMP_WORDS[COMP_CWORD-1]}
   for word in "${COMP_WORDS[@]:1:COMP_CWORD-1}"; do
     case $word in
-      at|table|noon|zones|chart|card) command=$word; break ;;
+      at|table|noon|zones|chart|card|noonmark) command=$word; break ;;
     esac
   done
   case $prev in
     -o|--output) COMPREPLY=($(compgen -f -- "$cur")); compopt -o filenames 2>/dev/null; return ;;
-    -H|--hour|-l|--longitude) COMPREPLY=(); return ;;
-    -f|--format) [[ $command == card ]] && COMPREPLY=($(compgen -W "pdf svg" -- "$cur")) \
-                   || COMPREPLY=($(compgen -W "png svg pdf" -- "$cur")); return ;;
+    -H|--hour|-l|--longitude|--latitude|--height|--time|--year) COMPREPLY=(); return ;;
+    -f|--format)
+      case $command in
+        card) COMPREPLY=($(compgen -W "pdf svg" -- "$cur")) ;;
+        noonmark) COMPREPLY=($(compgen -W "svg pdf csv" -- "$cur")) ;;
+        *) COMPREPLY=($(compgen -W "png svg pdf" -- "$cur")) ;;
+      esac
+      return ;;
+    --surface) COMPREPLY=($(compgen -W "floor wall" -- "$cur")); return ;;
+    --paper) COMPREPLY=($(compgen -W "a4 a3 letter" -- "$cur")); return ;;
     --lang) COMPREPLY=($(compgen -W "ja en" -- "$cur")); return ;;
     -z|--zone) COMPREPLY=($(compgen -W "$("${COMP_WORDS[0]}" zones 2>/dev/null)" -- "$cur")); return ;;
   esac
@@ -27,10 +34,12 @@ _orvalin_cli() {
     zones) options="--help -h" ;;
     card) options="--longitude -l --zone -z --output -o --format -f --lang --help -h" ;;
     chart) options="--rate -r --legend --output -o --format -f --help -h" ;;
+    noonmark) options="--latitude --longitude -l --zone -z --height --surface --time --year --no-refraction
+                       --output -o --format -f --paper --lang --help -h" ;;
     *) options="--help -h --version -V" ;;
   esac
   if [[ -z $command && $cur != -* ]]; then
-    COMPREPLY=($(compgen -W "at table noon zones chart card" -- "$cur"))
+    COMPREPLY=($(compgen -W "at table noon zones chart card noonmark" -- "$cur"))
   elif [[ $cur == -* ]]; then
     COMPREPLY=($(compgen -W "$options" -- "$cur"))
   fi
