@@ -186,14 +186,8 @@ NoonMarkDrawing LayOutNoonMark(const sundial::NoonMark& mark, const NoonMarkWord
       placer.AvoidSegment(a, b);
     }
   }
-  for (const Marker& m : markers) {
-    const PointMm p = on_paper(mark.days[m.index].shadow);
-    PointMm n = normal_at(m.index);
-    if ((p.x - middle.x) * n.x + (p.y - middle.y) * n.y < 0) n = Scaled(n, -1);
-    drawing.labels.push_back(placer.Place(m.text, m.season, p, Fan(n)));
-  }
-
-  // The foot, and the meridian's name beside the line between the foot and the figure.
+  // The foot and the meridian's name (beside the line between the foot and the
+  // figure) first: they have fewer places to go than the dates.
   drawing.labels.push_back(placer.Place(words.foot, false, drawing.foot, Fan({-1, 0})));
   if (drawing.meridian.size() > 1) {
     const PointMm top = drawing.meridian.front();
@@ -203,6 +197,13 @@ NoonMarkDrawing LayOutNoonMark(const sundial::NoonMark& mark, const NoonMarkWord
     const PointMm far = from_foot_top > from_foot_bottom ? top : bottom;
     const PointMm at = Plus(drawing.foot, Scaled(Minus(far, drawing.foot), 0.5));
     drawing.labels.push_back(placer.Place(words.meridian, false, at, Fan({1, 0})));
+  }
+
+  for (const Marker& m : markers) {
+    const PointMm p = on_paper(mark.days[m.index].shadow);
+    PointMm n = normal_at(m.index);
+    if ((p.x - middle.x) * n.x + (p.y - middle.y) * n.y < 0) n = Scaled(n, -1);
+    drawing.labels.push_back(placer.Place(m.text, m.season, p, Fan(n)));
   }
 
   // Everything drawn, labels included.
