@@ -188,15 +188,17 @@ Command NoonMarkCommand(std::function<void()> start_gui) {
       start_gui();
       const paper::NoonMarkSheetOptions options{zone.id().toStdString(), language, paper_size};
       const paper::NoonMarkPages pages = paper::PlanNoonMarkPages(mark, options);
+      const double longest_mm = std::max(pages.drawing.bounds.width, pages.drawing.bounds.height);
+      const bool svg_holds_it = longest_mm <= paper::kMaxSvgSideMm;
       if (format == MarkFormat::kPdf && pages.page_count > paper::kMaxNoonMarkPages) {
         throw ValueError{"noonmark: the figure needs " + std::to_string(pages.page_count) + " pages of " +
                          Lowercase(parsed.Has("paper") ? parsed.Value("paper") : "a4") + ", more than " +
-                         std::to_string(paper::kMaxNoonMarkPages) + "; use --format svg or csv, or a smaller --height"};
+                         std::to_string(paper::kMaxNoonMarkPages) + "; use " +
+                         (svg_holds_it ? "--format svg or csv" : "--format csv") + ", or a smaller --height"};
       }
-      const double longest_mm = std::max(pages.drawing.bounds.width, pages.drawing.bounds.height);
-      if (format == MarkFormat::kSvg && longest_mm > paper::kMaxSvgSideMm) {
+      if (format == MarkFormat::kSvg && !svg_holds_it) {
         throw ValueError{"noonmark: the figure is " + std::to_string(std::lround(longest_mm / 1000)) +
-                         " m long, more than an SVG of 100 m holds; use --format csv, or a smaller --height"};
+                         " m long, and an SVG holds 100 m at most; use --format csv, or a smaller --height"};
       }
       const QByteArray page = paper::EncodeNoonMark(
           mark, pages, options, format == MarkFormat::kSvg ? paper::SheetFormat::kSvg : paper::SheetFormat::kPdf);
