@@ -490,11 +490,12 @@ QByteArray EncodeNoonMark(const sundial::NoonMark& mark, const NoonMarkPages& pa
   const QString title = Japanese(options) ? QStringLiteral("アナレンマ") : QStringLiteral("Noon mark");
   const PageMm paper = PaperMm(options.paper);
   if (format == SheetFormat::kSvg) {
-    // The paper's page, or a page as large as the figure with the header and footer.
+    // The paper's page, or a page as large as the figure with the header and
+    // footer, never narrower than the paper (their lines are set for it).
     PageMm size = paper;
     if (!pages.one_page) {
       const RectMm area = FigureArea(paper);
-      size = {std::ceil(std::max(pages.drawing.bounds.width, 160.0) + (paper.width - area.width)),
+      size = {std::max(std::ceil(pages.drawing.bounds.width + (paper.width - area.width)), paper.width),
               std::ceil(pages.drawing.bounds.height + (paper.height - area.height))};
     }
     // 10 dots a millimetre: the SVG's user units are tenths of a millimetre.
