@@ -341,7 +341,7 @@ void DrawMapPage(Page& page, PageMm size, const sundial::NoonMark& mark, const N
   DrawHeader(page, size, mark, options);
   const RectMm area = FigureArea(size);
   const QString how =
-      ja ? QStringLiteral("図は実寸で、%1 枚の用紙（%2 行 × %3 列、何も描かれない用紙は省略）に分かれています。"
+      ja ? QStringLiteral("図は実寸で、%1 枚の用紙（%2 行 × %3 列、図の外側の用紙は省略）に分かれています。"
                           "下の配置図のとおりに並べてください。隣り合う用紙は %4 mm 重なります。"
                           "一方の用紙を破線で切り、もう一方に重ねて + 印を合わせてください。"
                           "各用紙の下に、その行と列、ノーダスの足元からの範囲が書かれています。"
@@ -350,8 +350,8 @@ void DrawMapPage(Page& page, PageMm size, const sundial::NoonMark& mark, const N
                .arg(grid.rows)
                .arg(grid.columns)
                .arg(kTileOverlapMm)
-         : QStringLiteral("The figure is at true size on %1 pages (%2 rows × %3 columns; pages with nothing on "
-                          "them are left out). Lay them out as the map below shows. Neighbouring pages overlap "
+         : QStringLiteral("The figure is at true size on %1 pages (%2 rows × %3 columns; pages outside the "
+                          "figure are left out). Lay them out as the map below shows. Neighbouring pages overlap "
                           "by %4 mm: cut one page along its dashed line, lay it over the other and match the + "
                           "marks. Each page names its row and column and the part of the surface it shows, "
                           "from the foot of the nodus. Check the printer's scale with the 100 mm bar.")
@@ -478,6 +478,7 @@ NoonMarkPages PlanNoonMarkPages(const sundial::NoonMark& mark, const NoonMarkShe
   MarkPolyline(pages.grid, pages.drawing.meridian);
   MarkBox(pages.grid, {pages.drawing.foot.x - 4, pages.drawing.foot.y - 4, 8, 8});
   for (const PlacedLabel& label : pages.drawing.labels) MarkBox(pages.grid, label.box);
+  FillRowGaps(pages.grid);
   pages.page_count = 1 + pages.grid.UsedCount();
   return pages;
 }

@@ -95,4 +95,15 @@ void MarkBox(TileGrid& grid, const RectMm& box) {
   });
 }
 
+void FillRowGaps(TileGrid& grid) {
+  for (int row = 0; row < grid.rows; ++row) {
+    const auto begin = grid.used.begin() + row * grid.columns;
+    const auto end = begin + grid.columns;
+    const auto first = std::find(begin, end, true);
+    if (first == end) continue;
+    const auto last = std::find(std::make_reverse_iterator(end), std::make_reverse_iterator(first), true).base();
+    std::fill(first, last, true);
+  }
+}
+
 }  // namespace paper

@@ -53,4 +53,9 @@ TileGrid CoverWithTiles(const RectMm& bounds, double tile_width, double tile_hei
 void MarkPolyline(TileGrid& grid, const std::vector<PointMm>& points);
 void MarkBox(TileGrid& grid, const RectMm& box);
 
+// Marks the tiles of each row between its first and last used one, so that the
+// pages of a row can be laid edge to edge by their overlaps (the inside of a
+// figure of eight is empty, but its two sides must meet).
+void FillRowGaps(TileGrid& grid);
+
 }  // namespace paper

@@ -45,6 +45,13 @@ TEST(PageTiles, OnlyThePagesALineCrossesOrABoxTouchesAreUsed) {
   EXPECT_TRUE(grid.used[1]);
   EXPECT_TRUE(grid.used[2]);
   EXPECT_EQ(grid.UsedCount(), 7);
+  // The middle row's left and right pages used: the one between them joins them.
+  paper::TileGrid ring = CoverWithTiles({0, 0, 280, 280}, 100, 100, 10);
+  paper::MarkBox(ring, {5, 140, 2, 2});
+  paper::MarkBox(ring, {270, 140, 2, 2});
+  paper::FillRowGaps(ring);
+  const bool kRing[9] = {false, false, false, true, true, true, false, false, false};
+  for (int i = 0; i < 9; ++i) EXPECT_EQ(ring.used[static_cast<std::size_t>(i)], kRing[i]) << "ring tile " << i;
 }
 
 TEST(PageTiles, SegmentsMeetRectangles) {
