@@ -38,7 +38,8 @@ MarkFormat FormatOf(const ParsedCommand& parsed) {
     const std::string& path = parsed.Value("output");
     const std::size_t dot = path.rfind('.');
     std::string extension;
-    if (dot != std::string::npos && path.find('/', dot) == std::string::npos) extension = Lowercase(path.substr(dot + 1));
+    if (dot != std::string::npos && path.find('/', dot) == std::string::npos)
+      extension = Lowercase(path.substr(dot + 1));
     if (extension == "svg" || extension == "csv") name = extension;
   }
   if (name == "pdf") return MarkFormat::kPdf;
@@ -163,11 +164,11 @@ Command NoonMarkCommand(std::function<void()> start_gui) {
         ReadZone(parsed.Has("zone") ? std::optional<std::string>(parsed.Value("zone")) : std::nullopt);
     const bool to_standard_output = !parsed.Has("output") || parsed.Value("output") == "-";
     if (format != MarkFormat::kCsv && to_standard_output && isatty(STDOUT_FILENO)) {
-      throw UsageError{"noonmark writes a page, not text: give --output FILE, redirect standard output, or --format csv"};
+      throw UsageError{
+          "noonmark writes a page, not text: give --output FILE, redirect standard output, or --format csv"};
     }
 
-    const int offset_seconds =
-        zone.standardTimeOffset(QDateTime(QDate(year, 1, 1), QTime(12, 0), QTimeZone::utc()));
+    const int offset_seconds = zone.standardTimeOffset(QDateTime(QDate(year, 1, 1), QTime(12, 0), QTimeZone::utc()));
     const sundial::NoonMark mark = sundial::MakeNoonMark(
         {{latitude, longitude},
          offset_seconds,

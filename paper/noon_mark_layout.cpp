@@ -10,8 +10,8 @@ namespace paper {
 namespace {
 
 constexpr double kFootRadiusMm = 2.5;
-constexpr double kSeasonDotMm = 1.6;    // the dot's diameter
-constexpr double kLabelClearMm = 0.5;   // kept free around a label
+constexpr double kSeasonDotMm = 1.6;   // the dot's diameter
+constexpr double kLabelClearMm = 0.5;  // kept free around a label
 constexpr double kLabelGapsMm[] = {1.8, 4.5, 8.5, 13};
 
 long DayNumber(int year, int month, int day) {
@@ -134,7 +134,8 @@ NoonMarkDrawing LayOutNoonMark(const sundial::NoonMark& mark, const NoonMarkWord
   // The meridian through every noon shadow and the foot, end to end.
   std::vector<PointMm> meridian{drawing.foot};
   for (const auto& noon : mark.meridian) meridian.push_back(on_paper(noon.shadow));
-  std::sort(meridian.begin(), meridian.end(), [](PointMm a, PointMm b) { return a.y < b.y || (a.y == b.y && a.x < b.x); });
+  std::sort(meridian.begin(), meridian.end(),
+            [](PointMm a, PointMm b) { return a.y < b.y || (a.y == b.y && a.x < b.x); });
   drawing.meridian = meridian;
 
   LabelPlacer placer(measure);

@@ -36,7 +36,7 @@ struct NoonMarkDrawing {
 using MeasureText = std::function<std::pair<double, double>(const std::string& text, bool bold)>;
 
 struct NoonMarkWords {
-  std::vector<std::string> season_names;  // March equinox, June solstice, September equinox, December solstice
+  std::vector<std::string> season_names;  // by sundial::Season: March equinox, June solstice, ...
   std::string foot;                       // "foot of the nodus"
   std::string meridian;                   // "meridian"
   std::function<std::string(int month, int day)> date;

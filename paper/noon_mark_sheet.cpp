@@ -74,16 +74,16 @@ double PointsToMm(double points) { return points * 25.4 / 72; }
 
 bool Japanese(const NoonMarkSheetOptions& options) { return options.language == SheetLanguage::kJapanese; }
 
-NoonMarkWords Words(const NoonMarkSheetOptions& options) {
+NoonMarkWords Words(const NoonMarkSheetOptions& options, bool floor) {
   NoonMarkWords words;
   if (Japanese(options)) {
     words.season_names = {"春分", "夏至", "秋分", "冬至"};
-    words.foot = "ノーダスの足元";
+    words.foot = floor ? "ノーダスの足元（真下）" : "ノーダスの足元（正面）";
     words.meridian = "子午線（南中時の影）";
     words.date = [](int month, int day) { return std::to_string(month) + "/" + std::to_string(day); };
   } else {
     words.season_names = {"equinox", "solstice", "equinox", "solstice"};
-    words.foot = "foot of the nodus";
+    words.foot = floor ? "foot of the nodus (under it)" : "foot of the nodus (opposite it)";
     words.meridian = "meridian (shadow at apparent noon)";
     words.date = [](int month, int day) {
       static const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
@@ -137,31 +137,34 @@ QStringList HeaderLines(const sundial::NoonMark& mark, const NoonMarkSheetOption
     lines << QStringLiteral("%1 %2°　%3 %4°　時間帯 %5（標準時 %6、夏時間は使わない）")
                  .arg(south ? QStringLiteral("南緯") : QStringLiteral("北緯"), latitude,
                       west ? QStringLiteral("西経") : QStringLiteral("東経"), longitude, zone, offset);
-    const QString surface = in.surface == sundial::Surface::kFloor
-                                ? QStringLiteral("水平な床、ノーダスは床から %1 mm").arg(height)
-                                : QStringLiteral("%1向きの鉛直な壁、ノーダスは壁から %2 mm")
-                                      .arg(in.surface == sundial::Surface::kWallFacingSouth ? QStringLiteral("南")
-                                                                                            : QStringLiteral("北"),
-                                           height);
+    const QString surface =
+        in.surface == sundial::Surface::kFloor
+            ? QStringLiteral("水平な床、ノーダスは床から %1 mm").arg(height)
+            : QStringLiteral("%1向きの鉛直な壁、ノーダスは壁から %2 mm")
+                  .arg(in.surface == sundial::Surface::kWallFacingSouth ? QStringLiteral("南") : QStringLiteral("北"),
+                       height);
     lines << surface + QStringLiteral("　%1　実寸（紙の 1 mm = %2の 1 mm）")
                            .arg(refracted ? QStringLiteral("大気差：標準（Sæmundsson、1010 hPa、10 °C）")
                                           : QStringLiteral("大気差なし"),
                                 in.surface == sundial::Surface::kFloor ? QStringLiteral("床") : QStringLiteral("壁"));
   } else {
-    lines << QStringLiteral("Noon mark: the shadow of the nodus at %1 standard time every day, %2").arg(clock).arg(in.year);
+    lines << QStringLiteral("Noon mark: the shadow of the nodus at %1 standard time every day, %2")
+                 .arg(clock)
+                 .arg(in.year);
     lines << QStringLiteral("Latitude %1° %2, longitude %3° %4, zone %5 (standard time %6, no summer time)")
                  .arg(latitude, south ? QStringLiteral("S") : QStringLiteral("N"), longitude,
                       west ? QStringLiteral("W") : QStringLiteral("E"), zone, offset);
-    const QString surface =
-        in.surface == sundial::Surface::kFloor
-            ? QStringLiteral("Horizontal floor, nodus %1 mm above it").arg(height)
-            : QStringLiteral("Vertical wall facing %1, nodus %2 mm from it")
-                  .arg(in.surface == sundial::Surface::kWallFacingSouth ? QStringLiteral("south") : QStringLiteral("north"),
-                       height);
-    lines << surface + QStringLiteral("; %1; true size (1 mm on paper = 1 mm on the %2)")
-                           .arg(refracted ? QStringLiteral("standard refraction (Sæmundsson, 1010 hPa, 10 °C)")
-                                          : QStringLiteral("no refraction"),
-                                in.surface == sundial::Surface::kFloor ? QStringLiteral("floor") : QStringLiteral("wall"));
+    const QString surface = in.surface == sundial::Surface::kFloor
+                                ? QStringLiteral("Horizontal floor, nodus %1 mm above it").arg(height)
+                                : QStringLiteral("Vertical wall facing %1, nodus %2 mm from it")
+                                      .arg(in.surface == sundial::Surface::kWallFacingSouth ? QStringLiteral("south")
+                                                                                            : QStringLiteral("north"),
+                                           height);
+    lines << surface +
+                 QStringLiteral("; %1; true size (1 mm on paper = 1 mm on the %2)")
+                     .arg(refracted ? QStringLiteral("standard refraction (Sæmundsson, 1010 hPa, 10 °C)")
+                                    : QStringLiteral("no refraction"),
+                          in.surface == sundial::Surface::kFloor ? QStringLiteral("floor") : QStringLiteral("wall"));
   }
   return lines;
 }
@@ -275,10 +278,12 @@ void DrawHeader(Page& page, PageMm size, const sundial::NoonMark& mark, const No
   page.Line(base, {base.x + east * 8, base.y});
   page.Line({base.x + east * 8, base.y}, {base.x + east * 6, base.y - 1.2});
   page.Line({base.x + east * 8, base.y}, {base.x + east * 6, base.y + 1.2});
-  const QString up = floor ? (ja ? QStringLiteral("北") : QStringLiteral("N")) : (ja ? QStringLiteral("上") : QStringLiteral("up"));
+  const QString up =
+      floor ? (ja ? QStringLiteral("北") : QStringLiteral("N")) : (ja ? QStringLiteral("上") : QStringLiteral("up"));
   page.Text({base.x - 12, base.y - 12, 10.5, 4}, up, 8, Qt::AlignRight | Qt::AlignVCenter, true);
-  page.Text({mirrored ? base.x - 8 - 10.5 : base.x + 8.5, base.y - 4.5, 10, 4}, ja ? QStringLiteral("東") : QStringLiteral("E"),
-            8, (mirrored ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter, true);
+  page.Text({mirrored ? base.x - 8 - 10.5 : base.x + 8.5, base.y - 4.5, 10, 4},
+            ja ? QStringLiteral("東") : QStringLiteral("E"), 8,
+            (mirrored ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter, true);
 }
 
 // The 100 mm scale bar, and the page's name and place.
@@ -340,25 +345,26 @@ void DrawMapPage(Page& page, PageMm size, const sundial::NoonMark& mark, const N
   const int tiles = grid.UsedCount();
   DrawHeader(page, size, mark, options);
   const RectMm area = FigureArea(size);
-  const QString how =
-      ja ? QStringLiteral("図は実寸で、%1 枚の用紙（%2 行 × %3 列、図の外側の用紙は省略）に分かれています。"
-                          "下の配置図のとおりに並べてください。隣り合う用紙は %4 mm 重なります。"
-                          "一方の用紙を破線で切り、もう一方に重ねて + 印を合わせてください。"
-                          "各用紙の下に、その行と列、ノーダスの足元からの範囲が書かれています。"
-                          "印刷後、100 mm の目盛りで縮尺を確かめてください。")
-               .arg(tiles)
-               .arg(grid.rows)
-               .arg(grid.columns)
-               .arg(kTileOverlapMm)
-         : QStringLiteral("The figure is at true size on %1 pages (%2 rows × %3 columns; pages outside the "
-                          "figure are left out). Lay them out as the map below shows. Neighbouring pages overlap "
-                          "by %4 mm: cut one page along its dashed line, lay it over the other and match the + "
-                          "marks. Each page names its row and column and the part of the surface it shows, "
-                          "from the foot of the nodus. Check the printer's scale with the 100 mm bar.")
-               .arg(tiles)
-               .arg(grid.rows)
-               .arg(grid.columns)
-               .arg(kTileOverlapMm);
+  const QString how = ja ? QStringLiteral(
+                               "図は実寸で、%1 枚の用紙（%2 行 × %3 列、図の外側の用紙は省略）に分かれています。"
+                               "下の配置図のとおりに並べてください。隣り合う用紙は %4 mm 重なります。"
+                               "一方の用紙を破線で切り、もう一方に重ねて + 印を合わせてください。"
+                               "各用紙の下に、その行と列、ノーダスの足元からの範囲が書かれています。"
+                               "印刷後、100 mm の目盛りで縮尺を確かめてください。")
+                               .arg(tiles)
+                               .arg(grid.rows)
+                               .arg(grid.columns)
+                               .arg(kTileOverlapMm)
+                         : QStringLiteral(
+                               "The figure is at true size on %1 pages (%2 rows × %3 columns; pages outside the "
+                               "figure are left out). Lay them out as the map below shows. Neighbouring pages overlap "
+                               "by %4 mm: cut one page along its dashed line, lay it over the other and match the + "
+                               "marks. Each page names its row and column and the part of the surface it shows, "
+                               "from the foot of the nodus. Check the printer's scale with the 100 mm bar.")
+                               .arg(tiles)
+                               .arg(grid.rows)
+                               .arg(grid.columns)
+                               .arg(kTileOverlapMm);
   page.Text({area.left, area.top, area.width, 26}, how, 8, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
 
   // The map: the grid of pages over the figure, reduced to fit.
@@ -463,11 +469,12 @@ NoonMarkPages PlanNoonMarkPages(const sundial::NoonMark& mark, const NoonMarkShe
   constexpr double kMeasureDots = 100;
   const MeasureText measure = [](const std::string& text, bool bold) {
     const QFontMetricsF metrics(SheetFont(PointsToMm(bold ? kSeasonPoints : kLabelPoints) * kMeasureDots, bold));
-    const QRectF box = metrics.boundingRect(QRectF(0, 0, 1e6, 1e6), Qt::AlignLeft | Qt::AlignTop,
-                                            QString::fromStdString(text));
+    const QRectF box =
+        metrics.boundingRect(QRectF(0, 0, 1e6, 1e6), Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(text));
     return std::pair{box.width() / kMeasureDots + 0.6, box.height() / kMeasureDots};
   };
-  NoonMarkPages pages{LayOutNoonMark(mark, Words(options), measure), true, {}, 1};
+  const bool floor = mark.input.surface == sundial::Surface::kFloor;
+  NoonMarkPages pages{LayOutNoonMark(mark, Words(options, floor), measure), true, {}, 1};
   const RectMm area = FigureArea(PaperMm(options.paper));
   const RectMm& bounds = pages.drawing.bounds;
   pages.one_page = bounds.width <= area.width && bounds.height <= area.height;

@@ -38,9 +38,9 @@ inline constexpr double kMaxSvgSideMm = 100000;
 
 struct NoonMarkPages {
   NoonMarkDrawing drawing;
-  bool one_page;  // the whole figure fits the paper
-  TileGrid grid;  // otherwise: the tiles; the used ones are printed after the map
-  int page_count; // pages of the PDF: 1, or the map and each used tile
+  bool one_page;   // the whole figure fits the paper
+  TileGrid grid;   // otherwise: the tiles; the used ones are printed after the map
+  int page_count;  // pages of the PDF: 1, or the map and each used tile
 };
 
 // Lays out `mark` and cuts it into pages of the paper. Needs a QGuiApplication

@@ -11,7 +11,12 @@
 namespace {
 
 sundial::NoonMark Tokyo(double height_mm) {
-  return sundial::MakeNoonMark({{35.6812, 139.7671}, 9 * 3600, 12 * 60, 2026, height_mm, sundial::Surface::kFloor,
+  return sundial::MakeNoonMark({{35.6812, 139.7671},
+                                9 * 3600,
+                                12 * 60,
+                                2026,
+                                height_mm,
+                                sundial::Surface::kFloor,
                                 sundial::Refraction::kStandard});
 }
 
@@ -49,7 +54,7 @@ TEST(NoonMarkSheet, TheTextsAreOnThePageAndTheLabelsClearOfEachOther) {
   } kCases[] = {
       {paper::SheetLanguage::kJapanese,
        {"夏至", "子午線", "北緯", "Asia/Tokyo", "UTC+09:00", "12:00", "120"},
-       {"6/21 夏至", "12/22 冬至", "3/20 春分", "9/23 秋分", "1/11", "ノーダスの足元"}},
+       {"6/21 夏至", "12/22 冬至", "3/20 春分", "9/23 秋分", "1/11", "ノーダスの足元（真下）"}},
       {paper::SheetLanguage::kEnglish,
        {"21 Jun solstice", "foot of the nodus", "meridian", "Latitude 35.6812° N"},
        {"20 Mar equinox", "11 Jan"}},
@@ -60,9 +65,9 @@ TEST(NoonMarkSheet, TheTextsAreOnThePageAndTheLabelsClearOfEachOther) {
     const QString svg = QString::fromUtf8(paper::EncodeNoonMark(mark, pages, options, paper::SheetFormat::kSvg));
     for (const QString& text : c.in_svg) EXPECT_TRUE(svg.contains(text)) << text.toStdString();
     for (const std::string& text : c.labels) {
-      EXPECT_TRUE(std::any_of(pages.drawing.labels.begin(), pages.drawing.labels.end(),
-                              [&](const auto& label) { return label.text == text; }))
-          << text;
+      EXPECT_TRUE(std::any_of(pages.drawing.labels.begin(), pages.drawing.labels.end(), [&](const auto& label) {
+        return label.text == text;
+      })) << text;
     }
     const auto& labels = pages.drawing.labels;
     for (std::size_t i = 0; i < labels.size(); ++i) {

@@ -9,8 +9,7 @@ namespace paper {
 RectMm RectMm::United(const RectMm& other) const {
   const double new_left = std::min(left, other.left);
   const double new_top = std::min(top, other.top);
-  return {new_left, new_top, std::max(Right(), other.Right()) - new_left,
-          std::max(Bottom(), other.Bottom()) - new_top};
+  return {new_left, new_top, std::max(Right(), other.Right()) - new_left, std::max(Bottom(), other.Bottom()) - new_top};
 }
 
 bool SegmentMeetsRect(PointMm a, PointMm b, const RectMm& rect) {

@@ -32,8 +32,8 @@ struct RectMm {
 bool SegmentMeetsRect(PointMm a, PointMm b, const RectMm& rect);
 
 struct TileGrid {
-  RectMm first;     // the tile of row 0, column 0, in the drawing's coordinates
-  double step_x;    // from one column to the next: the tile's width less the overlap
+  RectMm first;   // the tile of row 0, column 0, in the drawing's coordinates
+  double step_x;  // from one column to the next: the tile's width less the overlap
   double step_y;
   int rows = 1;
   int columns = 1;

@@ -16,8 +16,7 @@ TEST(PageTiles, RowsAndColumnsCoverTheDrawingWithOverlap) {
     double width, height;
     int rows, columns;
   } kCases[] = {
-      {1, 1, 1, 1},     {190, 245, 1, 1}, {190.5, 245, 1, 2}, {370, 480, 2, 2},
-      {370.5, 480.5, 3, 3}, {1000, 3000, 13, 6},
+      {1, 1, 1, 1}, {190, 245, 1, 1}, {190.5, 245, 1, 2}, {370, 480, 2, 2}, {370.5, 480.5, 3, 3}, {1000, 3000, 13, 6},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(testing::Message() << c.width << " x " << c.height);
@@ -61,9 +60,12 @@ TEST(PageTiles, SegmentsMeetRectangles) {
     paper::PointMm a, b;
     bool meets;
   } kCases[] = {
-      {"inside", {2, 2}, {3, 3}, true},           {"crossing", {-5, 5}, {15, 5}, true},
-      {"corner to corner outside", {-1, 11}, {11, -1}, true}, {"passing by", {-5, 12}, {15, 11}, false},
-      {"short of it", {-5, 5}, {-1, 5}, false},    {"along an edge", {0, -5}, {0, 15}, true},
+      {"inside", {2, 2}, {3, 3}, true},
+      {"crossing", {-5, 5}, {15, 5}, true},
+      {"corner to corner outside", {-1, 11}, {11, -1}, true},
+      {"passing by", {-5, 12}, {15, 11}, false},
+      {"short of it", {-5, 5}, {-1, 5}, false},
+      {"along an edge", {0, -5}, {0, 15}, true},
       {"diagonal missing the corner", {8, -5}, {15, 2}, false},
   };
   for (const auto& c : kCases) EXPECT_EQ(paper::SegmentMeetsRect(c.a, c.b, box), c.meets) << c.what;

@@ -25,8 +25,8 @@ NoonMarkInput Input(double latitude, double longitude, int offset_hours, int clo
 }
 
 const sundial::NoonMarkDay* DayOf(const NoonMark& mark, int month, int day) {
-  const auto found = std::find_if(mark.days.begin(), mark.days.end(),
-                                  [&](const auto& d) { return d.month == month && d.day == day; });
+  const auto found =
+      std::find_if(mark.days.begin(), mark.days.end(), [&](const auto& d) { return d.month == month && d.day == day; });
   return found == mark.days.end() ? nullptr : &*found;
 }
 
@@ -70,19 +70,16 @@ TEST(NoonMark, SeasonsAreTheDaysNearestTheEphemerisInstants) {
     Season season;
     int month, day;
   } kCases[] = {
-      {"12:00 UT", 0, 720, Season::kMarchEquinox, 3, 20},
-      {"12:00 UT", 0, 720, Season::kJuneSolstice, 6, 21},
-      {"12:00 UT", 0, 720, Season::kDecemberSolstice, 12, 21},
-      {"03:00 UT", 9, 720, Season::kJuneSolstice, 6, 21},
-      {"03:00 UT", 9, 720, Season::kSeptemberEquinox, 9, 23},
-      {"03:00 UT", 9, 720, Season::kDecemberSolstice, 12, 22},
+      {"12:00 UT", 0, 720, Season::kMarchEquinox, 3, 20},      {"12:00 UT", 0, 720, Season::kJuneSolstice, 6, 21},
+      {"12:00 UT", 0, 720, Season::kDecemberSolstice, 12, 21}, {"03:00 UT", 9, 720, Season::kJuneSolstice, 6, 21},
+      {"03:00 UT", 9, 720, Season::kSeptemberEquinox, 9, 23},  {"03:00 UT", 9, 720, Season::kDecemberSolstice, 12, 22},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.what);
     const NoonMark mark = MakeNoonMark(Input(35, 135, c.offset_hours, c.clock_minutes, 2026));
     ASSERT_EQ(mark.seasons.size(), 4u);
-    const auto found = std::find_if(mark.seasons.begin(), mark.seasons.end(),
-                                    [&](const auto& s) { return s.season == c.season; });
+    const auto found =
+        std::find_if(mark.seasons.begin(), mark.seasons.end(), [&](const auto& s) { return s.season == c.season; });
     ASSERT_NE(found, mark.seasons.end());
     EXPECT_EQ(found->month * 100 + found->day, c.month * 100 + c.day);
   }
