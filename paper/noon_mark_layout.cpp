@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cmath>
 #include <limits>
+#include <numbers>
 
 namespace paper {
 namespace {
@@ -27,7 +28,7 @@ PointMm Unit(PointMm p) {
   return length > 0 ? Scaled(p, 1 / length) : PointMm{1, 0};
 }
 PointMm Rotated(PointMm p, double degrees) {
-  const double a = degrees * M_PI / 180;
+  const double a = degrees * std::numbers::pi / 180;
   return {p.x * std::cos(a) - p.y * std::sin(a), p.x * std::sin(a) + p.y * std::cos(a)};
 }
 RectMm Around(PointMm p, double half) { return {p.x - half, p.y - half, 2 * half, 2 * half}; }

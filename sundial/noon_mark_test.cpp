@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <string>
 
 namespace {
@@ -57,7 +58,7 @@ TEST(NoonMark, SunDirectionMatchesAnEphemeris) {
     const sundial::NoonMarkDay* day = DayOf(mark, c.month, c.day);
     ASSERT_NE(day, nullptr);
     EXPECT_NEAR(day->altitude_degrees, c.altitude, 0.03);
-    EXPECT_NEAR(day->azimuth_degrees, c.azimuth, 0.03 / std::cos(c.altitude * M_PI / 180));
+    EXPECT_NEAR(day->azimuth_degrees, c.azimuth, 0.03 / std::cos(c.altitude * std::numbers::pi / 180));
   }
 }
 
@@ -119,7 +120,7 @@ TEST(NoonMark, MeridianRunsThroughTheFootAndTheDaysOmitWhatCannotBeDrawn) {
   const auto march = std::find_if(equinox.meridian.begin(), equinox.meridian.end(),
                                   [](const auto& d) { return d.month == 3 && d.day == 20; });
   ASSERT_NE(march, equinox.meridian.end());
-  EXPECT_NEAR(march->shadow.y_mm, 1000 * std::tan(35 * M_PI / 180), 1000 * 0.002);
+  EXPECT_NEAR(march->shadow.y_mm, 1000 * std::tan(35 * std::numbers::pi / 180), 1000 * 0.002);
 }
 
 }  // namespace
