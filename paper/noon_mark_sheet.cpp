@@ -300,7 +300,7 @@ void DrawFooter(Page& page, PageMm size, const QString& name, const QString& pla
   page.Text({kMarginMm + 45, y + 0.8, 10, 3.5}, QStringLiteral("50"), 7, Qt::AlignCenter);
   page.Text({kMarginMm + 95, y + 0.8, 10, 3.5}, QStringLiteral("100"), 7, Qt::AlignCenter);
   page.Text({kMarginMm + 105, y - 2, 12, 4}, QStringLiteral("mm"), 7, Qt::AlignLeft | Qt::AlignVCenter);
-  const double right_left = kMarginMm + 118;
+  const double right_left = kMarginMm + 112;
   const double right_width = size.width - kMarginMm - right_left;
   page.Text({right_left, y - 3.5, right_width, 4.5}, name, 8.5, Qt::AlignRight | Qt::AlignVCenter, true);
   page.Text({right_left, y + 1, right_width, 3.5}, place, 6, Qt::AlignRight | Qt::AlignVCenter);
@@ -333,8 +333,7 @@ QString TilePlace(const NoonMarkPages& pages, const RectMm& tile, bool ja) {
   const double x_high = mirrored ? -tile.left : tile.Right();
   const QString range = QStringLiteral("x %1…%2 mm, y %3…%4 mm")
                             .arg(SignedMm(x_low), SignedMm(x_high), SignedMm(-tile.Bottom()), SignedMm(-tile.top));
-  return ja ? QStringLiteral("この用紙の範囲 %1（足元から、x は東）").arg(range)
-            : QStringLiteral("this page shows %1 (from the foot, x east)").arg(range);
+  return ja ? QStringLiteral("範囲 %1（足元から）").arg(range) : QStringLiteral("%1 from the foot").arg(range);
 }
 
 // Page 1 of a cut figure: what to do, and the map of the pages over the figure.
@@ -447,13 +446,13 @@ void DrawTilePage(Page& page, PageMm size, const sundial::NoonMark& mark, const 
     if (right) cross({area.Right() - o / 2, y});
   }
   DrawFooter(page, size,
-             ja ? QStringLiteral("%1（行 %2・列 %3、%4 / %5 ページ）")
+             ja ? QStringLiteral("%1（行 %2・列 %3）　%4 / %5 ページ")
                       .arg(TileName(row, column))
                       .arg(row + 1)
                       .arg(column + 1)
                       .arg(page_number)
                       .arg(pages.page_count)
-                : QStringLiteral("%1 (row %2, column %3; page %4 of %5)")
+                : QStringLiteral("%1 (row %2, column %3), page %4 of %5")
                       .arg(TileName(row, column))
                       .arg(row + 1)
                       .arg(column + 1)
