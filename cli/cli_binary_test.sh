@@ -208,6 +208,40 @@ lonely/orvalin-cli chart 2002 -o lonely.png 2>err.txt; status=$?
 [ $status -eq 1 ] && grep -q '^orvalin-cli: cannot start the drawing program .*: No such file or directory$' err.txt \
   || fail "without the drawing program: status $status, $(cat err.txt)"
 
+# The noon mark. PyEphem puts the Sun at 31.1924 degrees, azimuth 184.2183 at
+# Tokyo (35.6812 N, 139.7671 E) at 12:00 JST on 1 January 2026, without refraction.
+"$cli" noonmark --latitude 35.6812 -l 139.7671 -z Asia/Tokyo --height 1000 --year 2026 --no-refraction \
+  -f csv >mark.csv 2>err.txt || fail "noonmark csv: $(cat err.txt)"
+head -1 mark.csv | grep -q $'^date,x_mm,y_mm,altitude_deg,azimuth_deg\r$' || fail "noonmark csv header: $(head -1 mark.csv)"
+awk -F, '$1 == "2026-01-01" { found = 1; bad = ($4 - 31.1924)^2 > 0.03^2 || ($5 - 184.2183)^2 > 0.03^2 }
+         END { exit bad || !found }' mark.csv || fail "noonmark: 1 January is not the ephemeris's Sun: $(grep 2026-01-01 mark.csv)"
+# True size: the page is A4 in points and the scale bar's 0 and 100 lie 100 mm (283.46 pt) apart.
+"$cli" noonmark --latitude 35.6812 -l 139.7671 -z Asia/Tokyo --height 120 -o mark.pdf 2>err.txt || fail "noonmark pdf: $(cat err.txt)"
+pdfinfo mark.pdf | grep -q '^Page size: *595 x 842 pts (A4)' || fail "noonmark: the page is not A4"
+pdftotext -bbox mark.pdf - | awk -F'"' '$4 > 700 && />0<\/word>/ { zero = ($2 + $6) / 2 } $4 > 700 && />100<\/word>/ { hundred = ($2 + $6) / 2 }
+  END { d = hundred - zero - 283.4646; exit !(d * d < 0.3 * 0.3) }' || fail "noonmark: the scale bar is not 100 mm long"
+"$cli" noonmark --latitude 35.6812 -l 139.7671 -z Asia/Tokyo --height 100 --paper letter -f svg >mark.svg
+grep -q 'width="215.9mm" height="279.4mm"' mark.svg || fail "noonmark: the SVG is not letter size in mm"
+# A 1 m nodus needs pages: the first maps them and counts them all.
+"$cli" noonmark --latitude 35.6812 -l 139.7671 -z Asia/Tokyo --height 1000 --lang en -o big.pdf 2>err.txt || fail "noonmark 1 m: $(cat err.txt)"
+pages=$(pdfinfo big.pdf | sed -n 's/^Pages: *//p')
+map_text=$(pdftotext -f 1 -l 1 big.pdf - 2>/dev/null)
+[ "${pages:-0}" -gt 2 ] && grep -qF "Map (page 1 of $pages)" <<<"$map_text" || fail "noonmark 1 m: $pages pages, no map of them"
+expect 1 err "pages of a4, more than 200; use --format csv" noonmark --latitude 60 -l 0 -z UTC --height 100000 -o huge.pdf
+expect 1 err "and an SVG holds 100 m at most" noonmark --latitude 60 -l 0 -z UTC --height 100000 -o huge.svg
+[ ! -e huge.pdf ] || fail "noonmark: a refused figure left a file"
+expect 2 err 'orvalin-cli: noonmark needs --height MM' noonmark --latitude 35 -l 0 -f csv
+expect 1 err "orvalin-cli: --latitude '90.5' is not a latitude" noonmark --latitude 90.5 -l 0 --height 10 -f csv
+expect 1 err "orvalin-cli: --latitude '-0.5' is within 1 degree of the equator" noonmark --latitude -0.5 -l 0 --height 10 --surface wall -f csv
+expect 1 err "orvalin-cli: --height '0' is not a height 0 < MM <= 100000" noonmark --latitude 35 -l 0 --height 0 -f csv
+expect 1 err "orvalin-cli: --height '100000.1'" noonmark --latitude 35 -l 0 --height 100000.1 -f csv
+expect 1 err "orvalin-cli: --time '24:00' is not a clock time HH:MM" noonmark --latitude 35 -l 0 --height 10 --time 24:00 -f csv
+expect 1 err "orvalin-cli: --time '7:30'" noonmark --latitude 35 -l 0 --height 10 --time 7:30 -f csv
+expect 1 err "orvalin-cli: --surface 'ceiling' is not floor or wall" noonmark --latitude 35 -l 0 --height 10 --surface ceiling -f csv
+expect 1 err "orvalin-cli: --paper 'a5' is not a4, a3 or letter" noonmark --latitude 35 -l 0 --height 10 --paper a5 -o x.pdf
+expect 1 err "orvalin-cli: --format 'png' is not svg, pdf or csv" noonmark --latitude 35 -l 0 --height 10 -f png -o x.png
+expect 1 err "orvalin-cli: ZONE 'JST' is not a time-zone name; did you mean Asia/Tokyo?" noonmark --latitude 35 -l 139 -z JST --height 10 -f csv
+
 # Completion: each row is a line that must be offered, then the words typed, the
 # last one being completed. A value may follow its option as a word or after "="
 # (which bash makes a word of its own, or leaves in the word).
@@ -234,6 +268,9 @@ my chart.png|chart|2002|--output|=
 --output=my\ chart.png|chart|2002|--output=my
 pdf|card|--format|=|p
 --legend|chart|2002|--le
+wall|noonmark|--surface|w
+csv|noonmark|-f|c
+letter|noonmark|--paper|l
 ROWS
 [ -z "$(complete_words noon -z right/)" ] || fail "completion offers the right/ zones"
 [ "$(complete_words chart 2002 -o my | wc -l)" -eq 1 ] || fail "completion splits 'my chart.png'"

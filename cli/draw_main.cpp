@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // orvalin-cli-draw: orvalin-cli's drawing commands (the chart as an image, the
-// correction card), which orvalin-cli hands over to it (cli/drawing_program.h). It
+// correction card, the noon mark), which orvalin-cli hands over to it (cli/drawing_program.h). It
 // knows every command, so it also runs alone as orvalin-cli would. The drawing
 // commands start Qt's GUI on its offscreen platform (no display needed) for the
 // fonts, and draw from values (the chart from the sweeps) without any window.
@@ -18,6 +18,7 @@
 #include "cli/card_command.h"
 #include "cli/chart_command.h"
 #include "cli/cli.h"
+#include "cli/noonmark_command.h"
 #include "cli/standard_output.h"
 #include "cli/text_commands.h"
 #include "platform/fonts/fonts.h"
@@ -52,7 +53,8 @@ int main(int argc, char** argv) {
   };
   const std::vector<cli::Command> commands = {cli::AtCommand(),    cli::TableCommand(),
                                               cli::NoonCommand(),  cli::ZonesCommand(),
-                                              cli::ChartCommand(render_chart), cli::CardCommand(start_gui)};
+                                              cli::ChartCommand(render_chart), cli::CardCommand(start_gui),
+                                              cli::NoonMarkCommand(start_gui)};
 
   return cli::RunCliOnStandardStreams(args, commands);
 }

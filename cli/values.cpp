@@ -79,4 +79,30 @@ double ReadLongitude(const std::string& name, const std::string& text) {
   Refuse(name, text, "is not a longitude -180..180 (decimal degrees, east positive, with a point)");
 }
 
+double ReadLatitude(const std::string& name, const std::string& text) {
+  const std::string ascii = AsciiDigits(text);
+  const bool south = !ascii.empty() && ascii[0] == '-';
+  const std::optional<double> degrees = ReadPlainDecimal(std::string_view(ascii).substr(south ? 1 : 0));
+  if (degrees && *degrees <= 90) return south ? -*degrees : *degrees;
+  Refuse(name, text, "is not a latitude -90..90 (decimal degrees, north positive, with a point)");
+}
+
+double ReadHeightMm(const std::string& name, const std::string& text) {
+  const std::optional<double> mm = ReadPlainDecimal(AsciiDigits(text));
+  if (mm && *mm > 0 && *mm <= 100000) return *mm;
+  Refuse(name, text, "is not a height 0 < MM <= 100000 (millimetres, decimal, with a point)");
+}
+
+int ReadClockMinutes(const std::string& name, const std::string& text) {
+  const std::string ascii = AsciiDigits(text);
+  const bool shaped = ascii.size() == 5 && ascii[2] == ':' && AllDigits(std::string_view(ascii).substr(0, 2)) &&
+                      AllDigits(std::string_view(ascii).substr(3, 2));
+  if (shaped) {
+    const int hours = (ascii[0] - '0') * 10 + (ascii[1] - '0');
+    const int minutes = (ascii[3] - '0') * 10 + (ascii[4] - '0');
+    if (hours < 24 && minutes < 60) return hours * 60 + minutes;
+  }
+  Refuse(name, text, "is not a clock time HH:MM, 00:00..23:59");
+}
+
 }  // namespace cli

@@ -30,4 +30,14 @@ double ReadHour(const std::string& name, const std::string& text);
 // -180 <= degrees <= 180.
 double ReadLongitude(const std::string& name, const std::string& text);
 
+// A decimal number of degrees, north positive, with an optional leading minus:
+// -90 <= degrees <= 90.
+double ReadLatitude(const std::string& name, const std::string& text);
+
+// A decimal number of millimetres, 0 < mm <= 100000 (100 m).
+double ReadHeightMm(const std::string& name, const std::string& text);
+
+// A clock time HH:MM, two digits each, 00:00..23:59: minutes after midnight.
+int ReadClockMinutes(const std::string& name, const std::string& text);
+
 }  // namespace cli

@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 
+#include "paper/sheet.h"
 #include "sundial/correction_card.h"
 
 class QPainter;
@@ -11,9 +12,6 @@ class QPainter;
 // and a column for each month, summer-time days shaded, the place, zone and year
 // in the title, and the method stated.
 namespace paper {
-
-enum class SheetFormat { kPdf, kSvg };
-enum class SheetLanguage { kJapanese, kEnglish };
 
 // Draws the card on `painter`, whose device measures `dots_per_mm` dots a
 // millimetre, on an A4 page (210 × 297 mm) whose top left is the device's origin.

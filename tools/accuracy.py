@@ -47,6 +47,8 @@ QUICK_YEARS = [1700, 1850, 2000, 2200]
 QUICK_FAR_YEARS = [-2000, 1000, 3000]
 # The heading of tools/sun_accuracy.py's results in the same file.
 SUN_RESULTS_HEADING = "# The Sun's declination and direction: Orvalin against PyEphem"
+# The heading of tools/noonmark_accuracy.py's results, which follow sun_accuracy.py's.
+NOONMARK_RESULTS_HEADING = "# The noon mark's Sun: orvalin-cli noonmark against PyEphem"
 
 
 # ---------------------------------------------------------------------------

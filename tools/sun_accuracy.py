@@ -32,8 +32,8 @@ import time
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 # accuracy.py imports ephem (or says how to install it) and gives the
 # program's Julian Day for a date and the statistics.
-from accuracy import (EPHEM_EPOCH_JD, SUN_RESULTS_HEADING,  # noqa: E402
-                      Stats, check_program_jd, program_jd)
+from accuracy import (EPHEM_EPOCH_JD, NOONMARK_RESULTS_HEADING,  # noqa: E402
+                      SUN_RESULTS_HEADING, Stats, check_program_jd, program_jd)
 import ephem  # noqa: E402
 
 RESULTS_HEADING = SUN_RESULTS_HEADING
@@ -282,11 +282,17 @@ def main():
     sys.stdout.write(text)
     if not args.no_write:
         kept = ""
+        after = ""
         if os.path.exists(args.output):
             with open(args.output, encoding="utf-8") as f:
-                kept = f.read().split(RESULTS_HEADING)[0].rstrip("\n")
+                old = f.read()
+            kept = old.split(RESULTS_HEADING)[0].rstrip("\n")
+            # noonmark_accuracy.py's section follows ours: keep it.
+            at = old.find(NOONMARK_RESULTS_HEADING)
+            if at >= 0:
+                after = "\n" + old[at:]
         with open(args.output, "w", encoding="utf-8") as f:
-            f.write((kept + "\n\n" if kept else "") + text)
+            f.write((kept + "\n\n" if kept else "") + text + after)
         sys.stderr.write("sun_accuracy.py: wrote %s (%.1f s)\n" % (args.output, elapsed))
 
 

@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: MIT
 # bash completion for orvalin-cli: its commands, their options, file names after
-# --output, the formats after --format and, after --zone, the names that
-# `orvalin-cli zones` lists (the ones --zone accepts, links of the zone data too).
+# --output, the formats after --format, noonmark's surfaces and papers and, after
+# --zone, the names that `orvalin-cli zones` lists (the ones --zone accepts, links of the zone data too).
 # An option's value may follow it as the next word or after "=" (--output=FILE).
 
 # The word being typed as the program will see it: without the opening quote or
@@ -20,7 +20,7 @@ _orvalin_cli() {
   prev=${COMP_WORDS[COMP_CWORD-1]}
   for word in "${COMP_WORDS[@]:1:COMP_CWORD-1}"; do
     case $word in
-      at|table|noon|zones|chart|card) command=$word; break ;;
+      at|table|noon|zones|chart|card|noonmark) command=$word; break ;;
     esac
   done
   # Where "=" breaks words (bash's default), --output=my is three words: --output,
@@ -41,13 +41,15 @@ _orvalin_cli() {
       # One answer a line, so that a name with blanks stays one name.
       mapfile -t COMPREPLY < <(compgen -f -- "$cur")
       [[ -z $prefix ]] && compopt -o filenames 2>/dev/null ;;
-    -H|--hour|-l|--longitude) COMPREPLY=() ;;
+    -H|--hour|-l|--longitude|--latitude|--height|--time|--year) COMPREPLY=() ;;
     -f|--format)
-      if [[ $command == card ]]; then
-        mapfile -t COMPREPLY < <(compgen -W "pdf svg" -- "$cur")
-      else
-        mapfile -t COMPREPLY < <(compgen -W "png svg pdf" -- "$cur")
-      fi ;;
+      case $command in
+        card) mapfile -t COMPREPLY < <(compgen -W "pdf svg" -- "$cur") ;;
+        noonmark) mapfile -t COMPREPLY < <(compgen -W "svg pdf csv" -- "$cur") ;;
+        *) mapfile -t COMPREPLY < <(compgen -W "png svg pdf" -- "$cur") ;;
+      esac ;;
+    --surface) mapfile -t COMPREPLY < <(compgen -W "floor wall" -- "$cur") ;;
+    --paper) mapfile -t COMPREPLY < <(compgen -W "a4 a3 letter" -- "$cur") ;;
     --lang) mapfile -t COMPREPLY < <(compgen -W "ja en" -- "$cur") ;;
     -z|--zone) mapfile -t COMPREPLY < <(compgen -W "$("$program" zones 2>/dev/null)" -- "$cur") ;;
     *) option= ;;
@@ -68,10 +70,12 @@ _orvalin_cli() {
     zones) options="--help -h" ;;
     card) options="--longitude -l --zone -z --output -o --format -f --lang --help -h" ;;
     chart) options="--rate -r --legend --output -o --format -f --help -h" ;;
+    noonmark) options="--latitude --longitude -l --zone -z --height --surface --time --year --no-refraction
+                       --output -o --format -f --paper --lang --help -h" ;;
     *) options="--help -h --version -V" ;;
   esac
   if [[ -z $command && $cur != -* ]]; then
-    mapfile -t COMPREPLY < <(compgen -W "at table noon zones chart card" -- "$cur")
+    mapfile -t COMPREPLY < <(compgen -W "at table noon zones chart card noonmark" -- "$cur")
   elif [[ $cur == -* ]]; then
     mapfile -t COMPREPLY < <(compgen -W "$options" -- "$cur")
   fi

@@ -1,0 +1,548 @@
+// SPDX-License-Identifier: MIT
+#include "paper/noon_mark_sheet.h"
+
+#include <QBuffer>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "platform/core/version.h"
+
+namespace paper {
+namespace {
+
+constexpr double kMarginMm = 10;
+constexpr double kHeaderMm = 16;
+constexpr double kFooterMm = 13;
+constexpr double kGapMm = 3;
+constexpr double kLabelPoints = 6.5;
+constexpr double kSeasonPoints = 7;
+constexpr double kScaleBarMm = 100;
+
+struct PageMm {
+  double width;
+  double height;
+};
+
+PageMm PaperMm(PaperSize paper) {
+  switch (paper) {
+    case PaperSize::kA3:
+      return {297, 420};
+    case PaperSize::kLetter:
+      return {215.9, 279.4};
+    case PaperSize::kA4:
+      break;
+  }
+  return {210, 297};
+}
+
+QPageSize QtPageSize(PaperSize paper) {
+  switch (paper) {
+    case PaperSize::kA3:
+      return QPageSize(QPageSize::A3);
+    case PaperSize::kLetter:
+      return QPageSize(QPageSize::Letter);
+    case PaperSize::kA4:
+      break;
+  }
+  return QPageSize(QPageSize::A4);
+}
+
+// Where the figure goes on a page of `page`'s size: below the header, above the footer.
+RectMm FigureArea(PageMm page) {
+  const double top = kMarginMm + kHeaderMm + kGapMm;
+  return {kMarginMm, top, page.width - 2 * kMarginMm, page.height - top - kGapMm - kFooterMm - kMarginMm};
+}
+
+QFont SheetFont(double pixels, bool bold) {
+  QFont font(QStringLiteral("IPAPGothic"));
+  font.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans CJK JP")});
+  font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels))));
+  font.setBold(bold);
+  return font;
+}
+
+double PointsToMm(double points) { return points * 25.4 / 72; }
+
+bool Japanese(const NoonMarkSheetOptions& options) { return options.language == SheetLanguage::kJapanese; }
+
+NoonMarkWords Words(const NoonMarkSheetOptions& options, bool floor) {
+  NoonMarkWords words;
+  if (Japanese(options)) {
+    words.season_names = {"春分", "夏至", "秋分", "冬至"};
+    words.foot = floor ? "ノーダスの足元（真下）" : "ノーダスの足元（正面）";
+    words.meridian = "子午線（南中時の影）";
+    words.date = [](int month, int day) { return std::to_string(month) + "/" + std::to_string(day); };
+  } else {
+    words.season_names = {"equinox", "solstice", "equinox", "solstice"};
+    words.foot = floor ? "foot of the nodus (under it)" : "foot of the nodus (opposite it)";
+    words.meridian = "meridian (shadow at apparent noon)";
+    words.date = [](int month, int day) {
+      static const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                            "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+      return std::to_string(day) + " " + kMonths[month - 1];
+    };
+  }
+  return words;
+}
+
+QString Number(double value, int decimals) {
+  QString text = QString::number(value, 'f', decimals);
+  if (text.startsWith('-') && text.toDouble() == 0) text.remove(0, 1);
+  return text;
+}
+
+QString OffsetText(int seconds) {
+  const int minutes = std::abs(seconds) / 60;
+  return QStringLiteral("UTC%1%2:%3")
+      .arg(seconds < 0 ? QStringLiteral("\u2212") : QStringLiteral("+"))
+      .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+      .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString ClockText(int minutes) {
+  return QStringLiteral("%1:%2").arg(minutes / 60, 2, 10, QLatin1Char('0')).arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+// Signed millimetres for a range of the surface: "−180", "+1015".
+QString SignedMm(double mm) {
+  const long rounded = std::lround(mm);
+  return (rounded < 0 ? QStringLiteral("\u2212") : QStringLiteral("+")) + QString::number(std::labs(rounded));
+}
+
+// The header's three lines: what the sheet is, where and when, and the surface.
+QStringList HeaderLines(const sundial::NoonMark& mark, const NoonMarkSheetOptions& options) {
+  const sundial::NoonMarkInput& in = mark.input;
+  const bool ja = Japanese(options);
+  const QString clock = ClockText(in.clock_minutes);
+  const QString latitude = Number(std::fabs(in.place.latitude_degrees), 4);
+  const QString longitude = Number(std::fabs(in.place.longitude_east_degrees), 4);
+  const QString zone = QString::fromStdString(options.zone_name);
+  const QString offset = OffsetText(in.standard_offset_seconds);
+  const QString height = QString::number(in.height_mm, 'g', 10);
+  const bool south = in.place.latitude_degrees < 0;
+  const bool west = in.place.longitude_east_degrees < 0;
+  const bool refracted = in.refraction == sundial::Refraction::kStandard;
+  QStringList lines;
+  if (ja) {
+    lines << QStringLiteral("アナレンマ：毎日 %1（標準時）のノーダスの影　%2年").arg(clock).arg(in.year);
+    lines << QStringLiteral("%1 %2°　%3 %4°　時間帯 %5（標準時 %6、夏時間は使わない）")
+                 .arg(south ? QStringLiteral("南緯") : QStringLiteral("北緯"), latitude,
+                      west ? QStringLiteral("西経") : QStringLiteral("東経"), longitude, zone, offset);
+    const QString surface =
+        in.surface == sundial::Surface::kFloor
+            ? QStringLiteral("水平な床、ノーダスは床から %1 mm").arg(height)
+            : QStringLiteral("%1向きの鉛直な壁、ノーダスは壁から %2 mm")
+                  .arg(in.surface == sundial::Surface::kWallFacingSouth ? QStringLiteral("南") : QStringLiteral("北"),
+                       height);
+    lines << surface + QStringLiteral("　%1　実寸（紙の 1 mm = %2の 1 mm）")
+                           .arg(refracted ? QStringLiteral("大気差：標準（Sæmundsson、1010 hPa、10 °C）")
+                                          : QStringLiteral("大気差なし"),
+                                in.surface == sundial::Surface::kFloor ? QStringLiteral("床") : QStringLiteral("壁"));
+  } else {
+    lines << QStringLiteral("Noon mark: the shadow of the nodus at %1 standard time every day, %2")
+                 .arg(clock)
+                 .arg(in.year);
+    lines << QStringLiteral("Latitude %1° %2, longitude %3° %4, zone %5 (standard time %6, no summer time)")
+                 .arg(latitude, south ? QStringLiteral("S") : QStringLiteral("N"), longitude,
+                      west ? QStringLiteral("W") : QStringLiteral("E"), zone, offset);
+    const QString surface = in.surface == sundial::Surface::kFloor
+                                ? QStringLiteral("Horizontal floor, nodus %1 mm above it").arg(height)
+                                : QStringLiteral("Vertical wall facing %1, nodus %2 mm from it")
+                                      .arg(in.surface == sundial::Surface::kWallFacingSouth ? QStringLiteral("south")
+                                                                                            : QStringLiteral("north"),
+                                           height);
+    lines << surface +
+                 QStringLiteral("; %1; true size (1 mm on paper = 1 mm on the %2)")
+                     .arg(refracted ? QStringLiteral("standard refraction (Sæmundsson, 1010 hPa, 10 °C)")
+                                    : QStringLiteral("no refraction"),
+                          in.surface == sundial::Surface::kFloor ? QStringLiteral("floor") : QStringLiteral("wall"));
+  }
+  return lines;
+}
+
+// Drawing in millimetres of the page on a device of `dots_per_mm`.
+class Page {
+ public:
+  Page(QPainter& painter, double dots_per_mm) : painter_(painter), scale_(dots_per_mm) {}
+
+  QPointF At(PointMm p) const { return {p.x * scale_, p.y * scale_}; }
+  QRectF At(const RectMm& r) const { return {r.left * scale_, r.top * scale_, r.width * scale_, r.height * scale_}; }
+
+  void Pen(double width_mm, const QColor& colour = Qt::black, Qt::PenStyle style = Qt::SolidLine) {
+    QPen pen(colour, width_mm * scale_, style, Qt::FlatCap, Qt::MiterJoin);
+    painter_.setPen(pen);
+    painter_.setBrush(Qt::NoBrush);
+  }
+  void Line(PointMm a, PointMm b) { painter_.drawLine(At(a), At(b)); }
+  void Path(const QPainterPath& path) { painter_.drawPath(path); }
+  void Frame(const RectMm& r) { painter_.drawRect(At(r)); }
+  void Dot(PointMm centre, double diameter_mm) {
+    painter_.setBrush(Qt::black);
+    painter_.setPen(Qt::NoPen);
+    painter_.drawEllipse(At(centre), diameter_mm / 2 * scale_, diameter_mm / 2 * scale_);
+    painter_.setBrush(Qt::NoBrush);
+  }
+  void Circle(PointMm centre, double radius_mm) {
+    painter_.drawEllipse(At(centre), radius_mm * scale_, radius_mm * scale_);
+  }
+  void Text(const RectMm& box, const QString& text, double points, int flags, bool bold = false,
+            const QColor& colour = Qt::black) {
+    painter_.setFont(SheetFont(PointsToMm(points) * scale_, bold));
+    painter_.setPen(colour);
+    painter_.drawText(At(box), flags, text);
+  }
+  void Clip(const RectMm& r) { painter_.setClipRect(At(r)); }
+  void NoClip() { painter_.setClipping(false); }
+  double Scale() const { return scale_; }
+
+ private:
+  QPainter& painter_;
+  double scale_;
+};
+
+// The curve through the days as cubic pieces (Catmull–Rom), through every point.
+QPainterPath SmoothPath(const std::vector<PointMm>& points, const Page& page, PointMm offset, double k) {
+  auto at = [&](std::size_t i) {
+    const PointMm p = points[std::min(i, points.size() - 1)];
+    return page.At(PointMm{offset.x + p.x * k, offset.y + p.y * k});
+  };
+  QPainterPath path(at(0));
+  for (std::size_t i = 0; i + 1 < points.size(); ++i) {
+    const QPointF p0 = at(i > 0 ? i - 1 : 0);
+    const QPointF p1 = at(i);
+    const QPointF p2 = at(i + 1);
+    const QPointF p3 = at(i + 2);
+    path.cubicTo(p1 + (p2 - p0) / 6, p2 - (p3 - p1) / 6, p2);
+  }
+  return path;
+}
+
+// The figure with `offset` added to its millimetres, `k` times its size: at true
+// size with every detail, reduced (the map) with the lines alone.
+void DrawFigure(Page& page, const NoonMarkDrawing& drawing, PointMm offset, double k = 1) {
+  auto at = [&](PointMm p) { return PointMm{offset.x + p.x * k, offset.y + p.y * k}; };
+  const bool detail = k == 1;
+  page.Pen(detail ? 0.25 : 0.2, QColor(90, 90, 90));
+  if (drawing.meridian.size() > 1) page.Line(at(drawing.meridian.front()), at(drawing.meridian.back()));
+  page.Pen(detail ? 0.35 : 0.3);
+  for (const auto& piece : drawing.curve) {
+    if (piece.size() > 1) page.Path(SmoothPath(piece, page, offset, k));
+  }
+  if (!detail) {
+    page.Dot(at(drawing.foot), 1.2);
+    return;
+  }
+  page.Pen(0.25);
+  page.Circle(at(drawing.foot), 2.5);
+  page.Line(at({-4, 0}), at({4, 0}));
+  page.Line(at({0, -4}), at({0, 4}));
+  for (const auto& [a, b] : drawing.ticks) page.Line(at(a), at(b));
+  for (const PointMm p : drawing.season_points) page.Dot(at(p), 1.6);
+  for (const PlacedLabel& label : drawing.labels) {
+    if (label.leader) {
+      page.Pen(0.12, QColor(110, 110, 110));
+      page.Line(at(label.anchor), at(LeaderEnd(label)));
+    }
+    const RectMm box{offset.x + label.box.left, offset.y + label.box.top, label.box.width, label.box.height};
+    page.Text(box, QString::fromStdString(label.text), label.bold ? kSeasonPoints : kLabelPoints, Qt::AlignCenter,
+              label.bold);
+  }
+}
+
+// Title and inputs on the left, north (or up) and east on the right.
+void DrawHeader(Page& page, PageMm size, const sundial::NoonMark& mark, const NoonMarkSheetOptions& options) {
+  const QStringList lines = HeaderLines(mark, options);
+  const double width = size.width - 2 * kMarginMm - 24;
+  page.Text({kMarginMm, kMarginMm, width, 6}, lines[0], 10, Qt::AlignLeft | Qt::AlignVCenter, true);
+  page.Text({kMarginMm, kMarginMm + 6.5, width, 4.5}, lines[1], 6.8, Qt::AlignLeft | Qt::AlignVCenter);
+  page.Text({kMarginMm, kMarginMm + 11, width, 4.5}, lines[2], 6.8, Qt::AlignLeft | Qt::AlignVCenter);
+
+  const bool ja = Japanese(options);
+  const bool floor = mark.input.surface == sundial::Surface::kFloor;
+  const bool mirrored = mark.input.surface == sundial::Surface::kWallFacingNorth;
+  const PointMm base{size.width - kMarginMm - 12, kMarginMm + 14};
+  page.Pen(0.3);
+  page.Line(base, {base.x, base.y - 11});
+  page.Line({base.x, base.y - 11}, {base.x - 1.5, base.y - 8.5});
+  page.Line({base.x, base.y - 11}, {base.x + 1.5, base.y - 8.5});
+  const double east = mirrored ? -1 : 1;
+  page.Line(base, {base.x + east * 8, base.y});
+  page.Line({base.x + east * 8, base.y}, {base.x + east * 6, base.y - 1.2});
+  page.Line({base.x + east * 8, base.y}, {base.x + east * 6, base.y + 1.2});
+  const QString up =
+      floor ? (ja ? QStringLiteral("北") : QStringLiteral("N")) : (ja ? QStringLiteral("上") : QStringLiteral("up"));
+  page.Text({base.x - 12, base.y - 12, 10.5, 4}, up, 8, Qt::AlignRight | Qt::AlignVCenter, true);
+  page.Text({mirrored ? base.x - 8 - 10.5 : base.x + 8.5, base.y - 4.5, 10, 4},
+            ja ? QStringLiteral("東") : QStringLiteral("E"), 8,
+            (mirrored ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter, true);
+}
+
+// The 100 mm scale bar, and the page's name and place.
+void DrawFooter(Page& page, PageMm size, const QString& name, const QString& place) {
+  const double y = size.height - kMarginMm - kFooterMm + 4;
+  page.Pen(0.3);
+  page.Line({kMarginMm, y}, {kMarginMm + kScaleBarMm, y});
+  for (int mm = 0; mm <= 100; mm += 10) {
+    const double tall = mm % 50 == 0 ? 2.5 : 1.5;
+    page.Pen(mm % 50 == 0 ? 0.3 : 0.2);
+    page.Line({kMarginMm + mm, y - tall}, {kMarginMm + mm, y});
+  }
+  page.Text({kMarginMm - 5, y + 0.8, 10, 3.5}, QStringLiteral("0"), 7, Qt::AlignCenter);
+  page.Text({kMarginMm + 45, y + 0.8, 10, 3.5}, QStringLiteral("50"), 7, Qt::AlignCenter);
+  page.Text({kMarginMm + 95, y + 0.8, 10, 3.5}, QStringLiteral("100"), 7, Qt::AlignCenter);
+  page.Text({kMarginMm + 105, y - 2, 12, 4}, QStringLiteral("mm"), 7, Qt::AlignLeft | Qt::AlignVCenter);
+  const double right_left = kMarginMm + 112;
+  const double right_width = size.width - kMarginMm - right_left;
+  page.Text({right_left, y - 3.5, right_width, 4.5}, name, 8.5, Qt::AlignRight | Qt::AlignVCenter, true);
+  page.Text({right_left, y + 1, right_width, 3.5}, place, 6, Qt::AlignRight | Qt::AlignVCenter);
+  page.Text({right_left, y + 5, right_width, 3.5},
+            QStringLiteral("Orvalin %1.%2.%3")
+                .arg(platform::kVersionMajor)
+                .arg(platform::kVersionMinor)
+                .arg(platform::kVersionRevision),
+            6, Qt::AlignRight | Qt::AlignVCenter);
+}
+
+// The whole figure on one page of `size`, centred in the figure area.
+void DrawWholePage(Page& page, PageMm size, const sundial::NoonMark& mark, const NoonMarkPages& pages,
+                   const NoonMarkSheetOptions& options) {
+  const RectMm area = FigureArea(size);
+  const RectMm& bounds = pages.drawing.bounds;
+  const PointMm offset{area.left + (area.width - bounds.width) / 2 - bounds.left,
+                       area.top + (area.height - bounds.height) / 2 - bounds.top};
+  DrawHeader(page, size, mark, options);
+  DrawFigure(page, pages.drawing, offset);
+  DrawFooter(page, size, QString(), QString());
+}
+
+QString TileName(int row, int column) { return QStringLiteral("%1-%2").arg(row + 1).arg(column + 1); }
+
+// The range of the surface a tile shows, in the coordinates of the CSV.
+QString TilePlace(const NoonMarkPages& pages, const RectMm& tile, bool ja) {
+  const bool mirrored = pages.drawing.mirrored;
+  const double x_low = mirrored ? -tile.Right() : tile.left;
+  const double x_high = mirrored ? -tile.left : tile.Right();
+  const QString range = QStringLiteral("x %1…%2 mm, y %3…%4 mm")
+                            .arg(SignedMm(x_low), SignedMm(x_high), SignedMm(-tile.Bottom()), SignedMm(-tile.top));
+  return ja ? QStringLiteral("範囲 %1（足元から）").arg(range) : QStringLiteral("%1 from the foot").arg(range);
+}
+
+// Page 1 of a cut figure: what to do, and the map of the pages over the figure.
+void DrawMapPage(Page& page, PageMm size, const sundial::NoonMark& mark, const NoonMarkPages& pages,
+                 const NoonMarkSheetOptions& options) {
+  const bool ja = Japanese(options);
+  const TileGrid& grid = pages.grid;
+  const int tiles = grid.UsedCount();
+  DrawHeader(page, size, mark, options);
+  const RectMm area = FigureArea(size);
+  const QString how = ja ? QStringLiteral(
+                               "図は実寸で、%1 枚の用紙（%2 行 × %3 列、図の外側の用紙は省略）に分かれています。"
+                               "下の配置図のとおりに並べてください。隣り合う用紙は %4 mm 重なります。"
+                               "一方の用紙を破線で切り、もう一方に重ねて + 印を合わせてください。"
+                               "各用紙の下に、その行と列、ノーダスの足元からの範囲が書かれています。"
+                               "印刷後、100 mm の目盛りで縮尺を確かめてください。")
+                               .arg(tiles)
+                               .arg(grid.rows)
+                               .arg(grid.columns)
+                               .arg(kTileOverlapMm)
+                         : QStringLiteral(
+                               "The figure is at true size on %1 pages (%2 rows × %3 columns; pages outside the "
+                               "figure are left out). Lay them out as the map below shows. Neighbouring pages overlap "
+                               "by %4 mm: cut one page along its dashed line, lay it over the other and match the + "
+                               "marks. Each page names its row and column and the part of the surface it shows, "
+                               "from the foot of the nodus. Check the printer's scale with the 100 mm bar.")
+                               .arg(tiles)
+                               .arg(grid.rows)
+                               .arg(grid.columns)
+                               .arg(kTileOverlapMm);
+  page.Text({area.left, area.top, area.width, 26}, how, 8, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
+
+  // The map: the grid of pages over the figure, reduced to fit.
+  const RectMm map_area{area.left, area.top + 30, area.width, area.height - 36};
+  const double covered_width = grid.first.width + (grid.columns - 1) * grid.step_x;
+  const double covered_height = grid.first.height + (grid.rows - 1) * grid.step_y;
+  const double k = std::min(map_area.width / covered_width, map_area.height / covered_height);
+  const PointMm origin{map_area.left + (map_area.width - covered_width * k) / 2 - grid.first.left * k,
+                       map_area.top + (map_area.height - covered_height * k) / 2 - grid.first.top * k};
+  auto on_map = [&](const RectMm& r) {
+    return RectMm{origin.x + r.left * k, origin.y + r.top * k, r.width * k, r.height * k};
+  };
+  for (int row = 0; row < grid.rows; ++row) {
+    for (int column = 0; column < grid.columns; ++column) {
+      const bool used = grid.used[static_cast<std::size_t>(row * grid.columns + column)];
+      const RectMm cell = on_map(grid.Tile(row, column));
+      page.Pen(used ? 0.25 : 0.12, used ? QColor(40, 90, 170) : QColor(170, 170, 170),
+               used ? Qt::SolidLine : Qt::DashLine);
+      page.Frame(cell);
+      if (used) {
+        const double points = std::clamp(cell.height * 0.3 / PointsToMm(1), 4.0, 12.0);
+        page.Text({cell.left, cell.top + 0.5, cell.width - 1, PointsToMm(points) * 1.4}, TileName(row, column), points,
+                  Qt::AlignRight | Qt::AlignTop, true, QColor(40, 90, 170));
+      }
+    }
+  }
+  DrawFigure(page, pages.drawing, origin, k);
+  const long denominator = std::lround(1 / k);
+  page.Text({map_area.left, map_area.Bottom() + 1, map_area.width, 4},
+            ja ? QStringLiteral("配置図（縮尺 約 1:%1）。青の枠が印刷された用紙、番号は 行-列。").arg(denominator)
+               : QStringLiteral("Map of the pages (about 1:%1). Blue frames are the printed pages, named row-column.")
+                     .arg(denominator),
+            7, Qt::AlignLeft | Qt::AlignVCenter);
+  DrawFooter(page, size,
+             ja ? QStringLiteral("配置図（1 / %1 ページ）").arg(pages.page_count)
+                : QStringLiteral("Map (page 1 of %1)").arg(pages.page_count),
+             QString());
+}
+
+// One tile at true size, with its overlaps, alignment marks and name.
+void DrawTilePage(Page& page, PageMm size, const sundial::NoonMark& mark, const NoonMarkPages& pages,
+                  const NoonMarkSheetOptions& options, int row, int column, int page_number) {
+  const bool ja = Japanese(options);
+  const TileGrid& grid = pages.grid;
+  const RectMm tile = grid.Tile(row, column);
+  const RectMm area = FigureArea(size);
+  const PointMm offset{area.left - tile.left, area.top - tile.top};
+  auto used = [&](int r, int c) {
+    return r >= 0 && c >= 0 && r < grid.rows && c < grid.columns &&
+           grid.used[static_cast<std::size_t>(r * grid.columns + c)];
+  };
+  DrawHeader(page, size, mark, options);
+  page.Clip(area);
+  DrawFigure(page, pages.drawing, offset);
+  page.NoClip();
+  page.Pen(0.1, QColor(150, 150, 150));
+  page.Frame(area);
+
+  // Where a neighbour's page ends (dashed) and the marks both pages carry.
+  const double o = kTileOverlapMm;
+  auto cross = [&](PointMm c) {
+    page.Pen(0.15);
+    page.Line({c.x - 3, c.y}, {c.x + 3, c.y});
+    page.Line({c.x, c.y - 3}, {c.x, c.y + 3});
+    page.Circle(c, 1.2);
+  };
+  page.Pen(0.15, QColor(60, 60, 60), Qt::DashLine);
+  const bool above = used(row - 1, column), below = used(row + 1, column);
+  const bool left = used(row, column - 1), right = used(row, column + 1);
+  if (above) page.Line({area.left, area.top + o}, {area.Right(), area.top + o});
+  if (below) page.Line({area.left, area.Bottom() - o}, {area.Right(), area.Bottom() - o});
+  if (left) page.Line({area.left + o, area.top}, {area.left + o, area.Bottom()});
+  if (right) page.Line({area.Right() - o, area.top}, {area.Right() - o, area.Bottom()});
+  for (const double x : {area.left + 25, area.Right() - 25}) {
+    if (above) cross({x, area.top + o / 2});
+    if (below) cross({x, area.Bottom() - o / 2});
+  }
+  for (const double y : {area.top + 25, area.Bottom() - 25}) {
+    if (left) cross({area.left + o / 2, y});
+    if (right) cross({area.Right() - o / 2, y});
+  }
+  DrawFooter(page, size,
+             ja ? QStringLiteral("%1（行 %2・列 %3）　%4 / %5 ページ")
+                      .arg(TileName(row, column))
+                      .arg(row + 1)
+                      .arg(column + 1)
+                      .arg(page_number)
+                      .arg(pages.page_count)
+                : QStringLiteral("%1 (row %2, column %3), page %4 of %5")
+                      .arg(TileName(row, column))
+                      .arg(row + 1)
+                      .arg(column + 1)
+                      .arg(page_number)
+                      .arg(pages.page_count),
+             TilePlace(pages, tile, ja));
+}
+
+}  // namespace
+
+NoonMarkPages PlanNoonMarkPages(const sundial::NoonMark& mark, const NoonMarkSheetOptions& options) {
+  // Text sizes in millimetres, measured at 100 dots a millimetre.
+  constexpr double kMeasureDots = 100;
+  const MeasureText measure = [](const std::string& text, bool bold) {
+    const QFontMetricsF metrics(SheetFont(PointsToMm(bold ? kSeasonPoints : kLabelPoints) * kMeasureDots, bold));
+    const QRectF box =
+        metrics.boundingRect(QRectF(0, 0, 1e6, 1e6), Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(text));
+    return std::pair{box.width() / kMeasureDots + 0.6, box.height() / kMeasureDots};
+  };
+  const bool floor = mark.input.surface == sundial::Surface::kFloor;
+  NoonMarkPages pages{LayOutNoonMark(mark, Words(options, floor), measure), true, {}, 1};
+  const RectMm area = FigureArea(PaperMm(options.paper));
+  const RectMm& bounds = pages.drawing.bounds;
+  pages.one_page = bounds.width <= area.width && bounds.height <= area.height;
+  if (pages.one_page) return pages;
+
+  pages.grid = CoverWithTiles(bounds, area.width, area.height, kTileOverlapMm);
+  for (const auto& piece : pages.drawing.curve) MarkPolyline(pages.grid, piece);
+  MarkPolyline(pages.grid, pages.drawing.meridian);
+  MarkBox(pages.grid, {pages.drawing.foot.x - 4, pages.drawing.foot.y - 4, 8, 8});
+  for (const PlacedLabel& label : pages.drawing.labels) MarkBox(pages.grid, label.box);
+  FillRowGaps(pages.grid);
+  pages.page_count = 1 + pages.grid.UsedCount();
+  return pages;
+}
+
+QByteArray EncodeNoonMark(const sundial::NoonMark& mark, const NoonMarkPages& pages,
+                          const NoonMarkSheetOptions& options, SheetFormat format) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  const QString title = Japanese(options) ? QStringLiteral("アナレンマ") : QStringLiteral("Noon mark");
+  const PageMm paper = PaperMm(options.paper);
+  if (format == SheetFormat::kSvg) {
+    // The paper's page, or a page as large as the figure with the header and
+    // footer, never narrower than the paper (their lines are set for it).
+    PageMm size = paper;
+    if (!pages.one_page) {
+      const RectMm area = FigureArea(paper);
+      size = {std::max(std::ceil(pages.drawing.bounds.width + (paper.width - area.width)), paper.width),
+              std::ceil(pages.drawing.bounds.height + (paper.height - area.height))};
+    }
+    // 10 dots a millimetre: the SVG's user units are tenths of a millimetre.
+    constexpr double kDotsPerMm = 10;
+    const int width_dots = static_cast<int>(std::lround(size.width * kDotsPerMm));
+    const int height_dots = static_cast<int>(std::lround(size.height * kDotsPerMm));
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(QSize(width_dots, height_dots));
+    svg.setViewBox(QRectF(0, 0, width_dots, height_dots));
+    svg.setResolution(static_cast<int>(std::lround(kDotsPerMm * 25.4)));
+    svg.setTitle(title);
+    QPainter painter(&svg);
+    Page page(painter, kDotsPerMm);
+    painter.fillRect(page.At(RectMm{0, 0, size.width, size.height}), Qt::white);
+    DrawWholePage(page, size, mark, pages, options);
+    painter.end();
+    return bytes;
+  }
+  QPdfWriter pdf(&buffer);
+  pdf.setTitle(title);
+  pdf.setCreator(QStringLiteral("Orvalin"));
+  pdf.setPageLayout(QPageLayout(QtPageSize(options.paper), QPageLayout::Portrait, QMarginsF()));
+  QPainter painter(&pdf);
+  Page page(painter, pdf.resolution() / 25.4);
+  if (pages.one_page) {
+    DrawWholePage(page, paper, mark, pages, options);
+  } else {
+    DrawMapPage(page, paper, mark, pages, options);
+    int number = 1;
+    for (int row = 0; row < pages.grid.rows; ++row) {
+      for (int column = 0; column < pages.grid.columns; ++column) {
+        if (!pages.grid.used[static_cast<std::size_t>(row * pages.grid.columns + column)]) continue;
+        pdf.newPage();
+        DrawTilePage(page, paper, mark, pages, options, row, column, ++number);
+      }
+    }
+  }
+  painter.end();
+  return bytes;
+}
+
+}  // namespace paper
