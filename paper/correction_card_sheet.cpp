@@ -3,7 +3,6 @@
 
 #include <QBuffer>
 #include <QDateTime>
-#include <QFont>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -13,6 +12,7 @@
 #include <cmath>
 #include <map>
 
+#include "paper/page_painter.h"
 #include "platform/core/version.h"
 
 namespace paper {
@@ -26,35 +26,6 @@ constexpr double kTableTopMm = 44;
 constexpr double kDayColumnMm = 12;
 constexpr double kRowMm = 6.9;
 constexpr double kMonthColumnMm = (kPageWidthMm - 2 * kMarginMm - kDayColumnMm) / 12;
-
-// Drawing in millimetres on a device of `dots_per_mm`, with fonts in points.
-class Sheet {
- public:
-  Sheet(QPainter& painter, double dots_per_mm) : painter_(painter), scale_(dots_per_mm) {}
-
-  QRectF Mm(double left, double top, double width, double height) const {
-    return {left * scale_, top * scale_, width * scale_, height * scale_};
-  }
-  void Text(const QRectF& mm_box, const QString& text, double points, int flags, bool bold = false) {
-    QFont font(QStringLiteral("IPAPGothic"));
-    font.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans CJK JP")});
-    // Points are 1/72 inch whatever the device: its dots a millimetre say how many dots.
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(points * 25.4 / 72 * scale_))));
-    font.setBold(bold);
-    painter_.setFont(font);
-    painter_.setPen(Qt::black);
-    painter_.drawText(mm_box, flags, text);
-  }
-  void Fill(const QRectF& mm_box, const QColor& colour) { painter_.fillRect(mm_box, colour); }
-  void Line(double x1, double y1, double x2, double y2, double width_mm) {
-    painter_.setPen(QPen(Qt::black, width_mm * scale_));
-    painter_.drawLine(QPointF(x1 * scale_, y1 * scale_), QPointF(x2 * scale_, y2 * scale_));
-  }
-
- private:
-  QPainter& painter_;
-  double scale_;
-};
 
 QString OffsetText(int seconds) {
   const int minutes = std::abs(seconds) / 60;
@@ -94,8 +65,13 @@ int UsualSummerExtra(const sundial::CorrectionCard& card) {
 void DrawCorrectionCard(QPainter& painter, const sundial::CorrectionCard& card, SheetLanguage language,
                         double dots_per_mm) {
   const bool ja = language == SheetLanguage::kJapanese;
-  Sheet sheet(painter, dots_per_mm);
-  painter.fillRect(sheet.Mm(0, 0, kPageWidthMm, kPageHeightMm), Qt::white);
+  PagePainter sheet(painter, dots_per_mm);
+  sheet.Fill(RectMm{0, 0, kPageWidthMm, kPageHeightMm}, Qt::white);
+  // A rule of the table, square-ended so that the frame's corners close.
+  auto rule = [&sheet](double x1, double y1, double x2, double y2, double width_mm) {
+    sheet.Pen(width_mm, Qt::black, Qt::SolidLine, Qt::SquareCap);
+    sheet.Line({x1, y1}, {x2, y2});
+  };
   const double width = kPageWidthMm - 2 * kMarginMm;
   const QTimeZone zone(card.zone_id);
   const int standard_offset =
@@ -103,17 +79,17 @@ void DrawCorrectionCard(QPainter& painter, const sundial::CorrectionCard& card, 
   const QString zone_name = QString::fromUtf8(card.zone_id);
 
   // Title: what the card is for, where and when.
-  sheet.Text(sheet.Mm(kMarginMm, kMarginMm, width, 9),
+  sheet.Text(RectMm{kMarginMm, kMarginMm, width, 9},
              ja ? QStringLiteral("日時計の補正表　%1年").arg(card.year)
                 : QStringLiteral("Sundial correction card, %1").arg(card.year),
              16, Qt::AlignLeft | Qt::AlignVCenter, true);
-  sheet.Text(sheet.Mm(kMarginMm, kMarginMm + 10, width, 6),
+  sheet.Text(RectMm{kMarginMm, kMarginMm + 10, width, 6},
              ja ? QStringLiteral("%1　時間帯 %2（標準時 %3）")
                       .arg(LongitudeText(card.longitude_east_degrees, true), zone_name, OffsetText(standard_offset))
                 : QStringLiteral("Longitude %1, zone %2 (standard time %3)")
                       .arg(LongitudeText(card.longitude_east_degrees, false), zone_name, OffsetText(standard_offset)),
              10.5, Qt::AlignLeft | Qt::AlignVCenter);
-  sheet.Text(sheet.Mm(kMarginMm, kMarginMm + 17, width, 6),
+  sheet.Text(RectMm{kMarginMm, kMarginMm + 17, width, 6},
              ja ? QStringLiteral("日時計の読みに表の値（分:秒）を加えると、その日の正午の標準時になります。")
                 : QStringLiteral("Add the value (minutes:seconds) to the dial's reading to get the zone's standard time."),
              9.5, Qt::AlignLeft | Qt::AlignVCenter);
@@ -123,16 +99,16 @@ void DrawCorrectionCard(QPainter& painter, const sundial::CorrectionCard& card, 
                                           "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
   const double left = kMarginMm;
   const double top = kTableTopMm;
-  sheet.Text(sheet.Mm(left, top, kDayColumnMm, kRowMm), ja ? QStringLiteral("日") : QStringLiteral("Day"), 9,
+  sheet.Text(RectMm{left, top, kDayColumnMm, kRowMm}, ja ? QStringLiteral("日") : QStringLiteral("Day"), 9,
              Qt::AlignCenter, true);
   for (int month = 0; month < 12; ++month) {
     const double x = left + kDayColumnMm + month * kMonthColumnMm;
-    sheet.Text(sheet.Mm(x, top, kMonthColumnMm, kRowMm),
+    sheet.Text(RectMm{x, top, kMonthColumnMm, kRowMm},
                ja ? QStringLiteral("%1月").arg(month + 1) : QString::fromLatin1(kMonthsEn[month]), 9, Qt::AlignCenter,
                true);
     for (int day = 0; day < 31; ++day) {
       const sundial::CardDay& cell = card.days[month][day];
-      const QRectF box = sheet.Mm(x, top + (day + 1) * kRowMm, kMonthColumnMm, kRowMm);
+      const RectMm box{x, top + (day + 1) * kRowMm, kMonthColumnMm, kRowMm};
       if (!cell.has_noon) continue;
       if (cell.summer_extra_seconds != 0) sheet.Fill(box, QColor(210, 210, 210));
       sheet.Text(box, QString::fromStdString(sundial::CorrectionText(cell.standard_correction_seconds)), 8.5,
@@ -140,7 +116,7 @@ void DrawCorrectionCard(QPainter& painter, const sundial::CorrectionCard& card, 
     }
   }
   for (int day = 0; day < 31; ++day) {
-    sheet.Text(sheet.Mm(left, top + (day + 1) * kRowMm, kDayColumnMm, kRowMm), QString::number(day + 1), 8.5,
+    sheet.Text(RectMm{left, top + (day + 1) * kRowMm, kDayColumnMm, kRowMm}, QString::number(day + 1), 8.5,
                Qt::AlignCenter);
   }
   // Rules: heavy around the table and under the header, light between rows of five.
@@ -148,14 +124,14 @@ void DrawCorrectionCard(QPainter& painter, const sundial::CorrectionCard& card, 
   const double right = left + width;
   for (int row = 0; row <= 32; ++row) {
     if (row == 0 || row == 1 || row == 32 || (row - 1) % 5 == 0) {
-      sheet.Line(left, top + row * kRowMm, right, top + row * kRowMm, row <= 1 || row == 32 ? 0.35 : 0.12);
+      rule(left, top + row * kRowMm, right, top + row * kRowMm, row <= 1 || row == 32 ? 0.35 : 0.12);
     }
   }
-  sheet.Line(left, top, left, bottom, 0.35);
-  sheet.Line(right, top, right, bottom, 0.35);
+  rule(left, top, left, bottom, 0.35);
+  rule(right, top, right, bottom, 0.35);
   for (int month = 0; month < 12; ++month) {
     const double x = left + kDayColumnMm + month * kMonthColumnMm;
-    sheet.Line(x, top, x, bottom, month == 0 ? 0.35 : 0.12);
+    rule(x, top, x, bottom, month == 0 ? 0.35 : 0.12);
   }
 
   // Notes: summer time, then the method.
@@ -168,14 +144,14 @@ void DrawCorrectionCard(QPainter& painter, const sundial::CorrectionCard& card, 
             ? sign + (ja ? QStringLiteral("%1時間").arg(minutes / 60)
                          : QStringLiteral("%1 hour%2").arg(minutes / 60).arg(minutes == 60 ? "" : "s"))
             : sign + (ja ? QStringLiteral("%1分").arg(minutes) : QStringLiteral("%1 minutes").arg(minutes));
-    sheet.Fill(sheet.Mm(left, y + 1, 5, 3.5), QColor(210, 210, 210));
-    sheet.Text(sheet.Mm(left + 7, y, width - 7, 5.5),
+    sheet.Fill(RectMm{left, y + 1, 5, 3.5}, QColor(210, 210, 210));
+    sheet.Text(RectMm{left + 7, y, width - 7, 5.5},
                ja ? QStringLiteral("網掛けの日は夏時間です。時計の時刻には、さらに %1を加えます。").arg(amount)
                   : QStringLiteral("Shaded days are in summer time: add %1 more to get the clock's time.").arg(amount),
                9, Qt::AlignLeft | Qt::AlignVCenter);
     y += 6;
   }
-  sheet.Text(sheet.Mm(left, y, width, 12),
+  sheet.Text(RectMm{left, y, width, 12},
              ja ? QStringLiteral("方法：太陽が経度 %1 の子午線を通る世界時 = 12時 − 経度/15 時 − 均時差/60 時"
                                  "（均時差は分、その時刻で評価、0.01秒まで反復）。値はその時刻の標準時の時計 − "
                                  "12:00 を秒に丸めたもの。")
@@ -184,7 +160,7 @@ void DrawCorrectionCard(QPainter& painter, const sundial::CorrectionCard& card, 
                                  "the equation of time in minutes at that instant (iterated to 0.01 s); each value is "
                                  "the standard-time clock then, minus 12:00, rounded to the second."),
              7.5, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
-  sheet.Text(sheet.Mm(left, kPageHeightMm - kMarginMm + 4, width, 5),
+  sheet.Text(RectMm{left, kPageHeightMm - kMarginMm + 4, width, 5},
              QStringLiteral("Orvalin %1.%2.%3")
                  .arg(platform::kVersionMajor)
                  .arg(platform::kVersionMinor)

@@ -14,6 +14,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "paper/page_painter.h"
 #include "platform/core/version.h"
 
 namespace paper {
@@ -61,16 +62,6 @@ RectMm FigureArea(PageMm page) {
   const double top = kMarginMm + kHeaderMm + kGapMm;
   return {kMarginMm, top, page.width - 2 * kMarginMm, page.height - top - kGapMm - kFooterMm - kMarginMm};
 }
-
-QFont SheetFont(double pixels, bool bold) {
-  QFont font(QStringLiteral("IPAPGothic"));
-  font.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans CJK JP")});
-  font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels))));
-  font.setBold(bold);
-  return font;
-}
-
-double PointsToMm(double points) { return points * 25.4 / 72; }
 
 bool Japanese(const NoonMarkSheetOptions& options) { return options.language == SheetLanguage::kJapanese; }
 
@@ -169,48 +160,8 @@ QStringList HeaderLines(const sundial::NoonMark& mark, const NoonMarkSheetOption
   return lines;
 }
 
-// Drawing in millimetres of the page on a device of `dots_per_mm`.
-class Page {
- public:
-  Page(QPainter& painter, double dots_per_mm) : painter_(painter), scale_(dots_per_mm) {}
-
-  QPointF At(PointMm p) const { return {p.x * scale_, p.y * scale_}; }
-  QRectF At(const RectMm& r) const { return {r.left * scale_, r.top * scale_, r.width * scale_, r.height * scale_}; }
-
-  void Pen(double width_mm, const QColor& colour = Qt::black, Qt::PenStyle style = Qt::SolidLine) {
-    QPen pen(colour, width_mm * scale_, style, Qt::FlatCap, Qt::MiterJoin);
-    painter_.setPen(pen);
-    painter_.setBrush(Qt::NoBrush);
-  }
-  void Line(PointMm a, PointMm b) { painter_.drawLine(At(a), At(b)); }
-  void Path(const QPainterPath& path) { painter_.drawPath(path); }
-  void Frame(const RectMm& r) { painter_.drawRect(At(r)); }
-  void Dot(PointMm centre, double diameter_mm) {
-    painter_.setBrush(Qt::black);
-    painter_.setPen(Qt::NoPen);
-    painter_.drawEllipse(At(centre), diameter_mm / 2 * scale_, diameter_mm / 2 * scale_);
-    painter_.setBrush(Qt::NoBrush);
-  }
-  void Circle(PointMm centre, double radius_mm) {
-    painter_.drawEllipse(At(centre), radius_mm * scale_, radius_mm * scale_);
-  }
-  void Text(const RectMm& box, const QString& text, double points, int flags, bool bold = false,
-            const QColor& colour = Qt::black) {
-    painter_.setFont(SheetFont(PointsToMm(points) * scale_, bold));
-    painter_.setPen(colour);
-    painter_.drawText(At(box), flags, text);
-  }
-  void Clip(const RectMm& r) { painter_.setClipRect(At(r)); }
-  void NoClip() { painter_.setClipping(false); }
-  double Scale() const { return scale_; }
-
- private:
-  QPainter& painter_;
-  double scale_;
-};
-
 // The curve through the days as cubic pieces (Catmull–Rom), through every point.
-QPainterPath SmoothPath(const std::vector<PointMm>& points, const Page& page, PointMm offset, double k) {
+QPainterPath SmoothPath(const std::vector<PointMm>& points, const PagePainter& page, PointMm offset, double k) {
   auto at = [&](std::size_t i) {
     const PointMm p = points[std::min(i, points.size() - 1)];
     return page.At(PointMm{offset.x + p.x * k, offset.y + p.y * k});
@@ -228,7 +179,7 @@ QPainterPath SmoothPath(const std::vector<PointMm>& points, const Page& page, Po
 
 // The figure with `offset` added to its millimetres, `k` times its size: at true
 // size with every detail, reduced (the map) with the lines alone.
-void DrawFigure(Page& page, const NoonMarkDrawing& drawing, PointMm offset, double k = 1) {
+void DrawFigure(PagePainter& page, const NoonMarkDrawing& drawing, PointMm offset, double k = 1) {
   auto at = [&](PointMm p) { return PointMm{offset.x + p.x * k, offset.y + p.y * k}; };
   const bool detail = k == 1;
   page.Pen(detail ? 0.25 : 0.2, QColor(90, 90, 90));
@@ -259,7 +210,7 @@ void DrawFigure(Page& page, const NoonMarkDrawing& drawing, PointMm offset, doub
 }
 
 // Title and inputs on the left, north (or up) and east on the right.
-void DrawHeader(Page& page, PageMm size, const sundial::NoonMark& mark, const NoonMarkSheetOptions& options) {
+void DrawHeader(PagePainter& page, PageMm size, const sundial::NoonMark& mark, const NoonMarkSheetOptions& options) {
   const QStringList lines = HeaderLines(mark, options);
   const double width = size.width - 2 * kMarginMm - 24;
   page.Text({kMarginMm, kMarginMm, width, 6}, lines[0], 10, Qt::AlignLeft | Qt::AlignVCenter, true);
@@ -287,7 +238,7 @@ void DrawHeader(Page& page, PageMm size, const sundial::NoonMark& mark, const No
 }
 
 // The 100 mm scale bar, and the page's name and place.
-void DrawFooter(Page& page, PageMm size, const QString& name, const QString& place) {
+void DrawFooter(PagePainter& page, PageMm size, const QString& name, const QString& place) {
   const double y = size.height - kMarginMm - kFooterMm + 4;
   page.Pen(0.3);
   page.Line({kMarginMm, y}, {kMarginMm + kScaleBarMm, y});
@@ -313,7 +264,7 @@ void DrawFooter(Page& page, PageMm size, const QString& name, const QString& pla
 }
 
 // The whole figure on one page of `size`, centred in the figure area.
-void DrawWholePage(Page& page, PageMm size, const sundial::NoonMark& mark, const NoonMarkPages& pages,
+void DrawWholePage(PagePainter& page, PageMm size, const sundial::NoonMark& mark, const NoonMarkPages& pages,
                    const NoonMarkSheetOptions& options) {
   const RectMm area = FigureArea(size);
   const RectMm& bounds = pages.drawing.bounds;
@@ -337,7 +288,7 @@ QString TilePlace(const NoonMarkPages& pages, const RectMm& tile, bool ja) {
 }
 
 // Page 1 of a cut figure: what to do, and the map of the pages over the figure.
-void DrawMapPage(Page& page, PageMm size, const sundial::NoonMark& mark, const NoonMarkPages& pages,
+void DrawMapPage(PagePainter& page, PageMm size, const sundial::NoonMark& mark, const NoonMarkPages& pages,
                  const NoonMarkSheetOptions& options) {
   const bool ja = Japanese(options);
   const TileGrid& grid = pages.grid;
@@ -404,7 +355,7 @@ void DrawMapPage(Page& page, PageMm size, const sundial::NoonMark& mark, const N
 }
 
 // One tile at true size, with its overlaps, alignment marks and name.
-void DrawTilePage(Page& page, PageMm size, const sundial::NoonMark& mark, const NoonMarkPages& pages,
+void DrawTilePage(PagePainter& page, PageMm size, const sundial::NoonMark& mark, const NoonMarkPages& pages,
                   const NoonMarkSheetOptions& options, int row, int column, int page_number) {
   const bool ja = Japanese(options);
   const TileGrid& grid = pages.grid;
@@ -516,7 +467,7 @@ QByteArray EncodeNoonMark(const sundial::NoonMark& mark, const NoonMarkPages& pa
     svg.setResolution(static_cast<int>(std::lround(kDotsPerMm * 25.4)));
     svg.setTitle(title);
     QPainter painter(&svg);
-    Page page(painter, kDotsPerMm);
+    PagePainter page(painter, kDotsPerMm);
     painter.fillRect(page.At(RectMm{0, 0, size.width, size.height}), Qt::white);
     DrawWholePage(page, size, mark, pages, options);
     painter.end();
@@ -527,7 +478,7 @@ QByteArray EncodeNoonMark(const sundial::NoonMark& mark, const NoonMarkPages& pa
   pdf.setCreator(QStringLiteral("Orvalin"));
   pdf.setPageLayout(QPageLayout(QtPageSize(options.paper), QPageLayout::Portrait, QMarginsF()));
   QPainter painter(&pdf);
-  Page page(painter, pdf.resolution() / 25.4);
+  PagePainter page(painter, pdf.resolution() / 25.4);
   if (pages.one_page) {
     DrawWholePage(page, paper, mark, pages, options);
   } else {
