@@ -3,6 +3,7 @@
 
 #include "cli/echo.h"
 #include "cli/option_parser.h"
+#include "cli/standard_output.h"
 #include "platform/core/runtime_error.h"
 #include "platform/core/version.h"
 
@@ -53,14 +54,14 @@ std::string CommandHelp(const Command& command) {
 }
 
 std::string VersionText() {
-  return std::to_string(platform::kVersionMajor) + "." + std::to_string(platform::kVersionMinor) + "." +
+  return "orvalin-cli " + std::to_string(platform::kVersionMajor) + "." + std::to_string(platform::kVersionMinor) + "." +
          std::to_string(platform::kVersionRevision) + "\n";
 }
 
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, const std::vector<Command>& commands, std::string& out,
-           std::string& err) {
+           std::string& err, const CommandOutput::Flush& flush) {
   try {
     const CommandLineRequest request = ReadCommandLine(args, commands);
     if (request.help) {
@@ -79,15 +80,19 @@ int RunCli(const std::vector<std::string>& args, const std::vector<Command>& com
       throw UsageError{NoCommandMessage()};
     }
     const ParsedCommand parsed = ParseCommandArguments(*command, request.command_args);
-    std::string command_out;
+    CommandOutput command_out(flush);
     command->run(parsed, command_out);
-    out += command_out;
-    return kOk;
+    out += command_out.TakeOut();
+    err += command_out.TakeErr();
+    return command_out.complained() ? kValueError : kOk;
   } catch (const UsageError& error) {
     err += "orvalin-cli: " + error.message + "\n";
     return kUsageError;
   } catch (const ValueError& error) {
     err += "orvalin-cli: " + error.message + "\n";
+    return kValueError;
+  } catch (const WriteError& error) {
+    err += WriteErrorMessage(error.number);
     return kValueError;
   } catch (const platform::RuntimeError& error) {
     err += "orvalin-cli: " + error.description() + "\n";

@@ -55,10 +55,9 @@ int main(int argc, char** argv) {
 
   std::string out;
   std::string err;
-  int status = cli::RunCli(args, commands, out, err);
+  int status = cli::RunCli(args, commands, out, err, cli::WriteStandardStreams);
   if (!cli::WriteStandardOutput(out)) {
-    // A reader that closed the pipe early wanted no more: no complaint.
-    if (errno != EPIPE) err += std::string("orvalin-cli: write error: ") + std::strerror(errno) + "\n";
+    err += cli::WriteErrorMessage(errno);
     status = cli::kValueError;
   }
   if (!err.empty()) {

@@ -5,6 +5,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
+
+#include "cli/errors.h"
 
 namespace cli {
 
@@ -32,6 +35,15 @@ bool WriteStandardOutput(std::string_view bytes) {
   const int error = WriteAll(STDOUT_FILENO, bytes);
   errno = error;
   return error == 0;
+}
+
+std::string WriteErrorMessage(int error) {
+  return error == EPIPE ? std::string() : std::string("orvalin-cli: write error: ") + std::strerror(error) + "\n";
+}
+
+void WriteStandardStreams(std::string_view out, std::string_view err) {
+  if (const int error = WriteAll(STDOUT_FILENO, out); error != 0) throw WriteError{error};
+  WriteAll(STDERR_FILENO, err);
 }
 
 }  // namespace cli

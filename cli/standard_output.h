@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace cli {
@@ -19,5 +20,14 @@ int WriteAll(int fd, std::string_view bytes);
 // with errno set. (A reader that closed the pipe early ends the process by SIGPIPE
 // before this returns, unless SIGPIPE is ignored: then errno is EPIPE.)
 bool WriteStandardOutput(std::string_view bytes);
+
+// The line that reports a failed write to standard output with that errno, or
+// nothing for EPIPE: a reader that closed the pipe early wanted no more.
+std::string WriteErrorMessage(int error);
+
+// Writes `out` to standard output and `err` to standard error, as a command's
+// output is flushed while it runs. Throws WriteError when standard output fails;
+// a failure of standard error has nowhere to be reported.
+void WriteStandardStreams(std::string_view out, std::string_view err);
 
 }  // namespace cli
