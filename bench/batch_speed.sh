@@ -25,8 +25,15 @@ PY
 echo "$(wc -l <"$work/lines") lines, $(wc -c <"$work/lines") bytes"
 
 # The shell hyperfine starts is the same for both: its few milliseconds count in each.
-hyperfine --warmup 2 --runs "${RUNS:-15}" --output null \
+hyperfine --warmup 2 --runs "${RUNS:-15}" --output null --export-json "$work/times.json" \
   -n 'python3 split' "python3 -c 'import sys
 for l in sys.stdin: l.split()' <$work/lines" \
   -n 'orvalin-cli at --from -' "$cli at --from - <$work/lines" \
   -n 'orvalin-cli at --from FILE' "$cli at --from $work/lines"
+
+# The median of each, which a busy machine moves least.
+python3 - "$work/times.json" <<'PY'
+import json, sys
+for result in json.load(open(sys.argv[1]))["results"]:
+    print(f"median {result['median'] * 1000:6.1f} ms  {result['command']}")
+PY

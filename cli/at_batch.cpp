@@ -29,14 +29,15 @@ namespace {
 // Whole lines of the input and what they give.
 struct Block {
   std::string lines;
-  std::string rows;
+  std::string rows;  // the first rows_size bytes; the rest is room to write in
+  std::size_t rows_size = 0;
   std::vector<std::pair<std::size_t, std::string>> complaints;  // index of the line in the block, message
   std::size_t line_count = 0;
   bool done = false;  // evaluated; guarded by the evaluation's mutex
 };
 
 void Evaluate(Block& block, RowFormat format) {
-  block.rows.clear();
+  block.rows_size = 0;
   block.complaints.clear();
   block.line_count = 0;
   std::string_view rest = block.lines;
@@ -46,7 +47,12 @@ void Evaluate(Block& block, RowFormat format) {
     rest.remove_prefix(end + 1);
     try {
       if (const std::optional<Instant> instant = ReadInstantLine(line)) {
-        AppendAtRow(block.rows, format, *instant, ValueAt(*instant));
+        // Written in place: a row is too small to be worth a copy of its own.
+        if (block.rows.size() - block.rows_size < kMaxAtRowBytes) {
+          block.rows.resize(std::max(2 * block.rows.size(), block.rows_size + kMaxAtRowBytes));
+        }
+        char* const start = block.rows.data() + block.rows_size;
+        block.rows_size += static_cast<std::size_t>(WriteAtRow(start, format, *instant, ValueAt(*instant)) - start);
       }
     } catch (const ValueError& error) {
       block.complaints.emplace_back(block.line_count, error.message);
@@ -158,7 +164,7 @@ class OrderedEvaluation {
     }
     lines_before_ += block->line_count;
     spare_.push_back(std::move(block));
-    out_ += spare_.back()->rows;
+    out_ += std::string_view(spare_.back()->rows.data(), spare_.back()->rows_size);
   }
 
   RowFormat format_;

@@ -3,7 +3,6 @@
 
 #include <cstring>
 
-#include "cli/number_text.h"
 #include "detail/point_calculation.h"
 
 namespace cli {
@@ -23,10 +22,7 @@ Module1::EotValue ValueAt(const Instant& instant) {
 
 std::string_view AtCsvHeader() { return "date,hour,sign,minutes,seconds,decimal_minutes\r\n"; }
 
-void AppendAtRow(std::string& out, RowFormat format, const Instant& instant, const Module1::EotValue& value) {
-  // Four numbers of at most kMaxNumberText bytes and the fixed texts around them.
-  char row[4 * kMaxNumberText + 128];
-  char* at = row;
+char* WriteAtRow(char* at, RowFormat format, const Instant& instant, const Module1::EotValue& value) {
   const char sign = value.negative ? '-' : '+';
   switch (format) {
     case RowFormat::kText:
@@ -69,7 +65,12 @@ void AppendAtRow(std::string& out, RowFormat format, const Instant& instant, con
       at = Put(at, "}\n");
       break;
   }
-  out.append(row, at);
+  return at;
+}
+
+void AppendAtRow(std::string& out, RowFormat format, const Instant& instant, const Module1::EotValue& value) {
+  char row[kMaxAtRowBytes];
+  out.append(row, WriteAtRow(row, format, instant, value));
 }
 
 }  // namespace cli

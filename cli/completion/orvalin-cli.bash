@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: MIT
 # bash completion for orvalin-cli: its commands, their options, file names after
-# --output, the formats after --format and, after --zone, the names that
+# --output and --from, the formats after --format and, after --zone, the names that
 # `orvalin-cli zones` lists (the ones --zone accepts).
 _orvalin_cli() {
   local cur prev command word
@@ -13,6 +13,7 @@ _orvalin_cli() {
   done
   case $prev in
     -o|--output) COMPREPLY=($(compgen -f -- "$cur")); compopt -o filenames 2>/dev/null; return ;;
+    --from) COMPREPLY=($(compgen -f -- "$cur")); compopt -o filenames 2>/dev/null; return ;;
     -H|--hour|-l|--longitude) COMPREPLY=(); return ;;
     -f|--format) [[ $command == card ]] && COMPREPLY=($(compgen -W "pdf svg" -- "$cur")) \
                    || COMPREPLY=($(compgen -W "png svg pdf" -- "$cur")); return ;;
@@ -21,7 +22,7 @@ _orvalin_cli() {
   esac
   local options
   case $command in
-    at) options="--json -j --help -h" ;;
+    at) options="--from --csv -c --json -j --help -h" ;;
     table) options="--hour -H --csv -c --json -j --help -h" ;;
     noon) options="--longitude -l --zone -z --csv -c --json -j --help -h" ;;
     zones) options="--help -h" ;;
