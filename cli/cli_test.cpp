@@ -351,6 +351,7 @@ TEST(CliEcho, ControlCharactersAndForeignBytesAreEscapedAndLongTextCut) {
       {"\xff\xfe.png", "'\\xff\\xfe.png'"},
       {"\xe6\x97", "'\\xe6\\x97'"},  // a UTF-8 sequence cut short
       {"日本", "'日本'"},
+      {"\xc2\x8d\xc2\x9b" "2J\xc2\xa0", "'\\xc2\\x8d\\xc2\\x9b2J\xc2\xa0'"},  // C1 controls once passed (RI, CSI)
       {"a\\b", "'a\\\\b'"},
       {std::string(100000, 'x'), "'" + std::string(60, 'x') + "'... (100000 bytes)"},
   };
