@@ -75,7 +75,7 @@ done
 
 # at --from: good, bad, blank and comment lines, ISO forms; the rows are those of
 # one `at` each, the bad lines are named by number and the status is 1.
-printf '%s\n' '# observations' '2002 2 11 12' '' '2002-11-03T12:00Z' '2002 13 1' $'  2002\t5\t14\t9  \r' \
+printf '%s\n' $'\xef\xbb\xbf# observations' '2002 2 11 12' '' '2002-11-03T12:00Z' '2002 13 1' $'  2002\t5\t14\t9  \r' \
   'noon' '-0500-01-01' >instants.txt
 for args in "at 2002 2 11 12" "at 2002 11 3 12" "at 2002 5 14 9" "at -- -500 1 1"; do
   # shellcheck disable=SC2086

@@ -25,6 +25,9 @@ bool LineBlocks::InputReady() const {
 }
 
 void LineBlocks::Take(std::string_view bytes) {
+  // The byte-order mark an editor may put before the first line is no part of it.
+  if (!started_ && bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+  started_ = true;
   if (dropping_) {
     const std::size_t end = bytes.find('\n');
     if (end == std::string_view::npos) return;

@@ -11,7 +11,8 @@ namespace cli {
 // Reads a descriptor in blocks of whole lines, so each block can be worked on by
 // itself. A line longer than `max_line_bytes` keeps only its first
 // max_line_bytes + 1 bytes (enough to tell it is too long), so memory stays bounded
-// whatever the input holds. The input's last line gets a "\n" if it lacks one.
+// whatever the input holds. The input's last line gets a "\n" if it lacks one, and a
+// UTF-8 byte-order mark at its start is dropped.
 class LineBlocks {
  public:
   static constexpr std::size_t kBlockBytes = 64 * 1024;
@@ -38,6 +39,7 @@ class LineBlocks {
   std::string pending_;        // read but not handed out: whole lines, then a partial one
   std::size_t line_start_ = 0;  // where the partial line at the end of pending_ starts
   bool dropping_ = false;      // inside a line that is over its limit
+  bool started_ = false;       // some input has been taken
   bool ended_ = false;
 };
 
