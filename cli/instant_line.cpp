@@ -15,6 +15,10 @@ namespace {
 
 constexpr std::string_view kIdeographicSpace = "\xE3\x80\x80";
 constexpr std::size_t kMaxFields = 5;
+constexpr long long kWholePowersOfTen[] = {1,           10,           100,           1000,           10000,
+                                           100000,      1000000,      10000000,      100000000,      1000000000,
+                                           10000000000, 100000000000, 1000000000000, 10000000000000, 100000000000000,
+                                           1000000000000000};
 constexpr double kPowersOfTen[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
 
 // The length of the blank at `at` (a space, a tab, a carriage return or an
@@ -124,19 +128,21 @@ bool ReadPlainLine(const char* at, const char* end, Instant& instant) {
     int count = 0;
     int decimals = -1;  // none until the point
     for (; at != end; ++at) {
-      if (*at == '.' && decimals < 0 && count > 0) {
-        decimals = 0;
-      } else if (*at >= '0' && *at <= '9' && count < 15) {
+      if (*at >= '0' && *at <= '9' && count < 15) {
         digits = digits * 10 + (*at - '0');
         ++count;
         decimals += decimals >= 0 ? 1 : 0;
+      } else if (*at == '.' && decimals < 0 && count > 0) {
+        decimals = 0;
       } else {
         return false;
       }
     }
     if (count == 0 || decimals == 0) return false;
-    hour = static_cast<double>(digits) / kPowersOfTen[decimals < 0 ? 0 : decimals];
-    if (hour >= 24) return false;
+    // Below 24 h, asked of the digits so that nothing waits for the division.
+    const int scale = decimals < 0 ? 0 : decimals;
+    if (digits >= 24 * kWholePowersOfTen[scale]) return false;
+    hour = static_cast<double>(digits) / kPowersOfTen[scale];
   }
   instant = {static_cast<int16_t>(year), static_cast<int>(month), static_cast<int>(day), hour};
   return true;

@@ -16,13 +16,25 @@ char* Copy(char* at, const std::string& text) {
   return at + text.size();
 }
 
-// `value` in decimal, at least `width` digits with leading zeros; two digits at a
-// time.
+constexpr char kPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+// `value` < 100 as two digits.
+char* WritePair(char* at, std::uint64_t value) {
+  std::memcpy(at, kPairs + value * 2, 2);
+  return at + 2;
+}
+
+// `value` in decimal, at least `width` digits with leading zeros; the one or two
+// digits of the common small numbers without a loop.
 char* WriteDigits(char* at, std::uint64_t value, int width) {
-  static constexpr char kPairs[] =
-      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-      "8081828384858687888990919293949596979899";
+  if (width <= 1 && value < 10) {
+    *at = static_cast<char>('0' + value);
+    return at + 1;
+  }
+  if (width <= 2 && value < 100) return WritePair(at, value);
   char digits[24];
   char* first = digits + sizeof digits;
   while (value >= 100) {
@@ -57,7 +69,10 @@ char* WriteSixDecimals(char* at, double value) {
       if (std::signbit(value)) *at++ = '-';
       at = WriteDigits(at, millionths / 1000000, 1);
       *at++ = '.';
-      return WriteDigits(at, millionths % 1000000, 6);
+      const std::uint64_t fraction = millionths % 1000000;
+      at = WritePair(at, fraction / 10000);
+      at = WritePair(at, fraction / 100 % 100);
+      return WritePair(at, fraction % 100);
     }
   }
   return std::to_chars(at, at + kMaxNumberText, value, std::chars_format::fixed, 6).ptr;
