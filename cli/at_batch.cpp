@@ -6,12 +6,13 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <condition_variable>
 #include <cstring>
 #include <deque>
-#include <system_error>
-#include <condition_variable>
-#include <mutex>
+#include <exception>
 #include <memory>
+#include <mutex>
+#include <system_error>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -33,7 +34,8 @@ struct Block {
   std::size_t rows_size = 0;
   std::vector<std::pair<std::size_t, std::string>> complaints;  // index of the line in the block, message
   std::size_t line_count = 0;
-  bool done = false;  // evaluated; guarded by the evaluation's mutex
+  std::exception_ptr failure;  // what else Evaluate threw (out of memory), for the writer to throw
+  bool done = false;           // evaluated; guarded by the evaluation's mutex
 };
 
 void Evaluate(Block& block, RowFormat format) {
@@ -143,7 +145,11 @@ class OrderedEvaluation {
         block = queue_.front();
         queue_.pop_front();
       }
-      Evaluate(*block, format_);
+      try {
+        Evaluate(*block, format_);
+      } catch (...) {
+        block->failure = std::current_exception();
+      }
       {
         const std::lock_guard lock(mutex_);
         block->done = true;
@@ -159,6 +165,7 @@ class OrderedEvaluation {
       std::unique_lock lock(mutex_);
       done_.wait(lock, [&] { return block->done; });
     }
+    if (block->failure) std::rethrow_exception(std::exchange(block->failure, nullptr));
     for (const auto& [index, message] : block->complaints) {
       out_.Complain("line " + std::to_string(lines_before_ + index + 1) + ": " + message);
     }
