@@ -2,6 +2,7 @@
 #include "cli/at_batch.h"
 
 #include <fcntl.h>
+#include <sched.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -82,13 +83,20 @@ class Input {
   int fd_;
 };
 
+// The processors this process may run on (taskset and cpusets count), at least 1.
+unsigned Processors() {
+  cpu_set_t set;
+  if (sched_getaffinity(0, sizeof set, &set) == 0) return static_cast<unsigned>(std::max(1, CPU_COUNT(&set)));
+  return std::max(1u, std::thread::hardware_concurrency());
+}
+
 // Blocks are evaluated on one thread per processor and their rows written in the
 // order of the input: the engine is the costly part, and each line is evaluated by
 // itself, so the values are those of one evaluation at a time.
 class OrderedEvaluation {
  public:
   OrderedEvaluation(RowFormat format, CommandOutput& out) : format_(format), out_(out) {
-    const unsigned processors = std::thread::hardware_concurrency();
+    const unsigned processors = Processors();
     try {
       for (unsigned i = 0; processors > 1 && i < processors; ++i) threads_.emplace_back([this] { Work(); });
     } catch (const std::system_error&) {  // fewer threads, or none: the rest is done here

@@ -86,6 +86,10 @@ done >expected.txt
 printf '%s\n' "orvalin-cli: line 5: MONTH '13' is not a month 1..12" \
   "orvalin-cli: line 7: 'noon' is not an instant (YEAR MONTH DAY [HOUR] or YYYY-MM-DD[THH:MM[:SS]])" \
   | cmp -s - err.txt || fail "at --from: complaints $(cat err.txt)"
+# On one processor the lines are evaluated in turn, with the same rows.
+if command -v taskset >/dev/null; then
+  taskset -c 0 "$cli" at --from instants.txt 2>/dev/null | cmp -s - expected.txt || fail "at --from on one processor"
+fi
 "$cli" at --from - --csv <instants.txt >out.txt 2>/dev/null
 [ "$(head -n 1 out.txt)" = $'date,hour,sign,minutes,seconds,decimal_minutes\r' ] \
   && grep -qx $'2002-11-03,12,+,16,28.2,16.470496\r' out.txt && [ "$(wc -l <out.txt)" -eq 5 ] \
