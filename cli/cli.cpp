@@ -54,8 +54,8 @@ std::string CommandHelp(const Command& command) {
 }
 
 std::string VersionText() {
-  return "orvalin-cli " + std::to_string(platform::kVersionMajor) + "." + std::to_string(platform::kVersionMinor) + "." +
-         std::to_string(platform::kVersionRevision) + "\n";
+  return "orvalin-cli " + std::to_string(platform::kVersionMajor) + "." + std::to_string(platform::kVersionMinor) +
+         "." + std::to_string(platform::kVersionRevision) + "\n";
 }
 
 }  // namespace

@@ -155,7 +155,8 @@ Instant ReadIso(std::string_view given) {
   const std::string_view text = ascii_copy.empty() ? given : ascii_copy;
   const std::size_t year_end = text.find('-', 1);
   const std::size_t year_digits = year_end - (text[0] == '-' ? 1 : 0);
-  if (year_end == std::string_view::npos || year_digits < 4 || text.size() < year_end + 6 || text[year_end + 3] != '-') {
+  if (year_end == std::string_view::npos || year_digits < 4 || text.size() < year_end + 6 ||
+      text[year_end + 3] != '-') {
     NotAnInstant(given);
   }
   const int16_t year = Year(text.substr(0, year_end));
@@ -178,7 +179,8 @@ Instant ReadIso(std::string_view given) {
 }  // namespace
 
 std::optional<Instant> ReadInstantLine(std::string_view line) {
-  if (Instant instant; line.size() <= kMaxInstantLineBytes && ReadPlainLine(line.data(), line.data() + line.size(), instant)) {
+  Instant instant;
+  if (line.size() <= kMaxInstantLineBytes && ReadPlainLine(line.data(), line.data() + line.size(), instant)) {
     return instant;
   }
   std::string_view fields[kMaxFields];

@@ -36,7 +36,8 @@ TEST(ReadInstantLine, OperandsAndIsoForms) {
     EXPECT_EQ(instant->day, c.day) << c.line;
     EXPECT_EQ(instant->hour, c.hour) << c.line;
   }
-  const std::string kSkipped[] = {"", "   \t\r", "# 2002 2 11", "  #", std::string(5000, ' '), "#" + std::string(5000, 'x')};
+  const std::string kSkipped[] = {"",         "   \t\r",           "# 2002 2 11",
+                                  "  #",      std::string(5000, ' '), "#" + std::string(5000, 'x')};
   for (const std::string& line : kSkipped) {
     EXPECT_FALSE(cli::ReadInstantLine(line).has_value()) << line;
   }

@@ -110,7 +110,8 @@ void CheckLine(const std::string& line) {
              "an instant in range");
   FUZZ_CHECK(line.size() <= cli::kMaxInstantLineBytes, "no instant from an over-long line");
   if (fields.size() == 3 || fields.size() == 4) {
-    FUZZ_CHECK(instant.year == cli::ReadYear("YEAR", fields[0]) && instant.month == cli::ReadMonth("MONTH", fields[1]) &&
+    FUZZ_CHECK(instant.year == cli::ReadYear("YEAR", fields[0]) &&
+                   instant.month == cli::ReadMonth("MONTH", fields[1]) &&
                    instant.day == cli::ReadDay("DAY", fields[2], instant.year, instant.month) &&
                    instant.hour == (fields.size() == 4 ? cli::ReadHour("HOUR", fields[3]) : 0.0),
                "the line reads as its fields do");
