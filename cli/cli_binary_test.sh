@@ -96,6 +96,8 @@ fi
   && grep -qx $'2002-11-03,12,+,16,28.2,16.470496\r' out.txt && [ "$(wc -l <out.txt)" -eq 5 ] \
   || fail "at --from - --csv: $(head -c 300 out.txt)"
 expect 1 err "orvalin-cli: cannot read 'missing.txt': No such file or directory" at --from missing.txt
+# A closed standard input once read as an empty one: no rows, status 0.
+expect 1 err "orvalin-cli: cannot read '-': Bad file descriptor" at --from - <&-
 expect 2 err "orvalin-cli: at --from takes no YEAR MONTH DAY [HOUR], not also '2002'" at 2002 --from -
 
 # A pipe that feeds one line at a time gets each answer before it sends the next.

@@ -14,7 +14,8 @@ namespace cli {
 void GuardStandardDescriptors() {
   for (int fd = 0; fd <= 2; ++fd) {
     if (fcntl(fd, F_GETFD) != -1 || errno != EBADF) continue;
-    const int opened = open("/dev/null", O_RDONLY);  // takes the lowest free number: `fd`
+    // Takes the lowest free number: `fd`.
+    const int opened = open("/dev/null", fd == STDIN_FILENO ? O_WRONLY : O_RDONLY);
     if (opened >= 0 && opened != fd) close(opened);
   }
 }

@@ -8,8 +8,9 @@ namespace cli {
 
 // Makes sure descriptors 0, 1 and 2 are open before anything else opens a file, so
 // that no file of ours takes the number of a closed standard stream. A closed
-// standard output is taken by /dev/null opened read-only: writing to it then fails
-// (EBADF) and is reported, as it would be had it stayed closed.
+// standard output is taken by /dev/null opened read-only, a closed standard input
+// by /dev/null opened write-only: writing or reading then fails (EBADF) and is
+// reported, as it would be had the stream stayed closed.
 void GuardStandardDescriptors();
 
 // Writes all of `bytes` to `fd`, going on after a short write or an interruption.
