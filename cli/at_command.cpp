@@ -42,8 +42,8 @@ Command AtCommand() {
       throw UsageError{"at --from takes no YEAR MONTH DAY [HOUR], not also " + Echo(operands[0])};
     }
     if (!parsed.Has("from") && operands.size() < 3) throw UsageError{"at needs YEAR MONTH DAY [HOUR]"};
-    if (format == RowFormat::kCsv) out += AtCsvHeader();
     if (parsed.Has("from")) {
+      if (format == RowFormat::kCsv) out += AtCsvHeader();
       RunAtBatch(parsed.Value("from"), format, out);
       return;
     }
@@ -52,7 +52,7 @@ Command AtCommand() {
     instant.month = ReadMonth("MONTH", operands[1]);
     instant.day = ReadDay("DAY", operands[2], instant.year, instant.month);
     instant.hour = operands.size() > 3 ? ReadHour("HOUR", operands[3]) : 0.0;
-    std::string row;
+    std::string row(format == RowFormat::kCsv ? AtCsvHeader() : "");
     AppendAtRow(row, format, instant, ValueAt(instant));
     out += row;
   };
