@@ -55,6 +55,11 @@ bool LineBlocks::Next(std::string& block) {
     const ssize_t count = read(fd_, chunk_.get(), kBlockBytes);
     if (count < 0) {
       if (errno == EINTR) continue;
+      if (errno == EAGAIN || errno == EWOULDBLOCK) {  // a descriptor left non-blocking: wait here
+        pollfd input{fd_, POLLIN, 0};
+        poll(&input, 1, -1);
+        continue;
+      }
       throw ValueError{"cannot read " + Echo(name_) + ": " + std::strerror(errno)};
     }
     if (count == 0) {
