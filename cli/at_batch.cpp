@@ -90,13 +90,14 @@ unsigned Processors() {
   return std::max(1u, std::thread::hardware_concurrency());
 }
 
-// Blocks are evaluated on one thread per processor and their rows written in the
+// Blocks are evaluated on one thread per processor (8 at most) and their rows written in the
 // order of the input: the engine is the costly part, and each line is evaluated by
 // itself, so the values are those of one evaluation at a time.
 class OrderedEvaluation {
  public:
   OrderedEvaluation(RowFormat format, CommandOutput& out) : format_(format), out_(out) {
-    const unsigned processors = Processors();
+    // Beyond 8 the one thread that reads and writes is the limit.
+    const unsigned processors = std::min(Processors(), 8u);
     try {
       for (unsigned i = 0; processors > 1 && i < processors; ++i) threads_.emplace_back([this] { Work(); });
     } catch (const std::system_error&) {  // fewer threads, or none: the rest is done here
