@@ -144,4 +144,32 @@ TEST(StartUp, SaysWhichPackageToInstallWhenNoJapaneseFaceIsFound) {
   }
 }
 
+// --help and --version once said "no display found" and exited 1 without a screen.
+TEST(StartUp, HelpAndVersionNeedNoDisplay) {
+  const struct {
+    QStringList args;
+    int status;
+    const char* out_starts;
+    const char* err_starts;
+  } kCases[] = {
+      {{"--help"}, 0, "Usage: orvalin ", ""},
+      {{"-platform", "xcb", "-h"}, 0, "Usage: orvalin ", ""},
+      {{"--version"}, 0, "orvalin 2.0.18\n", ""},
+      {{"-V"}, 0, "orvalin 2.0.18\n", ""},
+      {{}, 1, "", "orvalin: no display found"},
+  };
+  for (const auto& c : kCases) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(name);
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(ORVALIN_PROGRAM, c.args);
+    ASSERT_TRUE(program.waitForFinished(5000)) << c.args.join(' ').toStdString();
+    const std::string row = c.args.join(' ').toStdString();
+    EXPECT_EQ(program.exitCode(), c.status) << row;
+    EXPECT_EQ(program.readAllStandardOutput().toStdString().rfind(c.out_starts, 0), 0u) << row;
+    EXPECT_EQ(program.readAllStandardError().toStdString().rfind(c.err_starts, 0), 0u) << row;
+  }
+}
+
 }  // namespace

@@ -3,9 +3,11 @@
 // one instant. Starts the year entry window; the windows do the rest.
 #include <QApplication>
 #include <QFontDatabase>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "app/program_windows.h"
@@ -13,6 +15,7 @@
 #include "platform/forms/canberra_sound.h"
 #include "platform/fonts/fonts.h"
 #include "platform/forms/runtime.h"
+#include "platform/core/version.h"
 #include "platform/forms/toolkit_translation.h"
 
 namespace {
@@ -26,9 +29,43 @@ bool DisplayAvailable() {
   return (x_display && *x_display) || (wayland_display && *wayland_display);
 }
 
+constexpr const char* kHelp =
+    "Usage: orvalin [QT-OPTION]...\n"
+    "Charts the equation of time over a year, draws its rate of change and gives its\n"
+    "value at one instant, in Japanese windows.\n"
+    "\n"
+    "Options:\n"
+    "  -h, --help      this text\n"
+    "  -V, --version   the version\n"
+    "Qt's own options (-platform NAME, -display DISPLAY, ...) are passed to Qt.\n"
+    "\n"
+    "The windows need a display (DISPLAY or WAYLAND_DISPLAY); without one, run\n"
+    "xvfb-run -a orvalin. orvalin-cli gives the same values on the command line.\n";
+
+// --help and --version are answered at once, before Qt looks for a display.
+// Returns whether one was.
+bool AnsweredFromTheCommandLine(int argc, char** argv) {
+  for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
+    if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+      std::fputs(kHelp, stdout);
+      return true;
+    }
+    if (std::strcmp(argv[i], "--version") == 0 || std::strcmp(argv[i], "-V") == 0) {
+      std::printf("orvalin %d.%d.%d\n", platform::kVersionMajor, platform::kVersionMinor, platform::kVersionRevision);
+      return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (AnsweredFromTheCommandLine(argc, argv)) {
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return 0;
+    std::fprintf(stderr, "orvalin: write error: %s\n", std::strerror(errno));
+    return 1;
+  }
   if (!DisplayAvailable()) {
     std::fprintf(stderr,
                  "orvalin: no display found (DISPLAY is not set); to run without a screen use: "

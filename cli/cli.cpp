@@ -58,14 +58,14 @@ std::string CommandHelp(const Command& command) {
 }
 
 std::string VersionText() {
-  return std::to_string(platform::kVersionMajor) + "." + std::to_string(platform::kVersionMinor) + "." +
-         std::to_string(platform::kVersionRevision) + "\n";
+  return "orvalin-cli " + std::to_string(platform::kVersionMajor) + "." + std::to_string(platform::kVersionMinor) +
+         "." + std::to_string(platform::kVersionRevision) + "\n";
 }
 
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, const std::vector<Command>& commands, std::string& out,
-           std::string& err) {
+           std::string& err, const CommandOutput::Flush& flush) {
   try {
     const CommandLineRequest request = ReadCommandLine(args, commands);
     if (request.help) {
@@ -85,15 +85,19 @@ int RunCli(const std::vector<std::string>& args, const std::vector<Command>& com
     }
     const ParsedCommand parsed = ParseCommandArguments(*command, request.command_args);
     if (!command->run) throw ValueError{command->name + " is carried out by orvalin-cli-draw"};
-    std::string command_out;
+    CommandOutput command_out(flush);
     command->run(parsed, command_out);
-    out += command_out;
-    return kOk;
+    out += command_out.TakeOut();
+    err += command_out.TakeErr();
+    return command_out.complained() ? kValueError : kOk;
   } catch (const UsageError& error) {
     err += "orvalin-cli: " + error.message + "\n";
     return kUsageError;
   } catch (const ValueError& error) {
     err += "orvalin-cli: " + error.message + "\n";
+    return kValueError;
+  } catch (const WriteError& error) {
+    err += WriteErrorMessage(error.number);
     return kValueError;
   } catch (const platform::RuntimeError& error) {
     err += "orvalin-cli: " + error.description() + "\n";
@@ -104,9 +108,9 @@ int RunCli(const std::vector<std::string>& args, const std::vector<Command>& com
 int RunCliOnStandardStreams(const std::vector<std::string>& args, const std::vector<Command>& commands) {
   std::string out;
   std::string err;
-  int status = RunCli(args, commands, out, err);
+  int status = RunCli(args, commands, out, err, WriteStandardStreams);
   if (!WriteStandardOutput(out)) {
-    if (errno != EPIPE) err += std::string("orvalin-cli: write error: ") + ErrnoText(errno) + "\n";
+    err += WriteErrorMessage(errno);
     status = kValueError;
   }
   if (!err.empty()) {

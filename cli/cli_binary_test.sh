@@ -30,12 +30,12 @@ expect() {
 
 expect 0 out '- 14 16.3 -14.271947' at 2002 2 11 12
 expect 0 out '- 14 16.3 -14.271947' at -- 2002 2 11 12
-expect 0 out '{"date":"2002-02-11","sign":"-","minutes":14,"seconds":16.3,"decimal_minutes":-14.271947}' at 2002 2 11 12 --json
+expect 0 out '{"date":"2002-02-11","hour":12,"sign":"-","minutes":14,"seconds":16.3,"decimal_minutes":-14.271947}' at 2002 2 11 12 --json
 expect 0 out '0005-01-01,-,8,17.5,-8.291671' table 5 --csv
 expect 0 out '-0500-01-01' table -500
 expect 0 out '-0500-01-01' table --hour=0 -- -500
-expect 0 out '2.0.18' -V
-expect 0 out '2.0.18' --version
+expect 0 out 'orvalin-cli 2.0.18' -V
+expect 0 out 'orvalin-cli 2.0.18' --version
 expect 0 out 'Usage: orvalin-cli at ' at 2002 --help
 expect 0 out 'Usage: orvalin-cli table ' table 2002 --bogus -h
 expect 0 out 'Usage: orvalin-cli COMMAND' --help
@@ -74,6 +74,70 @@ for locale in de_DE.UTF-8 fr_FR.UTF-8 C.UTF-8; do
   LC_ALL=$locale "$cli" at 2002 2 11 12,5 >/dev/null 2>&1; [ $? -eq 1 ] || fail "$locale: 12,5 accepted"
   [ "$(LC_ALL=$locale "$cli" table 2002 --csv | md5sum)" = "$("$cli" table 2002 --csv | md5sum)" ] || fail "$locale: table differs"
 done
+
+# at --from: good, bad, blank and comment lines, ISO forms; the rows are those of
+# one `at` each, the bad lines are named by number and the status is 1.
+printf '%s\n' $'\xef\xbb\xbf# observations' '2002 2 11 12' '' '2002-11-03T12:00Z' '2002 13 1' $'  2002\t5\t14\t9  \r' \
+  'noon' '-0500-01-01' >instants.txt
+for args in "at 2002 2 11 12" "at 2002 11 3 12" "at 2002 5 14 9" "at -- -500 1 1"; do
+  # shellcheck disable=SC2086
+  "$cli" $args
+done >expected.txt
+"$cli" at --from instants.txt >out.txt 2>err.txt; status=$?
+[ $status -eq 1 ] && cmp -s out.txt expected.txt || fail "at --from: status $status, rows $(head -c 300 out.txt)"
+printf '%s\n' "orvalin-cli: line 5: MONTH '13' is not a month 1..12" \
+  "orvalin-cli: line 7: 'noon' is not an instant (YEAR MONTH DAY [HOUR] or YYYY-MM-DD[THH:MM[:SS]])" \
+  | cmp -s - err.txt || fail "at --from: complaints $(cat err.txt)"
+# On one processor the lines are evaluated in turn, with the same rows.
+if command -v taskset >/dev/null; then
+  taskset -c 0 "$cli" at --from instants.txt >out.txt 2>/dev/null
+  cmp -s out.txt expected.txt || fail "at --from on one processor: $(head -c 300 out.txt)"
+fi
+"$cli" at --from - --csv <instants.txt >out.txt 2>/dev/null
+[ "$(head -n 1 out.txt)" = $'date,hour,sign,minutes,seconds,decimal_minutes\r' ] \
+  && grep -qx $'2002-11-03,12,+,16,28.2,16.470496\r' out.txt && [ "$(wc -l <out.txt)" -eq 5 ] \
+  || fail "at --from - --csv: $(head -c 300 out.txt)"
+expect 1 err "orvalin-cli: cannot read 'missing.txt': No such file or directory" at --from missing.txt
+# A closed standard input once read as an empty one: no rows, status 0.
+expect 1 err "orvalin-cli: cannot read '-': Bad file descriptor" at --from - <&-
+expect 2 err "orvalin-cli: at --from takes no YEAR MONTH DAY [HOUR], not also '2002'" at 2002 --from -
+
+# A pipe that feeds one line at a time gets each answer before it sends the next.
+coproc batch { "$cli" at --from -; }
+echo '2002 2 11 12' >&"${batch[1]}"
+read -t 10 -r row <&"${batch[0]}" && [ "$row" = '- 14 16.3 -14.271947' ] || fail "at --from -: no answer to one line"
+exec {batch[1]}>&-
+wait "$batch_PID" || fail "at --from -: status $? after one line"
+
+# Memory does not grow with the input: the peak while 2,000,000 lines wait for more
+# input is that of 1,000 lines, give or take 16 MB.
+peak_after() {
+  local lines=$1 pid
+  mkfifo feed
+  "$cli" at --from - <feed >rows.txt & pid=$!
+  exec {feed}>feed
+  yes '2002 2 11 12' | head -n "$lines" >&"$feed"
+  for _ in $(seq 600); do [ "$(stat -c %s rows.txt)" -ge $((lines * 21)) ] && break; sleep 0.1; done
+  awk '/^VmHWM/ {print $2}' "/proc/$pid/status"
+  exec {feed}>&-
+  wait "$pid"
+  rm -f feed
+}
+small=$(peak_after 1000)
+large=$(peak_after 2000000)
+echo "at --from: peak memory ${small} kB for 1,000 lines, ${large} kB for 2,000,000"
+[ "$(stat -c %s rows.txt)" -eq 42000000 ] && [ $((large - small)) -lt 16384 ] \
+  || fail "at --from: peak ${small} kB for 1,000 lines, ${large} kB for 2,000,000"
+
+# A full disk mid-stream is one line and status 1; a reader that stops early is not
+# an error, with SIGPIPE or without.
+yes '2002 2 11 12' | head -n 100000 | "$cli" at --from - >/dev/full 2>err.txt; status=$?
+[ $status -eq 1 ] && [ "$(cat err.txt)" = 'orvalin-cli: write error: No space left on device' ] \
+  || fail "at --from - >/dev/full: status $status, $(cat err.txt)"
+yes '2002 2 11 12' | head -n 1000000 | "$cli" at --from - 2>err.txt | head -n 1 >/dev/null
+[ -s err.txt ] && fail "at --from - | head: $(cat err.txt)"
+yes '2002 2 11 12' | head -n 1000000 | (trap '' PIPE; "$cli" at --from - 2>err.txt) | head -n 1 >/dev/null
+[ -s err.txt ] && fail "at --from - | head, SIGPIPE ignored: $(cat err.txt)"
 
 # Standard output is checked: a full disk or a closed stdout is an error, a reader
 # that stops early is not.

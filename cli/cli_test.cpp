@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <map>
 
+#include "cli/at_row.h"
 #include "cli/chart_command.h"
 #include "cli/echo.h"
 #include "cli/text_commands.h"
@@ -263,7 +264,7 @@ TEST(CliHelp, EveryCommandHasHelpAndTheVersionIsPrinted) {
   }
   EXPECT_NE(RunCommand({"at", "--help"}).out.find("Universal Time"), std::string::npos);
   EXPECT_NE(RunCommand({"noon", "--help"}).out.find("12 h - DEG/15 h - E/60 h"), std::string::npos) << "the method";
-  EXPECT_EQ(RunCommand({"--version"}).out, "2.0.18\n");
+  EXPECT_EQ(RunCommand({"--version"}).out, "orvalin-cli 2.0.18\n");
 }
 
 TEST(CliHelp, HelpAnywhereBeforeTheEndOfOptionsIsThatCommandsHelp) {
@@ -276,8 +277,8 @@ TEST(CliHelp, HelpAnywhereBeforeTheEndOfOptionsIsThatCommandsHelp) {
       {{"table", "--bogus", "-h"}, "Usage: orvalin-cli table "},
       {{"chart", "-o", "x.png", "--help"}, "Usage: orvalin-cli chart "},
       {{"-h"}, "Usage: orvalin-cli COMMAND"},
-      {{"-V"}, "2.0.18\n"},
-      {{"table", "2002", "--version"}, "2.0.18\n"},
+      {{"-V"}, "orvalin-cli 2.0.18\n"},
+      {{"table", "2002", "--version"}, "orvalin-cli 2.0.18\n"},
   };
   for (const auto& c : kCases) {
     const Result result = RunCommand(c.args);
@@ -350,6 +351,7 @@ TEST(CliEcho, ControlCharactersAndForeignBytesAreEscapedAndLongTextCut) {
       {"\xff\xfe.png", "'\\xff\\xfe.png'"},
       {"\xe6\x97", "'\\xe6\\x97'"},  // a UTF-8 sequence cut short
       {"日本", "'日本'"},
+      {"\xc2\x8d\xc2\x9b" "2J\xc2\xa0", "'\\xc2\\x8d\\xc2\\x9b2J\xc2\xa0'"},  // C1 controls once passed (RI, CSI)
       {"a\\b", "'a\\\\b'"},
       {std::string(100000, 'x'), "'" + std::string(60, 'x') + "'... (100000 bytes)"},
   };
@@ -411,8 +413,12 @@ TEST(CliFormats, CsvAndJsonAgreeWithAtForEveryDay) {
       EXPECT_EQ(csv[0].substr(0, 4), c.year);
       const std::string text = RunCommand({"at", c.year, month, day, c.hour}).out;
       EXPECT_EQ(csv[1] + " " + csv[2] + " " + csv[3] + " " + csv[4] + "\n", text) << csv[0];
+      // `at` names the hour as well, after the date.
       const std::string json = RunCommand({"at", c.year, month, day, c.hour, "--json"}).out;
-      EXPECT_EQ(objects[i] + "\n", json) << csv[0];
+      const std::size_t after_date = objects[i].find(",\"sign\"");
+      EXPECT_EQ(objects[i].substr(0, after_date) + ",\"hour\":" + c.hour + objects[i].substr(after_date) + "\n", json);
+      const std::string at_csv = RunCommand({"at", c.year, month, day, c.hour, "--csv"}).out;
+      EXPECT_EQ(at_csv, std::string(cli::AtCsvHeader()) + csv[0] + "," + c.hour + records[i + 1].substr(10) + "\r\n");
       const auto fields = JsonFields(objects[i]);
       EXPECT_EQ(fields, (std::map<std::string, std::string>{{"date", "\"" + csv[0] + "\""},
                                                              {"sign", "\"" + csv[1] + "\""},

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "cli/command_output.h"
+
 namespace cli {
 
 // One option of a command: "--hour H" and perhaps "-H".
@@ -26,9 +28,6 @@ struct ParsedCommand {
   const std::string& Value(const std::string& long_name) const { return values.at(long_name); }
 };
 
-// What a command gives back: the bytes for standard output.
-using CommandOutput = std::string;
-
 // One command of orvalin-cli. Adding a command is one file with a function that
 // returns its description (see at_command.cpp) and one entry in main.cpp's list;
 // the parser, the help, the messages and the checked output are shared. A command
@@ -43,7 +42,8 @@ struct Command {
   std::size_t min_operands = 0;
   std::size_t max_operands = 0;  // SIZE_MAX: any number
   std::string operands_usage;    // named in a complaint about their number: "YEAR MONTH DAY [HOUR]"
-  // Appends to `out`; throws UsageError or ValueError.
+  // Appends to `out` (and complains through it about input it skips); throws
+  // UsageError or ValueError.
   std::function<void(const ParsedCommand&, CommandOutput& out)> run;
 };
 

@@ -31,9 +31,13 @@ std::string Echo(std::string_view argument, std::size_t max_bytes) {
     if (byte >= 0x20 && byte < 0x7F && byte != '\\') {
       shown += static_cast<char>(byte);
       ++at;
-    } else if (const std::size_t length = byte >= 0x80 ? platform::DecodeUtf8(argument, at).length : 0; length > 0) {
-      shown += argument.substr(at, length);
-      at += length;
+    } else if (const platform::Utf8Sequence sequence = byte >= 0x80 ? platform::DecodeUtf8(argument, at)
+                                                                       : platform::Utf8Sequence{0, 0};
+               sequence.length > 0 && !(sequence.code_point >= 0x80 && sequence.code_point <= 0x9F)) {
+      // Well-formed UTF-8 as it is, but the C1 controls (U+0080..U+009F): a
+      // terminal may act on them (U+008D moves the cursor up a line).
+      shown += argument.substr(at, sequence.length);
+      at += sequence.length;
     } else {
       shown += Escaped(byte);
       ++at;

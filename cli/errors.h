@@ -18,4 +18,10 @@ struct ValueError {
   std::string message;
 };
 
+// Standard output could not be written while a command ran (exit status 1);
+// `number` is the errno. EPIPE, a reader that stopped early, is not complained of.
+struct WriteError {
+  int number;
+};
+
 }  // namespace cli

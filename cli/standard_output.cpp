@@ -10,12 +10,15 @@
 #include <cerrno>
 #include <csignal>
 
+#include "cli/errors.h"
+
 namespace cli {
 
 void GuardStandardDescriptors() {
   for (int fd = 0; fd <= 2; ++fd) {
     if (fcntl(fd, F_GETFD) != -1 || errno != EBADF) continue;
-    const int opened = open("/dev/null", O_RDONLY);  // takes the lowest free number: `fd`
+    // Takes the lowest free number: `fd`.
+    const int opened = open("/dev/null", fd == STDIN_FILENO ? O_WRONLY : O_RDONLY);
     if (opened >= 0 && opened != fd) close(opened);
   }
 }
@@ -45,6 +48,15 @@ bool WriteStandardOutput(std::string_view bytes) {
   const int error = WriteAll(STDOUT_FILENO, bytes);
   errno = error;
   return error == 0;
+}
+
+std::string WriteErrorMessage(int error) {
+  return error == EPIPE ? std::string() : std::string("orvalin-cli: write error: ") + ErrnoText(error) + "\n";
+}
+
+void WriteStandardStreams(std::string_view out, std::string_view err) {
+  if (const int error = WriteAll(STDOUT_FILENO, out); error != 0) throw WriteError{error};
+  WriteAll(STDERR_FILENO, err);
 }
 
 }  // namespace cli

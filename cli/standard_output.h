@@ -8,8 +8,9 @@ namespace cli {
 
 // Makes sure descriptors 0, 1 and 2 are open before anything else opens a file, so
 // that no file of ours takes the number of a closed standard stream. A closed
-// standard output is taken by /dev/null opened read-only: writing to it then fails
-// (EBADF) and is reported, as it would be had it stayed closed.
+// standard output is taken by /dev/null opened read-only, a closed standard input
+// by /dev/null opened write-only: writing or reading then fails (EBADF) and is
+// reported, as it would be had the stream stayed closed.
 void GuardStandardDescriptors();
 
 // What errno `error` means, in English whatever the locale.
@@ -28,5 +29,14 @@ int WriteAll(int fd, std::string_view bytes);
 // with errno set. (A reader that closed the pipe early ends the process by SIGPIPE
 // before this returns, unless SIGPIPE is ignored: then errno is EPIPE.)
 bool WriteStandardOutput(std::string_view bytes);
+
+// The line that reports a failed write to standard output with that errno, or
+// nothing for EPIPE: a reader that closed the pipe early wanted no more.
+std::string WriteErrorMessage(int error);
+
+// Writes `out` to standard output and `err` to standard error, as a command's
+// output is flushed while it runs. Throws WriteError when standard output fails;
+// a failure of standard error has nowhere to be reported.
+void WriteStandardStreams(std::string_view out, std::string_view err);
 
 }  // namespace cli

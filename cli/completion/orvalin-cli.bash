@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: MIT
 # bash completion for orvalin-cli: its commands, their options, file names after
-# --output, the formats after --format, noonmark's surfaces and papers and, after
-# --zone, the names that `orvalin-cli zones` lists (the ones --zone accepts, links of the zone data too).
+# --output and --from, the formats after --format, noonmark's surfaces and papers
+# and, after --zone, the names that `orvalin-cli zones` lists (the ones --zone
+# accepts, links of the zone data too).
 # An option's value may follow it as the next word or after "=" (--output=FILE).
 
 # The word being typed as the program will see it: without the opening quote or
@@ -37,7 +38,7 @@ _orvalin_cli() {
   local program=${COMP_WORDS[0]}
   [[ $program == \~/* ]] && program=$HOME/${program#\~/}
   case $option in
-    -o|--output)
+    -o|--output|--from)
       # One answer a line, so that a name with blanks stays one name.
       mapfile -t COMPREPLY < <(compgen -f -- "$cur")
       [[ -z $prefix ]] && compopt -o filenames 2>/dev/null ;;
@@ -64,7 +65,7 @@ _orvalin_cli() {
   fi
   local options
   case $command in
-    at) options="--json -j --help -h" ;;
+    at) options="--from --csv -c --json -j --help -h" ;;
     table) options="--hour -H --csv -c --json -j --help -h" ;;
     noon) options="--longitude -l --zone -z --csv -c --json -j --help -h" ;;
     zones) options="--help -h" ;;
