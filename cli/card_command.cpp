@@ -67,11 +67,7 @@ Command CardCommand(std::function<void()> start_gui) {
     const sundial::CorrectionCard card = sundial::MakeCorrectionCard(year, longitude, zone);
     const QByteArray page = paper::EncodeCorrectionCard(card, format, language);
     const std::string bytes(page.constData(), static_cast<std::size_t>(page.size()));
-    if (to_standard_output) {
-      out += bytes;
-    } else {
-      WriteOutputFile(parsed.Value("output"), bytes);
-    }
+    DeliverOutput(to_standard_output ? "-" : parsed.Value("output"), bytes, out);
   };
   return command;
 }

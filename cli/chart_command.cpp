@@ -37,13 +37,7 @@ Command ChartCommand(ChartRenderer render) {
     for (const std::string& text : parsed.operands) request.years.push_back(ReadYear("YEAR", text));
     request.rate = parsed.Has("rate");
     request.legend = parsed.Has("legend");
-    const std::string image = render(request);
-    const std::string& path = parsed.Value("output");
-    if (path == "-") {
-      out += image;
-    } else {
-      WriteOutputFile(path, image);
-    }
+    DeliverOutput(parsed.Value("output"), render(request), out);
   };
   return command;
 }

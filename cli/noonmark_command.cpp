@@ -157,11 +157,7 @@ Command NoonMarkCommand(std::function<void()> start_gui) {
           mark, pages, options, format == MarkFormat::kSvg ? paper::SheetFormat::kSvg : paper::SheetFormat::kPdf);
       bytes.assign(page.constData(), static_cast<std::size_t>(page.size()));
     }
-    if (to_standard_output) {
-      out += bytes;
-    } else {
-      WriteOutputFile(parsed.Value("output"), bytes);
-    }
+    DeliverOutput(to_standard_output ? "-" : parsed.Value("output"), bytes, out);
   };
   return command;
 }

@@ -182,4 +182,12 @@ void WriteOutputFile(const std::string& path, std::string_view bytes) {
   }
 }
 
+void DeliverOutput(const std::string& path, std::string_view bytes, CommandOutput& out) {
+  if (path == "-") {
+    out += bytes;
+  } else {
+    WriteOutputFile(path, bytes);
+  }
+}
+
 }  // namespace cli

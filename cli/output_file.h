@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "cli/command_output.h"
+
 namespace cli {
 
 // Writes `bytes` to the file named `path` (bytes as given, not necessarily UTF-8),
@@ -20,5 +22,9 @@ namespace cli {
 //    is, never removed or renamed.
 //  - Anything else (a folder, a socket, a block device) is refused.
 void WriteOutputFile(const std::string& path, std::string_view bytes);
+
+// A drawing command's bytes to where --output says: standard output (`out`) for
+// "-", else the file `path` by WriteOutputFile.
+void DeliverOutput(const std::string& path, std::string_view bytes, CommandOutput& out);
 
 }  // namespace cli

@@ -96,7 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::string& name = entry.first;
     const std::string& value = entry.second;
     const auto option = std::find_if(command.options.begin(), command.options.end(),
-                                     [&](const cli::OptionSpec& spec) { return spec.long_name == name; });
+                                     [&](const cli::OptionSpec& known) { return known.long_name == name; });
     FUZZ_CHECK(option != command.options.end(), "only an option the command has: " + fuzz::Escaped(name));
     FUZZ_CHECK(!option->value_name.empty() || value.empty(), "a switch has no value: " + fuzz::Escaped(name));
   }
