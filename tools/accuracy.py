@@ -74,6 +74,25 @@ def program_jd(year, month, day, hour):
     return jd0 + hour / 24.0
 
 
+def add_results_options(ap):
+    """--output and --no-write, as every accuracy script takes them."""
+    here = os.path.dirname(os.path.abspath(__file__))
+    ap.add_argument("--output", default=os.path.join(here, "accuracy-results.md"),
+                    help="Markdown results file (default tools/accuracy-results.md)")
+    ap.add_argument("--no-write", action="store_true",
+                    help="print only, do not write the results file")
+
+
+def built_program(path, script, option):
+    """`path` as given, else from the source tree's top; exits saying how to get it."""
+    if os.path.exists(path):
+        return path
+    alt = os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), path)
+    if os.path.exists(alt):
+        return alt
+    sys.exit("%s: %s not found (build it, or give %s)" % (script, path, option))
+
+
 def check_program_jd():
     """Known Julian Days (hour 12 UT)."""
     known = {(2000, 1, 1): 2451545.0, (2002, 2, 11): 2452317.0,
@@ -355,7 +374,6 @@ def parse_far(text):
 
 
 def main():
-    here = os.path.dirname(os.path.abspath(__file__))
     ap = argparse.ArgumentParser(
         description="Compare Orvalin's equation of time with PyEphem.")
     ap.add_argument("--cli", default="build/cli/orvalin-cli",
@@ -373,19 +391,10 @@ def main():
                          % (QUICK_YEARS, QUICK_FAR_YEARS))
     ap.add_argument("--no-uniform", action="store_true",
                     help="skip the dT-removed reference (about half the time)")
-    ap.add_argument("--output", default=os.path.join(here, "accuracy-results.md"),
-                    help="Markdown results file (default tools/accuracy-results.md)")
-    ap.add_argument("--no-write", action="store_true",
-                    help="print only, do not write the results file")
+    add_results_options(ap)
     args = ap.parse_args()
 
-    cli = args.cli
-    if not os.path.exists(cli):
-        alt = os.path.join(os.path.dirname(here), cli)
-        if os.path.exists(alt):
-            cli = alt
-        else:
-            sys.exit("accuracy.py: %s not found (build it, or give --cli)" % cli)
+    cli = built_program(args.cli, "accuracy.py", "--cli")
 
     if args.quick:
         years, far = QUICK_YEARS, QUICK_FAR_YEARS

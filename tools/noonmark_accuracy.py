@@ -38,7 +38,8 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 # accuracy.py imports ephem (or says how to install it), gives the program's
 # Julian Day for a date and the statistics.
 from accuracy import (EPHEM_EPOCH_JD, NOONMARK_RESULTS_HEADING,  # noqa: E402
-                      Stats, check_program_jd, program_jd)
+                      Stats, add_results_options, built_program,
+                      check_program_jd, program_jd)
 import ephem  # noqa: E402
 
 RESULTS_HEADING = NOONMARK_RESULTS_HEADING
@@ -143,7 +144,6 @@ def measure(cli, plan):
 
 
 def main():
-    here = os.path.dirname(os.path.abspath(__file__))
     ap = argparse.ArgumentParser(description="Compare orvalin-cli noonmark's Sun with PyEphem.")
     ap.add_argument("--cli", default="build/cli/orvalin-cli",
                     help="the orvalin-cli to run (default %(default)s)")
@@ -151,17 +151,10 @@ def main():
                     help="places, clock times and years; each runs with and without refraction "
                          "(default %(default)s)")
     ap.add_argument("--seed", type=int, default=1, help="seed of the random runs (default %(default)s)")
-    ap.add_argument("--output", default=os.path.join(here, "accuracy-results.md"),
-                    help="Markdown results file (default tools/accuracy-results.md)")
-    ap.add_argument("--no-write", action="store_true", help="print only, do not write the results file")
+    add_results_options(ap)
     args = ap.parse_args()
 
-    cli = args.cli
-    if not os.path.exists(cli):
-        alt = os.path.join(os.path.dirname(here), cli)
-        if not os.path.exists(alt):
-            sys.exit("noonmark_accuracy.py: %s not found (build it, or give --cli)" % cli)
-        cli = alt
+    cli = built_program(args.cli, "noonmark_accuracy.py", "--cli")
     check_program_jd()
     started = time.time()
     plan = runs(args.runs, args.seed)

@@ -33,7 +33,8 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 # accuracy.py imports ephem (or says how to install it) and gives the
 # program's Julian Day for a date and the statistics.
 from accuracy import (EPHEM_EPOCH_JD, NOONMARK_RESULTS_HEADING,  # noqa: E402
-                      SUN_RESULTS_HEADING, Stats, check_program_jd, program_jd)
+                      SUN_RESULTS_HEADING, Stats, add_results_options, built_program,
+                      check_program_jd, program_jd)
 import ephem  # noqa: E402
 
 RESULTS_HEADING = SUN_RESULTS_HEADING
@@ -169,7 +170,6 @@ def measure_direction(table, first, last, per_year, seed):
 
 
 def main():
-    here = os.path.dirname(os.path.abspath(__file__))
     ap = argparse.ArgumentParser(description="Compare Orvalin's Sun with PyEphem.")
     ap.add_argument("--table", default="build/sundial/sun_direction_table",
                     help="the program that prints the Sun's direction (default %(default)s)")
@@ -177,18 +177,10 @@ def main():
                     help="every 10th day and 50 places a year instead of every day and 500")
     ap.add_argument("--seed", type=int, default=1,
                     help="seed of the random instants and places (default %(default)s)")
-    ap.add_argument("--output", default=os.path.join(here, "accuracy-results.md"),
-                    help="Markdown results file (default tools/accuracy-results.md)")
-    ap.add_argument("--no-write", action="store_true",
-                    help="print only, do not write the results file")
+    add_results_options(ap)
     args = ap.parse_args()
 
-    table = args.table
-    if not os.path.exists(table):
-        alt = os.path.join(os.path.dirname(here), table)
-        if not os.path.exists(alt):
-            sys.exit("sun_accuracy.py: %s not found (build it, or give --table)" % table)
-        table = alt
+    table = built_program(args.table, "sun_accuracy.py", "--table")
 
     check_program_jd()
     started = time.time()
