@@ -175,16 +175,10 @@ QByteArray EncodeCorrectionCard(const sundial::CorrectionCard& card, SheetFormat
   const QString title = language == SheetLanguage::kJapanese ? QStringLiteral("日時計の補正表")
                                                              : QStringLiteral("Sundial correction card");
   if (format == SheetFormat::kSvg) {
-    // 10 dots a millimetre: the SVG's user units are tenths of a millimetre.
-    constexpr double kDotsPerMm = 10;
     QSvgGenerator svg;
-    svg.setOutputDevice(&buffer);
-    svg.setSize(QSize(static_cast<int>(kPageWidthMm * kDotsPerMm), static_cast<int>(kPageHeightMm * kDotsPerMm)));
-    svg.setViewBox(QRectF(0, 0, kPageWidthMm * kDotsPerMm, kPageHeightMm * kDotsPerMm));
-    svg.setResolution(static_cast<int>(std::lround(kDotsPerMm * 25.4)));
-    svg.setTitle(title);
+    SetUpSvg(svg, &buffer, kPageWidthMm, kPageHeightMm, title);
     QPainter painter(&svg);
-    DrawCorrectionCard(painter, card, language, kDotsPerMm);
+    DrawCorrectionCard(painter, card, language, kSvgDotsPerMm);
     painter.end();
     return bytes;
   }

@@ -456,18 +456,10 @@ QByteArray EncodeNoonMark(const sundial::NoonMark& mark, const NoonMarkPages& pa
       size = {std::max(std::ceil(pages.drawing.bounds.width + (paper.width - area.width)), paper.width),
               std::ceil(pages.drawing.bounds.height + (paper.height - area.height))};
     }
-    // 10 dots a millimetre: the SVG's user units are tenths of a millimetre.
-    constexpr double kDotsPerMm = 10;
-    const int width_dots = static_cast<int>(std::lround(size.width * kDotsPerMm));
-    const int height_dots = static_cast<int>(std::lround(size.height * kDotsPerMm));
     QSvgGenerator svg;
-    svg.setOutputDevice(&buffer);
-    svg.setSize(QSize(width_dots, height_dots));
-    svg.setViewBox(QRectF(0, 0, width_dots, height_dots));
-    svg.setResolution(static_cast<int>(std::lround(kDotsPerMm * 25.4)));
-    svg.setTitle(title);
+    SetUpSvg(svg, &buffer, size.width, size.height, title);
     QPainter painter(&svg);
-    PagePainter page(painter, kDotsPerMm);
+    PagePainter page(painter, kSvgDotsPerMm);
     painter.fillRect(page.At(RectMm{0, 0, size.width, size.height}), Qt::white);
     DrawWholePage(page, size, mark, pages, options);
     painter.end();

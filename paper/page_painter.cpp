@@ -3,6 +3,7 @@
 
 #include <QPen>
 #include <QStringList>
+#include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
 
@@ -16,6 +17,16 @@ QFont SheetFont(double pixels, bool bold) {
   font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels))));
   font.setBold(bold);
   return font;
+}
+
+void SetUpSvg(QSvgGenerator& svg, QIODevice* device, double width_mm, double height_mm, const QString& title) {
+  const int width_dots = static_cast<int>(std::lround(width_mm * kSvgDotsPerMm));
+  const int height_dots = static_cast<int>(std::lround(height_mm * kSvgDotsPerMm));
+  svg.setOutputDevice(device);
+  svg.setSize(QSize(width_dots, height_dots));
+  svg.setViewBox(QRectF(0, 0, width_dots, height_dots));
+  svg.setResolution(static_cast<int>(std::lround(kSvgDotsPerMm * 25.4)));
+  svg.setTitle(title);
 }
 
 void PagePainter::Pen(double width_mm, const QColor& colour, Qt::PenStyle style, Qt::PenCapStyle cap) {

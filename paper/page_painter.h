@@ -10,6 +10,9 @@
 
 #include "paper/page_tiles.h"
 
+class QIODevice;
+class QSvgGenerator;
+
 // Drawing a sheet in millimetres of the page, on any QPainter (PDF, SVG, a test
 // image): the one place where millimetres become the device's dots and points
 // become a face's size.
@@ -21,6 +24,14 @@ double PointsToMm(double points);
 // The sheets' Japanese face (IPA P Gothic, else IPA Gothic, else Noto Sans CJK JP)
 // at `pixels` dots.
 QFont SheetFont(double pixels, bool bold);
+
+// An SVG's user units are tenths of a millimetre: 10 dots a millimetre.
+inline constexpr double kSvgDotsPerMm = 10;
+
+// Sets `svg` up to write into `device` a drawing of `width_mm` × `height_mm`
+// (to the nearest 0.1 mm), its width and height given in millimetres so that it
+// prints at true size.
+void SetUpSvg(QSvgGenerator& svg, QIODevice* device, double width_mm, double height_mm, const QString& title);
 
 // A painter that takes millimetres: `dots_per_mm` dots of the device a millimetre.
 class PagePainter {
