@@ -168,6 +168,19 @@ leftovers() { find "$work" -name '.orvalin-cli-*' | grep -q . && fail "$1: a tem
 [ "$(head -c 8 reference.png | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] || fail "reference.png is not a PNG"
 "$cli" chart 2002 --output - --format png >stdout.png && cmp -s stdout.png reference.png || fail "--output - differs"
 "$cli" chart 2002 -o /dev/stdout -f png | cmp -s - reference.png || fail "/dev/stdout differs"
+# A name of standard output is written through it, at its offset: what the shell
+# wrote before and after stays, with `>` and with `>>` (it once replaced the file).
+"$cli" chart 2002 -o - -f svg >reference.svg
+for name in /dev/stdout /dev/fd/1 /proc/self/fd/1; do
+  { echo H; "$cli" chart 2002 -o $name -f svg; echo F; } >all.txt 2>err.txt \
+    && { echo H; cat reference.svg; echo F; } | cmp -s - all.txt || fail "{ H; -o $name; F; } > file: $(cat err.txt)"
+  echo OLD >appended.txt
+  "$cli" chart 2002 -f svg -o $name >>appended.txt 2>err.txt \
+    && { echo OLD; cat reference.svg; } | cmp -s - appended.txt || fail "-o $name >> file: $(cat err.txt)"
+  { echo H; "$cli" chart 2002 -o $name -f svg; echo F; } | cat >piped.txt \
+    && cmp -s all.txt piped.txt || fail "{ H; -o $name; F; } | cat"
+done
+leftovers "-o /dev/stdout into a file"
 
 echo old >target.png && ln -s target.png link.png
 "$cli" chart 2002 -o link.png && [ -L link.png ] && cmp -s target.png reference.png || fail "symlink: link replaced or target not written"

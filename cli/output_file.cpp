@@ -154,9 +154,17 @@ void ReplaceAtomically(const std::string& path, const std::string& target, const
 
 void WriteOutputFile(const std::string& path, std::string_view bytes) {
   if (path.empty()) Fail(path, "the name is empty");
-  // /dev/stdout with standard output closed would otherwise open the /dev/null that
-  // holds its place, and the image would be lost without a word.
-  if (const int fd = OwnDescriptorNamed(path); fd >= 0 && !OpenForWriting(fd)) FailErrno(path, EBADF);
+  // A name of one of our own descriptors (/dev/stdout, /dev/fd/1, /proc/self/fd/1)
+  // is written through that descriptor, at its offset, as `cat > /dev/stdout` does.
+  // Resolved to the file behind it and replaced, it would destroy what the shell's
+  // `>` or `>>` had written there before us, and what comes after would go to a
+  // deleted file. A closed standard output is held by a read-only /dev/null: refused,
+  // rather than losing the image without a word.
+  if (const int fd = OwnDescriptorNamed(path); fd >= 0) {
+    if (!OpenForWriting(fd)) FailErrno(path, EBADF);
+    if (const int error = WriteAll(fd, bytes); error != 0) FailErrno(path, error);
+    return;
+  }
   struct stat status;
   // A FIFO or device is opened by the name given, so that links only the kernel
   // can follow (/dev/stdout to a pipe) work too.
@@ -185,9 +193,12 @@ void WriteOutputFile(const std::string& path, std::string_view bytes) {
 void DeliverOutput(const std::string& path, std::string_view bytes, CommandOutput& out) {
   if (path == "-") {
     out += bytes;
-  } else {
-    WriteOutputFile(path, bytes);
+    return;
   }
+  // Whatever the command has already written to standard output goes first, in case
+  // `path` names standard output itself.
+  out.FlushNow();
+  WriteOutputFile(path, bytes);
 }
 
 }  // namespace cli
