@@ -6,7 +6,7 @@
 # lines. Needs hyperfine and python3.
 #   bench/batch_speed.sh [PATH/TO/orvalin-cli] [LINES]
 set -euo pipefail
-cli=$(realpath "${1:-build/cli/orvalin-cli}")
+cli=$(realpath "${1:-build/src/cli/orvalin-cli}")
 lines=${2:-1000000}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

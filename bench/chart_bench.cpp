@@ -6,18 +6,18 @@
 #include <QGuiApplication>
 #include <cstdlib>
 
-#include "graph/chart.h"
-#include "graph/chart_export.h"
-#include "graph/equation_of_time_curve.h"
-#include "graph/rate_of_change_curve.h"
+#include "chart/chart.h"
+#include "chart_drawing/chart_export.h"
+#include "chart/equation_of_time_curve.h"
+#include "chart/rate_of_change_curve.h"
 #include "platform/fonts/fonts.h"
 
 namespace {
 
 void BM_EquationOfTimeCurve(benchmark::State& state) {
   for (auto _ : state) {
-    graph::Chart chart;
-    chart.AddCurve(graph::CurveOf(graph::CurveKind::kEquationOfTime, 2002, 0, graph::SweepEquationOfTime(2002)));
+    chart::Chart chart;
+    chart.AddCurve(chart::CurveOf(chart::CurveKind::kEquationOfTime, 2002, 0, chart::SweepEquationOfTime(2002)));
     benchmark::DoNotOptimize(chart.curves.data());
   }
 }
@@ -25,22 +25,22 @@ BENCHMARK(BM_EquationOfTimeCurve)->Unit(benchmark::kMillisecond);
 
 void BM_RateOfChangeCurve(benchmark::State& state) {
   for (auto _ : state) {
-    graph::Chart chart;
-    chart.AddCurve(graph::CurveOf(graph::CurveKind::kRateOfChange, 2002, graph::kRateColour,
-                                  graph::SweepRateOfChange(2002)));
+    chart::Chart chart;
+    chart.AddCurve(chart::CurveOf(chart::CurveKind::kRateOfChange, 2002, chart::kRateColour,
+                                  chart::SweepRateOfChange(2002)));
     benchmark::DoNotOptimize(chart.curves.data());
   }
 }
 BENCHMARK(BM_RateOfChangeCurve)->Unit(benchmark::kMillisecond);
 
 // The README's chart: three years and a rate, encoded as the command line does.
-void EncodeReadmeChart(benchmark::State& state, graph::ChartFormat format) {
-  const graph::Chart chart = graph::ChartOfYears({-2000, 2002, 4000}, true);
-  for (auto _ : state) benchmark::DoNotOptimize(graph::EncodeChart(chart, format, false));
+void EncodeReadmeChart(benchmark::State& state, chart::ChartFormat format) {
+  const chart::Chart chart = chart::ChartOfYears({-2000, 2002, 4000}, true);
+  for (auto _ : state) benchmark::DoNotOptimize(chart::EncodeChart(chart, format, false));
 }
-void BM_EncodePng(benchmark::State& state) { EncodeReadmeChart(state, graph::ChartFormat::kPng); }
-void BM_EncodeSvg(benchmark::State& state) { EncodeReadmeChart(state, graph::ChartFormat::kSvg); }
-void BM_EncodePdf(benchmark::State& state) { EncodeReadmeChart(state, graph::ChartFormat::kPdf); }
+void BM_EncodePng(benchmark::State& state) { EncodeReadmeChart(state, chart::ChartFormat::kPng); }
+void BM_EncodeSvg(benchmark::State& state) { EncodeReadmeChart(state, chart::ChartFormat::kSvg); }
+void BM_EncodePdf(benchmark::State& state) { EncodeReadmeChart(state, chart::ChartFormat::kPdf); }
 BENCHMARK(BM_EncodePng)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EncodeSvg)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EncodePdf)->Unit(benchmark::kMillisecond);

@@ -4,8 +4,8 @@
 #include <benchmark/benchmark.h>
 
 #include "engine/module1.h"
-#include "graph/equation_of_time_curve.h"
-#include "graph/rate_of_change_curve.h"
+#include "chart/equation_of_time_curve.h"
+#include "chart/rate_of_change_curve.h"
 
 namespace {
 
@@ -46,12 +46,12 @@ void BM_EquationOfTimeValueAt(benchmark::State& state) {
 BENCHMARK(BM_EquationOfTimeValueAt);
 
 void BM_EquationOfTimeYearSweep(benchmark::State& state) {
-  for (auto _ : state) benchmark::DoNotOptimize(graph::SweepEquationOfTime(2002));
+  for (auto _ : state) benchmark::DoNotOptimize(chart::SweepEquationOfTime(2002));
 }
 BENCHMARK(BM_EquationOfTimeYearSweep)->Unit(benchmark::kMicrosecond);
 
 void BM_RateOfChangeYearSweep(benchmark::State& state) {
-  for (auto _ : state) benchmark::DoNotOptimize(graph::SweepRateOfChange(2002));
+  for (auto _ : state) benchmark::DoNotOptimize(chart::SweepRateOfChange(2002));
 }
 BENCHMARK(BM_RateOfChangeYearSweep)->Unit(benchmark::kMicrosecond);
 

@@ -7,7 +7,7 @@
 #   bench/start_time.sh [BUILD_FOLDER]   (default: build)
 set -euo pipefail
 build=${1:-build}
-cli=$build/cli/orvalin-cli
+cli=$build/src/cli/orvalin-cli
 export TZ=UTC
 table=$(mktemp)
 trap 'rm -f "$table"' EXIT

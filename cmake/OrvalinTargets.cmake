@@ -21,18 +21,23 @@ if(ORVALIN_SANITIZE)
   target_link_options(orvalin_flags INTERFACE -fsanitize=address,undefined)
 endif()
 
-# Sources include headers by their folder ("engine/calendar.h"). A target that
-# owns a folder exports an include root holding that folder alone (a link to it in
-# the build tree), so a header can be included only by targets that link its
-# owner: the dependency graph CMake knows is the one the includes follow.
+# The product's folders are under src/, one library each.
+set(ORVALIN_SOURCE_ROOT "${CMAKE_CURRENT_LIST_DIR}/../src")
+cmake_path(NORMAL_PATH ORVALIN_SOURCE_ROOT)
+
+# Sources include headers by their folder under src/ ("engine/calendar.h"). The
+# library that owns a folder exports an include root holding that folder alone (a
+# link to it in the build tree), so a header can be included only by targets that
+# link its owner: the dependency graph CMake knows is the one the includes follow,
+# and since a folder is one library, the check is exact.
 function(orvalin_export_folder target folder)
   string(MAKE_C_IDENTIFIER "${folder}" root_name)
-  set(root "${PROJECT_BINARY_DIR}/include/${root_name}")
+  set(root "${CMAKE_BINARY_DIR}/include/${root_name}")
   set(link "${root}/${folder}")
   if(NOT EXISTS "${link}")
     get_filename_component(parent "${link}" DIRECTORY)
     file(MAKE_DIRECTORY "${parent}")
-    file(CREATE_LINK "${PROJECT_SOURCE_DIR}/${folder}" "${link}" SYMBOLIC)
+    file(CREATE_LINK "${ORVALIN_SOURCE_ROOT}/${folder}" "${link}" SYMBOLIC)
   endif()
   get_target_property(type ${target} TYPE)
   if(type STREQUAL "INTERFACE_LIBRARY")
@@ -42,7 +47,8 @@ function(orvalin_export_folder target folder)
   endif()
 endfunction()
 
-# A library of the product: the project's flags, and its folder exported.
+# The library of a product folder (a path under src/): the project's flags, and
+# its folder exported.
 function(orvalin_library name folder)
   add_library(${name} STATIC ${ARGN})
   target_link_libraries(${name} PRIVATE orvalin_flags)

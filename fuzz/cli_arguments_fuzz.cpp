@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/errors.h"
-#include "cli/option_parser.h"
+#include "cli/io/errors.h"
+#include "cli/io/option_parser.h"
 #include "fuzz_check.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "cli/echo.h"
+#include "cli/io/echo.h"
 #include "fuzz_check.h"
 
 namespace {

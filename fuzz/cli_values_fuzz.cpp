@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "cli/errors.h"
-#include "cli/instant_line.h"
-#include "cli/values.h"
+#include "cli/io/errors.h"
+#include "cli/io/instant_line.h"
+#include "cli/io/values.h"
 #include "fuzz_check.h"
 #include "platform/core/ascii_digits.h"
 

@@ -11,14 +11,14 @@
 #include <string>
 #include <string_view>
 
-#include "detail/one_day_advance.h"
+#include "advance/one_day_advance.h"
 #include "engine/month_days.h"
 #include "fuzz_check.h"
 #include "platform/core/convert.h"
 
 namespace {
 
-using detail::DetailBox;
+using advance::DetailBox;
 using fuzz::Outcome;
 using fuzz::Run;
 
@@ -56,7 +56,7 @@ int MonthLength(int month, int year) {
 }
 
 struct Result {
-  std::optional<detail::AdvancedDate> date;
+  std::optional<advance::AdvancedDate> date;
   std::optional<int> error;  // the runtime error number when it threw
   DetailBox box = DetailBox::Month;
 
@@ -75,8 +75,8 @@ struct Result {
 // A fault is an AdvanceError naming its box; anything else escaping is a finding.
 Result Advance(const Boxes& boxes) {
   try {
-    return {detail::AdvanceOneDay(boxes.month, boxes.day, boxes.hour, boxes.year), std::nullopt};
-  } catch (const detail::AdvanceError& error) {
+    return {advance::AdvanceOneDay(boxes.month, boxes.day, boxes.hour, boxes.year), std::nullopt};
+  } catch (const advance::AdvanceError& error) {
     return {std::nullopt, error.number(), error.box()};
   } catch (const platform::RuntimeError& error) {
     fuzz::Fail(__FILE__, __LINE__, "faults are AdvanceErrors",
@@ -107,7 +107,7 @@ void CheckMonthTable(const Boxes& boxes, bool blocked) {
   }
 }
 
-void CheckAdvance(const Boxes& boxes, const detail::AdvancedDate& date, int month, int day) {
+void CheckAdvance(const Boxes& boxes, const advance::AdvancedDate& date, int month, int day) {
   const std::string before = fuzz::Escaped(boxes.month) + "/" + fuzz::Escaped(boxes.day);
   const std::string after = fuzz::Escaped(date.month_text) + "/" + fuzz::Escaped(date.day_text);
   const std::string step = before + " -> " + after + " in " + std::to_string(boxes.year) + ": ";

@@ -14,7 +14,7 @@
 #include <sys/stat.h>
 
 #include "fuzz_check.h"
-#include "sundial/zone_names.h"
+#include "clock/zone_names.h"
 
 namespace {
 

@@ -8,7 +8,7 @@ python3-ephem).  All differences are program minus reference, in seconds of
 time.
 
 Usage:
-    python3 tools/accuracy.py [--cli build/cli/orvalin-cli] [--quick]
+    python3 tools/accuracy.py [--cli build/src/cli/orvalin-cli] [--quick]
                               [--years 1700:2200[:STEP]] [--far-years LIST]
                               [--hour 12] [--output tools/accuracy-results.md]
 
@@ -376,7 +376,7 @@ def parse_far(text):
 def main():
     ap = argparse.ArgumentParser(
         description="Compare Orvalin's equation of time with PyEphem.")
-    ap.add_argument("--cli", default="build/cli/orvalin-cli",
+    ap.add_argument("--cli", default="build/src/cli/orvalin-cli",
                     help="the command-line program (default %(default)s)")
     ap.add_argument("--years", default="1700:2200",
                     help="main range FIRST:LAST[:STEP] or a comma list "

@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 """Draws Orvalin's icon: a sun over a year's equation-of-time curve.
 
-Writes platform/forms/icons/orvalin.svg on a 32-unit canvas. The build renders the
+Writes src/platform/forms/icons/orvalin.svg on a 32-unit canvas. The build renders the
 PNG sizes from it (rsvg-convert). The output depends only on this file, so running
 it again reproduces the committed icon byte for byte.
 

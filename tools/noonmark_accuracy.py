@@ -15,7 +15,7 @@ how far the shadow the program writes lies from the shadow of the reference
 Sun, in millimetres per metre of the nodus's height.
 
 Usage:
-    python3 tools/noonmark_accuracy.py [--cli build/cli/orvalin-cli]
+    python3 tools/noonmark_accuracy.py [--cli build/src/cli/orvalin-cli]
                                        [--runs 1000] [--seed 1] [--no-write]
 
 The results replace the section of tools/accuracy-results.md that starts with
@@ -145,7 +145,7 @@ def measure(cli, plan):
 
 def main():
     ap = argparse.ArgumentParser(description="Compare orvalin-cli noonmark's Sun with PyEphem.")
-    ap.add_argument("--cli", default="build/cli/orvalin-cli",
+    ap.add_argument("--cli", default="build/src/cli/orvalin-cli",
                     help="the orvalin-cli to run (default %(default)s)")
     ap.add_argument("--runs", type=int, default=1000,
                     help="places, clock times and years; each runs with and without refraction "

@@ -4,13 +4,13 @@
 declination, and its altitude and azimuth at a place (geometric and refracted).
 
 The program's values come from `sun_direction_table` (built in
-build/sundial/), which reads "YEAR MONTH DAY UT_HOURS LATITUDE LONGITUDE"
+build/src/sundial/), which reads "YEAR MONTH DAY UT_HOURS LATITUDE LONGITUDE"
 lines and prints the Sun's direction; the reference comes from PyEphem
 (Debian package python3-ephem) alone.  Differences are program minus
 reference, in degrees.
 
 Usage:
-    python3 tools/sun_accuracy.py [--table build/sundial/sun_direction_table]
+    python3 tools/sun_accuracy.py [--table build/src/sundial/sun_direction_table]
                                   [--quick] [--seed 1] [--no-write]
 
 The results replace the section of tools/accuracy-results.md that starts with
@@ -171,7 +171,7 @@ def measure_direction(table, first, last, per_year, seed):
 
 def main():
     ap = argparse.ArgumentParser(description="Compare Orvalin's Sun with PyEphem.")
-    ap.add_argument("--table", default="build/sundial/sun_direction_table",
+    ap.add_argument("--table", default="build/src/sundial/sun_direction_table",
                     help="the program that prints the Sun's direction (default %(default)s)")
     ap.add_argument("--quick", action="store_true",
                     help="every 10th day and 50 places a year instead of every day and 500")

@@ -1,0 +1,359 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Runs the built orvalin-cli as a script or a person would: argument vectors with
+# their exit status and stream, then what happens to every kind of output.
+#   cli_binary_test.sh PATH/TO/orvalin-cli
+set -uo pipefail
+cli=$(realpath "$1")
+completion=$(realpath "$(dirname "$0")/completion/orvalin-cli.bash")
+work=$(mktemp -d)
+trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
+chmod 755 "$work"
+cd "$work" || exit 1
+failures=0
+
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+# expect STATUS STREAM TEXT ARG...: exit status STATUS; TEXT in STREAM (out or
+# err); the other stream empty; stderr one line when it says anything.
+expect() {
+  local status=$1 stream=$2 text=$3
+  shift 3
+  "$cli" "$@" >out.txt 2>err.txt
+  local got=$? row="$status $stream $(printf '%q ' "$@")"
+  [ "$got" -eq "$status" ] || fail "$row: exit status $got"
+  local other=err.txt; [ "$stream" = err ] && other=out.txt
+  grep -qF -- "$text" "$stream.txt" || fail "$row: '$text' not in $stream: $(head -c 300 "$stream.txt")"
+  [ -s "$other" ] && fail "$row: unexpected $other: $(head -c 300 "$other")"
+  [ "$stream" = out ] || [ "$(wc -l <err.txt)" -eq 1 ] || fail "$row: stderr is not one line"
+}
+
+expect 0 out '- 14 16.3 -14.271947' at 2002 2 11 12
+expect 0 out '- 14 16.3 -14.271947' at -- 2002 2 11 12
+expect 0 out '{"date":"2002-02-11","hour":12,"sign":"-","minutes":14,"seconds":16.3,"decimal_minutes":-14.271947}' at 2002 2 11 12 --json
+expect 0 out '0005-01-01,-,8,17.5,-8.291671' table 5 --csv
+expect 0 out '-0500-01-01' table -500
+expect 0 out '-0500-01-01' table --hour=0 -- -500
+expect 0 out 'orvalin-cli 2.0.18' -V
+expect 0 out 'orvalin-cli 2.0.18' --version
+expect 0 out 'Usage: orvalin-cli at ' at 2002 --help
+expect 0 out 'Usage: orvalin-cli table ' table 2002 --bogus -h
+expect 0 out 'Usage: orvalin-cli COMMAND' --help
+expect 2 err 'orvalin-cli: a command is needed'
+expect 2 err "orvalin-cli: unknown command 'when'" when
+expect 2 err "orvalin-cli: at: unknown option '--x'" at 2002 2 11 --x
+expect 2 err 'orvalin-cli: at needs YEAR MONTH DAY' at 2002 2
+expect 2 err "not also '0'" at 2002 2 11 12 0
+expect 2 err 'orvalin-cli: chart needs --output' chart 2002
+expect 2 err 'orvalin-cli: chart --output - needs --format' chart 2002 --output -
+expect 0 out '2026-03-29,13:11:07,4267' noon 2026 --longitude 13.4050 --zone Europe/Berlin --csv
+expect 0 out '2026-01-01   11:44:19  -15 m 41 s' noon 2026 -l 139.7667 -z Asia/Tokyo
+expect 0 out '"date":"2026-06-21","noon":"12:33:21"' noon 2026 -l=-157.8583 -z Pacific/Honolulu --json
+expect 1 err "orvalin-cli: ZONE 'Nowhere/Else' is not a time-zone name" noon 2026 -l 0 -z Nowhere/Else
+# The zone from TZ when no --zone is given, held to the same names.
+TZ=Asia/Tokyo expect 0 out '2026-01-01,11:44:19,-941' noon 2026 -l 139.7667 --csv
+TZ=:Japan expect 0 out '2026-01-01,11:44:19,-941' noon 2026 -l 139.7667 --csv
+TZ=JST-9 expect 1 err "orvalin-cli: TZ 'JST-9' is not a time-zone name" noon 2026 -l 139.7667
+expect 0 out 'Asia/Tokyo' zones
+expect 0 out 'US/Pacific' zones
+expect 0 out '<svg' chart 2002 -o - --format svg
+expect 1 err "orvalin-cli: HOUR '1e30'" at 2002 2 11 1e30
+expect 1 err "orvalin-cli: DAY '30'" at 2002 2 30
+expect 1 err "orvalin-cli: MONTH '13'" at 2002 13 1
+expect 1 err "orvalin-cli: YEAR '2002abc'" at 2002abc 2 11
+expect 1 err "orvalin-cli: --hour '1e9'" table 2026 --hour 1e9
+expect 1 err "orvalin-cli: DAY '11\\n'" at 2002 2 $'11\n'
+expect 1 err "orvalin-cli: YEAR 'xxxxxxxxxx" at "$(head -c 100000 /dev/zero | tr '\0' x)" 1 1
+[ "$(wc -c <err.txt)" -lt 200 ] || fail "a 100 kB argument gave a $(wc -c <err.txt)-byte message"
+
+# The locale does not change how numbers are read or written.
+for locale in de_DE.UTF-8 fr_FR.UTF-8 C.UTF-8; do
+  LC_ALL=$locale "$cli" chart 2002 -o missing/x.png 2>err.txt
+  grep -qx "orvalin-cli: cannot write 'missing/x.png': No such file or directory" err.txt || fail "$locale: $(cat err.txt)"
+  [ "$(LC_ALL=$locale "$cli" at 2002 2 11 12.5)" = "$("$cli" at 2002 2 11 12.5)" ] || fail "$locale: 12.5 read differently"
+  LC_ALL=$locale "$cli" at 2002 2 11 12,5 >/dev/null 2>&1; [ $? -eq 1 ] || fail "$locale: 12,5 accepted"
+  [ "$(LC_ALL=$locale "$cli" table 2002 --csv | md5sum)" = "$("$cli" table 2002 --csv | md5sum)" ] || fail "$locale: table differs"
+done
+
+# at --from: good, bad, blank and comment lines, ISO forms; the rows are those of
+# one `at` each, the bad lines are named by number and the status is 1.
+printf '%s\n' $'\xef\xbb\xbf# observations' '2002 2 11 12' '' '2002-11-03T12:00Z' '2002 13 1' $'  2002\t5\t14\t9  \r' \
+  'noon' '-0500-01-01' >instants.txt
+for args in "at 2002 2 11 12" "at 2002 11 3 12" "at 2002 5 14 9" "at -- -500 1 1"; do
+  # shellcheck disable=SC2086
+  "$cli" $args
+done >expected.txt
+"$cli" at --from instants.txt >out.txt 2>err.txt; status=$?
+[ $status -eq 1 ] && cmp -s out.txt expected.txt || fail "at --from: status $status, rows $(head -c 300 out.txt)"
+printf '%s\n' "orvalin-cli: line 5: MONTH '13' is not a month 1..12" \
+  "orvalin-cli: line 7: 'noon' is not an instant (YEAR MONTH DAY [HOUR] or YYYY-MM-DD[THH:MM[:SS]])" \
+  | cmp -s - err.txt || fail "at --from: complaints $(cat err.txt)"
+# On one processor the lines are evaluated in turn, with the same rows.
+if command -v taskset >/dev/null; then
+  taskset -c 0 "$cli" at --from instants.txt >out.txt 2>/dev/null
+  cmp -s out.txt expected.txt || fail "at --from on one processor: $(head -c 300 out.txt)"
+fi
+"$cli" at --from - --csv <instants.txt >out.txt 2>/dev/null
+[ "$(head -n 1 out.txt)" = $'date,hour,sign,minutes,seconds,decimal_minutes\r' ] \
+  && grep -qx $'2002-11-03,12,+,16,28.2,16.470496\r' out.txt && [ "$(wc -l <out.txt)" -eq 5 ] \
+  || fail "at --from - --csv: $(head -c 300 out.txt)"
+expect 1 err "orvalin-cli: cannot read 'missing.txt': No such file or directory" at --from missing.txt
+# A closed standard input once read as an empty one: no rows, status 0.
+expect 1 err "orvalin-cli: cannot read '-': Bad file descriptor" at --from - <&-
+expect 2 err "orvalin-cli: at --from takes no YEAR MONTH DAY [HOUR], not also '2002'" at 2002 --from -
+
+# A pipe that feeds one line at a time gets each answer before it sends the next.
+coproc batch { "$cli" at --from -; }
+echo '2002 2 11 12' >&"${batch[1]}"
+read -t 10 -r row <&"${batch[0]}" && [ "$row" = '- 14 16.3 -14.271947' ] || fail "at --from -: no answer to one line"
+exec {batch[1]}>&-
+wait "$batch_PID" || fail "at --from -: status $? after one line"
+
+# Memory does not grow with the input: the peak while 2,000,000 lines wait for more
+# input is that of 1,000 lines, give or take 16 MB.
+peak_after() {
+  local lines=$1 pid
+  mkfifo feed
+  "$cli" at --from - <feed >rows.txt & pid=$!
+  exec {feed}>feed
+  yes '2002 2 11 12' | head -n "$lines" >&"$feed"
+  for _ in $(seq 600); do [ "$(stat -c %s rows.txt)" -ge $((lines * 21)) ] && break; sleep 0.1; done
+  awk '/^VmHWM/ {print $2}' "/proc/$pid/status"
+  exec {feed}>&-
+  wait "$pid"
+  rm -f feed
+}
+small=$(peak_after 1000)
+large=$(peak_after 2000000)
+echo "at --from: peak memory ${small} kB for 1,000 lines, ${large} kB for 2,000,000"
+[ "$(stat -c %s rows.txt)" -eq 42000000 ] && [ $((large - small)) -lt 16384 ] \
+  || fail "at --from: peak ${small} kB for 1,000 lines, ${large} kB for 2,000,000"
+
+# A full disk mid-stream is one line and status 1; a reader that stops early is not
+# an error, with SIGPIPE or without.
+yes '2002 2 11 12' | head -n 100000 | "$cli" at --from - >/dev/full 2>err.txt; status=$?
+[ $status -eq 1 ] && [ "$(cat err.txt)" = 'orvalin-cli: write error: No space left on device' ] \
+  || fail "at --from - >/dev/full: status $status, $(cat err.txt)"
+yes '2002 2 11 12' | head -n 1000000 | "$cli" at --from - 2>err.txt | head -n 1 >/dev/null
+[ -s err.txt ] && fail "at --from - | head: $(cat err.txt)"
+yes '2002 2 11 12' | head -n 1000000 | (trap '' PIPE; "$cli" at --from - 2>err.txt) | head -n 1 >/dev/null
+[ -s err.txt ] && fail "at --from - | head, SIGPIPE ignored: $(cat err.txt)"
+
+# Standard output is checked: a full disk or a closed stdout is an error, a reader
+# that stops early is not.
+for args in "table 2026" "at 2002 2 11 12" "--help" "chart 2002 --output - --format png"; do
+  # shellcheck disable=SC2086
+  "$cli" $args >/dev/full 2>err.txt; status=$?
+  [ $status -eq 1 ] && grep -qx 'orvalin-cli: write error: No space left on device' err.txt \
+    || fail "$args >/dev/full: status $status, $(cat err.txt)"
+  # shellcheck disable=SC2086
+  "$cli" $args >&- 2>err.txt; status=$?
+  [ $status -eq 1 ] && grep -q '^orvalin-cli: write error: ' err.txt || fail "$args >&-: status $status, $(cat err.txt)"
+done
+# A name of the closed standard output is not the /dev/null that holds its place.
+for name in /dev/stdout /dev/fd/1 /proc/self/fd/1; do
+  "$cli" chart 2002 -o $name -f png >&- 2>err.txt; status=$?
+  [ $status -eq 1 ] && [ "$(cat err.txt)" = "orvalin-cli: cannot write '$name': Bad file descriptor" ] \
+    || fail "-o $name >&-: status $status, $(cat err.txt)"
+done
+"$cli" chart 2002 -o /dev/null -f png >&- 2>err.txt || fail "-o /dev/null >&-: $(cat err.txt)"
+{ sleep 0.3; "$cli" table 2026 2>err.txt; } | true
+[ -s err.txt ] && fail "a reader closing early: $(cat err.txt)"
+{ trap '' PIPE; sleep 0.3; "$cli" table 2026 2>err.txt; } | true
+[ -s err.txt ] && fail "a reader closing early, SIGPIPE ignored: $(cat err.txt)"
+
+# The image to standard output, to a file, through a link, into a FIFO and a device.
+leftovers() { find "$work" -name '.orvalin-cli-*' | grep -q . && fail "$1: a temporary file was left"; }
+"$cli" chart 2002 --output reference.png 2>err.txt || fail "chart to a file: $(cat err.txt)"
+[ "$(head -c 8 reference.png | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] || fail "reference.png is not a PNG"
+"$cli" chart 2002 --output - --format png >stdout.png && cmp -s stdout.png reference.png || fail "--output - differs"
+"$cli" chart 2002 -o /dev/stdout -f png | cmp -s - reference.png || fail "/dev/stdout differs"
+# A name of standard output is written through it, at its offset: what the shell
+# wrote before and after stays, with `>` and with `>>` (it once replaced the file).
+"$cli" chart 2002 -o - -f svg >reference.svg
+for name in /dev/stdout /dev/fd/1 /proc/self/fd/1; do
+  { echo H; "$cli" chart 2002 -o $name -f svg; echo F; } >all.txt 2>err.txt \
+    && { echo H; cat reference.svg; echo F; } | cmp -s - all.txt || fail "{ H; -o $name; F; } > file: $(cat err.txt)"
+  echo OLD >appended.txt
+  "$cli" chart 2002 -f svg -o $name >>appended.txt 2>err.txt \
+    && { echo OLD; cat reference.svg; } | cmp -s - appended.txt || fail "-o $name >> file: $(cat err.txt)"
+  { echo H; "$cli" chart 2002 -o $name -f svg; echo F; } | cat >piped.txt \
+    && cmp -s all.txt piped.txt || fail "{ H; -o $name; F; } | cat"
+done
+leftovers "-o /dev/stdout into a file"
+
+echo old >target.png && ln -s target.png link.png
+"$cli" chart 2002 -o link.png && [ -L link.png ] && cmp -s target.png reference.png || fail "symlink: link replaced or target not written"
+ln -s not-yet.png dangling.png
+"$cli" chart 2002 -o dangling.png && [ -L dangling.png ] && cmp -s not-yet.png reference.png || fail "dangling symlink"
+
+mkfifo pipe
+cat pipe >from-pipe.png &
+"$cli" chart 2002 -o pipe -f png; wait
+[ -p pipe ] && cmp -s from-pipe.png reference.png || fail "FIFO replaced or not written"
+
+"$cli" chart 2002 -o /dev/full -f png 2>err.txt; status=$?
+[ -c /dev/full ] || fail "/dev/full IS NO LONGER A CHARACTER DEVICE"
+[ $status -eq 1 ] && grep -qF "orvalin-cli: cannot write '/dev/full': No space left on device" err.txt \
+  || fail "/dev/full: status $status, $(cat err.txt)"
+
+mkdir folder
+"$cli" chart 2002 -o folder -f png 2>err.txt; status=$?
+[ $status -eq 1 ] && [ -d folder ] && [ -z "$(ls -A folder)" ] && grep -qF "'folder': it is a folder" err.txt \
+  || fail "folder: status $status, $(cat err.txt)"
+leftovers folder
+
+# File names are bytes.
+"$cli" chart 2002 -o $'\xff\xfe.png' && cmp -s $'\xff\xfe.png' reference.png || fail "a non-UTF-8 name was not written as given"
+[ ! -e $'\xef\xbf\xbd\xef\xbf\xbd.png' ] || fail "non-UTF-8 name: written with U+FFFD in its place"
+
+# A replaced file keeps its mode (and, as root, its owner). A file the caller may
+# not write is refused though its folder is writable, as `cp` refuses it; root may.
+echo old >readonly.png && chmod 0444 readonly.png
+if [ "$(id -u)" -eq 0 ]; then
+  "$cli" chart 2002 -o readonly.png && cmp -s readonly.png reference.png || fail "0444 file not replaced"
+  [ "$(stat -c %a readonly.png)" = 444 ] || fail "0444 file now $(stat -c %a readonly.png)"
+else
+  "$cli" chart 2002 -o readonly.png 2>err.txt; status=$?
+  [ $status -eq 1 ] && [ "$(cat err.txt)" = "orvalin-cli: cannot write 'readonly.png': Permission denied" ] \
+    && [ "$(cat readonly.png)" = old ] || fail "0444 file: status $status, $(cat err.txt)"
+fi
+if [ "$(id -u)" -eq 0 ]; then
+  echo old >owned.png && chown 65534:65534 owned.png && chmod 0640 owned.png
+  "$cli" chart 2002 -o owned.png || fail "owned.png not replaced"
+  [ "$(stat -c %u:%g:%a owned.png)" = 65534:65534:640 ] || fail "owned.png now $(stat -c %u:%g:%a owned.png)"
+fi
+
+# A folder we may not write to: as root, checked as the unprivileged user nobody.
+mkdir readonly-folder && chmod 0555 readonly-folder
+as_user=()
+[ "$(id -u)" -eq 0 ] && as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups --reset-env)
+mkdir -m 0777 cache
+if [ "$(id -u)" -ne 0 ] || command -v setpriv >/dev/null; then
+  "${as_user[@]}" env XDG_CACHE_HOME="$work/cache" HOME="$work/cache" "$cli" chart 2002 -o readonly-folder/x.png 2>err.txt
+  status=$?
+  [ $status -eq 1 ] && grep -qF "cannot write 'readonly-folder/x.png': Permission denied" err.txt && [ "$(wc -l <err.txt)" -eq 1 ] \
+    || fail "read-only folder: status $status, $(cat err.txt)"
+  [ -z "$(ls -A readonly-folder)" ] || fail "read-only folder: something was written"
+  mkdir -m 0777 open-folder && echo old >open-folder/ro.png && chmod 0444 open-folder/ro.png
+  (cd open-folder && "${as_user[@]}" env XDG_CACHE_HOME="$work/cache" HOME="$work/cache" "$cli" chart 2002 -o ro.png 2>../err.txt)
+  status=$?
+  [ $status -eq 1 ] && [ "$(cat err.txt)" = "orvalin-cli: cannot write 'ro.png': Permission denied" ] \
+    && [ "$(cat open-folder/ro.png)" = old ] && [ "$(stat -c %u open-folder/ro.png)" = "$(id -u)" ] \
+    || fail "another's 0444 file in an open folder: status $status, $(cat err.txt)"
+  leftovers "another's 0444 file"
+else
+  echo "SKIP: read-only folder (root without setpriv)"
+fi
+
+# A write that fails half-way (file size limit) leaves nothing and says one line.
+echo old >kept.png
+for name in big.png kept.png; do
+  bash -c 'ulimit -f 4; exec "$0" chart 2002 --output "$1"' "$cli" "$name" 2>err.txt; status=$?
+  [ $status -eq 1 ] && [ "$(cat err.txt)" = "orvalin-cli: cannot write '$name': File too large" ] \
+    || fail "size limit, $name: status $status, $(cat err.txt)"
+done
+[ ! -e big.png ] || fail "size limit: a partial big.png was left"
+[ "$(cat kept.png)" = old ] || fail "size limit: kept.png was changed"
+leftovers "size limit"
+
+# A kill (SIGTERM, as strace sends it at the sync) while the new file exists: the
+# file is finished and renamed first, and nothing is left beside it.
+if strace -o /dev/null true 2>/dev/null; then
+  (strace -o /dev/null -e inject=fsync:signal=SIGTERM "$cli" chart 2002 -o killed.png; :) 2>/dev/null
+  cmp -s killed.png reference.png || fail "killed at the sync: killed.png is not the chart"
+  leftovers "killed at the sync"
+else
+  echo "SKIP: a kill at the sync (no strace, or tracing not allowed)"
+fi
+
+# The correction card: a PDF whose text holds the standard-time corrections.
+"$cli" card 2026 --longitude 13.4050 --zone Europe/Berlin -o berlin-card.pdf 2>err.txt || fail "card: $(cat err.txt)"
+card_text=$(pdftotext -layout berlin-card.pdf - 2>/dev/null)
+grep -Eq '^ *1 +\+9:56 ' <<<"$card_text" || fail "card: 1 January is not +9:56"
+grep -Eq '^ *29 +\+19:30 +\+11:07 ' <<<"$card_text" || fail "card: 29 March is not +11:07"
+expect 1 err "orvalin-cli: ZONE 'CET1' is not a time-zone name" card 2026 -l 13.4 -z CET1 -o x.pdf
+expect 1 err "orvalin-cli: --lang 'de' is not ja or en" card 2026 -l 13.4 --lang de -o x.pdf
+
+# The text commands start without Qt's GUI; the drawing commands load the drawing
+# module when they draw. A copy of orvalin-cli without it still answers their
+# help, refuses their wrong values, and says why it cannot draw.
+ldd "$cli" | grep -q libQt6Gui && fail "orvalin-cli links Qt Gui"
+mkdir lonely && cp "$cli" lonely/
+lonely/orvalin-cli chart --help 2>&1 | grep -q '^Usage: orvalin-cli chart ' || fail "chart --help needs the drawing module"
+lonely/orvalin-cli chart 2002x -o lonely.png 2>err.txt; status=$?
+[ $status -eq 1 ] && grep -q "^orvalin-cli: YEAR '2002x' is not" err.txt || fail "chart 2002x without the module: $(cat err.txt)"
+lonely/orvalin-cli chart 2002 -o lonely.png 2>err.txt; status=$?
+[ $status -eq 1 ] && grep -q '^orvalin-cli: cannot load the drawing module .*: cannot open shared object file: No such file or directory$' err.txt \
+  || fail "without the drawing module: status $status, $(cat err.txt)"
+[ -e lonely.png ] && fail "without the drawing module: lonely.png was written"
+
+# The noon mark. PyEphem puts the Sun at 31.1924 degrees, azimuth 184.2183 at
+# Tokyo (35.6812 N, 139.7671 E) at 12:00 JST on 1 January 2026, without refraction.
+"$cli" noonmark --latitude 35.6812 -l 139.7671 -z Asia/Tokyo --height 1000 --year 2026 --no-refraction \
+  -f csv >mark.csv 2>err.txt || fail "noonmark csv: $(cat err.txt)"
+head -1 mark.csv | grep -q $'^date,x_mm,y_mm,altitude_deg,azimuth_deg\r$' || fail "noonmark csv header: $(head -1 mark.csv)"
+awk -F, '$1 == "2026-01-01" { found = 1; bad = ($4 - 31.1924)^2 > 0.03^2 || ($5 - 184.2183)^2 > 0.03^2 }
+         END { exit bad || !found }' mark.csv || fail "noonmark: 1 January is not the ephemeris's Sun: $(grep 2026-01-01 mark.csv)"
+# True size: the page is A4 in points and the scale bar's 0 and 100 lie 100 mm (283.46 pt) apart.
+"$cli" noonmark --latitude 35.6812 -l 139.7671 -z Asia/Tokyo --height 120 -o mark.pdf 2>err.txt || fail "noonmark pdf: $(cat err.txt)"
+pdfinfo mark.pdf | grep -q '^Page size: *595 x 842 pts (A4)' || fail "noonmark: the page is not A4"
+pdftotext -bbox mark.pdf - | awk -F'"' '$4 > 700 && />0<\/word>/ { zero = ($2 + $6) / 2 } $4 > 700 && />100<\/word>/ { hundred = ($2 + $6) / 2 }
+  END { d = hundred - zero - 283.4646; exit !(d * d < 0.3 * 0.3) }' || fail "noonmark: the scale bar is not 100 mm long"
+"$cli" noonmark --latitude 35.6812 -l 139.7671 -z Asia/Tokyo --height 100 --paper letter -f svg >mark.svg
+grep -q 'width="215.9mm" height="279.4mm"' mark.svg || fail "noonmark: the SVG is not letter size in mm"
+# A 1 m nodus needs pages: the first maps them and counts them all.
+"$cli" noonmark --latitude 35.6812 -l 139.7671 -z Asia/Tokyo --height 1000 --lang en -o big.pdf 2>err.txt || fail "noonmark 1 m: $(cat err.txt)"
+pages=$(pdfinfo big.pdf | sed -n 's/^Pages: *//p')
+map_text=$(pdftotext -f 1 -l 1 big.pdf - 2>/dev/null)
+[ "${pages:-0}" -gt 2 ] && grep -qF "Map (page 1 of $pages)" <<<"$map_text" || fail "noonmark 1 m: $pages pages, no map of them"
+expect 1 err "pages of a4, more than 200; use --format csv" noonmark --latitude 60 -l 0 -z UTC --height 100000 -o huge.pdf
+expect 1 err "and an SVG holds 100 m at most" noonmark --latitude 60 -l 0 -z UTC --height 100000 -o huge.svg
+[ ! -e huge.pdf ] || fail "noonmark: a refused figure left a file"
+expect 2 err 'orvalin-cli: noonmark needs --height MM' noonmark --latitude 35 -l 0 -f csv
+expect 1 err "orvalin-cli: --latitude '90.5' is not a latitude" noonmark --latitude 90.5 -l 0 --height 10 -f csv
+expect 1 err "orvalin-cli: --latitude '-0.5' is within 1 degree of the equator" noonmark --latitude -0.5 -l 0 --height 10 --surface wall -f csv
+expect 1 err "orvalin-cli: --height '0' is not a height 0 < MM <= 100000" noonmark --latitude 35 -l 0 --height 0 -f csv
+expect 1 err "orvalin-cli: --height '100000.1'" noonmark --latitude 35 -l 0 --height 100000.1 -f csv
+expect 1 err "orvalin-cli: --time '24:00' is not a clock time HH:MM" noonmark --latitude 35 -l 0 --height 10 --time 24:00 -f csv
+expect 1 err "orvalin-cli: --time '7:30'" noonmark --latitude 35 -l 0 --height 10 --time 7:30 -f csv
+expect 1 err "orvalin-cli: --surface 'ceiling' is not floor or wall" noonmark --latitude 35 -l 0 --height 10 --surface ceiling -f csv
+expect 1 err "orvalin-cli: --paper 'a5' is not a4, a3 or letter" noonmark --latitude 35 -l 0 --height 10 --paper a5 -o x.pdf
+expect 1 err "orvalin-cli: --format 'png' is not svg, pdf or csv" noonmark --latitude 35 -l 0 --height 10 -f png -o x.png
+expect 1 err "orvalin-cli: ZONE 'JST' is not a time-zone name; did you mean Asia/Tokyo?" noonmark --latitude 35 -l 139 -z JST --height 10 -f csv
+
+# Completion: each row is a line that must be offered, then the words typed, the
+# last one being completed. A value may follow its option as a word or after "="
+# (which bash makes a word of its own, or leaves in the word).
+complete_words() {
+  COMP_WORDS=("$cli" "$@"); COMP_CWORD=$(($# )); COMPREPLY=()
+  # shellcheck source=/dev/null
+  source "$completion" && _orvalin_cli && printf '%s\n' "${COMPREPLY[@]}"
+}
+touch 'my chart.png'
+while IFS='|' read -ra row; do
+  offered=$(complete_words "${row[@]:1}")
+  grep -qxF -- "${row[0]}" <<<"$offered" || fail "completion of '${row[*]:1}': '${row[0]}' not offered: $offered"
+done <<'ROWS'
+Japan|noon|2026|--zone|Ja
+Asia/Tokyo|noon|-z|Asia/To
+US/Pacific|noon|-z|US/Pac
+Etc/GMT-9|noon|--zone|=|Etc/GMT-
+--zone=Asia/Tokyo|noon|--zone=Asia/To
+my chart.png|chart|2002|-o|my
+my chart.png|chart|2002|-o|my\ ch
+my chart.png|card|2026|-o|'my
+my chart.png|chart|2002|--output|=|my
+my chart.png|chart|2002|--output|=
+--output=my\ chart.png|chart|2002|--output=my
+pdf|card|--format|=|p
+--legend|chart|2002|--le
+wall|noonmark|--surface|w
+csv|noonmark|-f|c
+letter|noonmark|--paper|l
+ROWS
+[ -z "$(complete_words noon -z right/)" ] || fail "completion offers the right/ zones"
+[ "$(complete_words chart 2002 -o my | wc -l)" -eq 1 ] || fail "completion splits 'my chart.png'"
+
+[ $failures -eq 0 ] && echo "all cases passed"
+exit $((failures > 0))

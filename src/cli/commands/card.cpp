@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: MIT
+// `orvalin-cli card`: the correction card that hangs beside a dial, one A4 page.
+#include <QTimeZone>
+#include <optional>
+
+#include "cli/commands/command_table.h"
+#include "cli/io/drawing_module.h"
+#include "cli/io/echo.h"
+#include "cli/io/errors.h"
+#include "cli/io/output_file.h"
+#include "cli/io/sheet_options.h"
+#include "cli/io/values.h"
+#include "cli/io/zone_argument.h"
+#include "clock/correction_card.h"
+
+namespace cli {
+
+Command CardCommand() {
+  Command command;
+  command.name = "card";
+  command.synopsis = "YEAR --longitude DEG [--zone ZONE] [--output FILE] [--format pdf|svg] [--lang ja|en]";
+  command.summary = "the correction card beside a sundial, one A4 page";
+  command.help =
+      "One A4 portrait page with a row for each day 1..31 and a column for each month:\n"
+      "in each cell the minutes and seconds to add to the dial's reading to get the\n"
+      "zone's standard time at the dial's noon, signed (+9:56, -3:05): the values of\n"
+      "noon read on the standard-time clock. Days in summer time are shaded, and a note\n"
+      "says how much more to add then. The title names the longitude, the zone and the\n"
+      "year; a line states the method. YEAR is 1..32767; DEG and ZONE as for noon\n"
+      "(the default zone is TZ's, or the system's).\n"
+      "The page goes to FILE, or to standard output when --output is not given (not to\n"
+      "a terminal). The format is --format, else FILE's extension (.pdf, .svg), else\n"
+      "PDF. The text is Japanese unless --lang en.\n";
+  command.options = {{"longitude", "l", "DEG", "the dial's longitude, degrees east (west negative)"},
+                     {"zone", "z", "ZONE", "the clock's time zone (default: TZ, or the system's)"},
+                     {"output", "o", "FILE", "where the page goes (default: standard output)"},
+                     {"format", "f", "FORMAT", "pdf or svg (default: from FILE's extension, else pdf)"},
+                     {"lang", "", "LANG", "ja (default) or en"}};
+  command.min_operands = 1;
+  command.max_operands = 1;
+  command.operands_usage = "YEAR";
+  command.run = [](const ParsedCommand& parsed, CommandOutput& out) {
+    if (!parsed.Has("longitude")) throw UsageError{"card needs --longitude DEG"};
+    const paper::SheetFormat format = SheetFormatNamed(ReadSheetFormatName(parsed, {"pdf", "svg"}, "pdf"));
+    const paper::SheetLanguage language = ReadSheetLanguage(parsed);
+    const int16_t year = ReadYear("YEAR", parsed.operands[0]);
+    if (year < 1) throw ValueError{"YEAR " + Echo(parsed.operands[0]) + " is before year 1, where time zones end"};
+    const double longitude = ReadLongitude("--longitude", parsed.Value("longitude"));
+    const QTimeZone zone =
+        ReadZone(parsed.Has("zone") ? std::optional<std::string>(parsed.Value("zone")) : std::nullopt);
+    RefusePageToTerminal("card", parsed, false);
+    const sundial::CorrectionCard card = sundial::MakeCorrectionCard(year, longitude, zone);
+    DeliverOutput(ToStandardOutput(parsed) ? "-" : parsed.Value("output"),
+                  LoadedDrawing().CorrectionCard(card, format, language), out);
+  };
+  return command;
+}
+
+}  // namespace cli

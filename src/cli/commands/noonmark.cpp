@@ -1,0 +1,152 @@
+// SPDX-License-Identifier: MIT
+// `orvalin-cli noonmark`: the figure the shadow of a nodus traces at one clock
+// time through a year, as CSV or at true size on paper.
+#include <QDate>
+#include <QDateTime>
+#include <QTimeZone>
+#include <charconv>
+#include <cmath>
+#include <optional>
+
+#include "cli/commands/command_table.h"
+#include "cli/io/day_value.h"
+#include "cli/io/drawing_module.h"
+#include "cli/io/echo.h"
+#include "cli/io/errors.h"
+#include "cli/io/output_file.h"
+#include "cli/io/sheet_options.h"
+#include "cli/io/values.h"
+#include "cli/io/zone_argument.h"
+#include "sundial/noon_mark.h"
+
+namespace cli {
+namespace {
+
+// Fixed decimals, the same in every locale, never "-0.0".
+std::string Fixed(double value, int decimals) {
+  char text[64];
+  const auto [end, error] = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
+  std::string result(text, error == std::errc() ? end : text);
+  if (result.find_first_not_of("-0.") == std::string::npos && result[0] == '-') result.erase(0, 1);
+  return result;
+}
+
+std::string Csv(const sundial::NoonMark& mark) {
+  std::string csv = "date,x_mm,y_mm,altitude_deg,azimuth_deg\r\n";
+  for (const sundial::NoonMarkDay& day : mark.days) {
+    csv += IsoDate(mark.input.year, day.month, day.day) + ',' + Fixed(day.shadow.x_mm, 1) + ',' +
+           Fixed(day.shadow.y_mm, 1) + ',' + Fixed(day.altitude_degrees, 4) + ',' + Fixed(day.azimuth_degrees, 4) +
+           "\r\n";
+  }
+  return csv;
+}
+
+}  // namespace
+
+Command NoonMarkCommand() {
+  Command command;
+  command.name = "noonmark";
+  command.synopsis =
+      "--latitude DEG --longitude DEG [--zone ZONE] --height MM [--surface floor|wall] [--time HH:MM] "
+      "[--year YEAR] [--no-refraction] [--output FILE] [--format svg|pdf|csv] [--paper a4|a3|letter]";
+  command.summary = "the noon mark (analemma) of a nodus on a floor or wall, at true size";
+  command.help =
+      "The figure of eight that the shadow of a nodus (a hole in a plate, a ball on a\n"
+      "rod) traces through YEAR at one clock time: for each day, where the shadow falls.\n"
+      "The nodus stands MM millimetres above a horizontal floor (--surface floor, the\n"
+      "default) or from a vertical wall facing the equator (--surface wall: due south\n"
+      "at northern latitudes, due north at southern ones; refused within 1 degree of\n"
+      "the equator). The clock time is --time (default 12:00) of ZONE's standard time,\n"
+      "never summer time: the offset in force on 1 January of YEAR without its\n"
+      "summer-time part. YEAR is 1..32767, the present year by default. DEG and ZONE as\n"
+      "for noon; the latitude is -90..90, north positive.\n"
+      "Each day: UT is the clock time less the offset; the hour angle comes from the\n"
+      "longitude and the equation of time, the declination from the engine's elements,\n"
+      "then the altitude and azimuth, with standard refraction (Saemundsson's formula,\n"
+      "1010 hPa, 10 C) unless --no-refraction, and the shadow of the nodus. A day has no\n"
+      "point when the Sun is down, behind the wall, or the shadow falls more than 20 x MM\n"
+      "from the foot of the nodus.\n"
+      "csv: RFC 4180 with the header date,x_mm,y_mm,altitude_deg,azimuth_deg; x east,\n"
+      "y north on the floor and up on the wall, from the foot of the nodus (the point\n"
+      "under it, or opposite it on the wall); azimuth from north through east.\n"
+      "pdf, svg: true size (1 mm on paper = 1 mm on the surface), as seen from above or\n"
+      "from in front: the figure, the 1st, 11th and 21st of each month, the days nearest\n"
+      "the solstices and equinoxes, the meridian (the shadow at apparent noon), the foot,\n"
+      "north or up, a 100 mm scale bar and the inputs. A PDF larger than the paper is\n"
+      "cut into pages that overlap by 10 mm, with alignment marks, after a first page\n"
+      "that maps them; more than 200 pages are refused. An SVG larger than the paper is\n"
+      "one drawing of the figure's own size, up to 100 m. Texts are Japanese unless\n"
+      "--lang en.\n"
+      "The output goes to FILE, or to standard output (a page not to a terminal). The\n"
+      "format is --format, else FILE's extension (.pdf, .svg, .csv), else PDF.\n";
+  command.options = {{"latitude", "", "DEG", "the nodus's latitude, degrees north (south negative)"},
+                     {"longitude", "l", "DEG", "its longitude, degrees east (west negative)"},
+                     {"zone", "z", "ZONE", "the clock's time zone (default: TZ, or the system's)"},
+                     {"height", "", "MM", "from the nodus to the floor or wall, millimetres"},
+                     {"surface", "", "KIND", "floor (default) or wall (facing the equator)"},
+                     {"time", "", "HH:MM", "the clock time of standard time (default 12:00)"},
+                     {"year", "", "YEAR", "the year (default: the present one)"},
+                     {"no-refraction", "", "", "the Sun's geometric direction, without refraction"},
+                     {"output", "o", "FILE", "where it goes (default: standard output)"},
+                     {"format", "f", "FORMAT", "svg, pdf or csv (default: from FILE's extension, else pdf)"},
+                     {"paper", "", "PAPER", "a4 (default), a3 or letter"},
+                     {"lang", "", "LANG", "ja (default) or en"}};
+  command.min_operands = 0;
+  command.max_operands = 0;
+  command.operands_usage = "no operands";
+  command.run = [](const ParsedCommand& parsed, CommandOutput& out) {
+    for (const char* needed : {"latitude", "longitude", "height"}) {
+      if (!parsed.Has(needed)) {
+        throw UsageError{std::string("noonmark needs --") + needed +
+                         (std::string(needed) == "height" ? " MM" : " DEG")};
+      }
+    }
+    const std::string format = ReadSheetFormatName(parsed, {"svg", "pdf", "csv"}, "pdf");
+    const paper::SheetLanguage language = ReadSheetLanguage(parsed);
+    const paper::PaperSize paper_size = ReadPaper(parsed);
+    const double latitude = ReadLatitude("--latitude", parsed.Value("latitude"));
+    const double longitude = ReadLongitude("--longitude", parsed.Value("longitude"));
+    const double height_mm = ReadHeightMm("--height", parsed.Value("height"));
+    const std::string surface_name = parsed.Has("surface") ? parsed.Value("surface") : "floor";
+    if (surface_name != "floor" && surface_name != "wall") {
+      throw ValueError{"--surface " + Echo(surface_name) + " is not floor or wall"};
+    }
+    const bool wall = surface_name == "wall";
+    if (wall && std::fabs(latitude) < 1) {
+      throw ValueError{"--latitude " + Echo(parsed.Value("latitude")) +
+                       " is within 1 degree of the equator, where no wall faces the noon Sun all year"};
+    }
+    const int clock_minutes = parsed.Has("time") ? ReadClockMinutes("--time", parsed.Value("time")) : 12 * 60;
+    const int16_t year = parsed.Has("year") ? ReadYear("--year", parsed.Value("year"))
+                                            : static_cast<int16_t>(QDate::currentDate().year());
+    if (year < 1) throw ValueError{"--year " + Echo(parsed.Value("year")) + " is before year 1, where time zones end"};
+    const QTimeZone zone =
+        ReadZone(parsed.Has("zone") ? std::optional<std::string>(parsed.Value("zone")) : std::nullopt);
+    if (format != "csv") RefusePageToTerminal("noonmark", parsed, true);
+
+    const int offset_seconds = zone.standardTimeOffset(QDateTime(QDate(year, 1, 1), QTime(12, 0), QTimeZone::utc()));
+    const sundial::NoonMark mark = sundial::MakeNoonMark(
+        {{latitude, longitude},
+         offset_seconds,
+         clock_minutes,
+         year,
+         height_mm,
+         wall ? sundial::EquatorFacingWall(latitude) : sundial::Surface::kFloor,
+         parsed.Has("no-refraction") ? sundial::Refraction::kNone : sundial::Refraction::kStandard});
+
+    std::string bytes;
+    if (format == "csv") {
+      bytes = Csv(mark);
+    } else {
+      if (mark.days.empty()) {
+        throw ValueError{"noonmark: on no day of " + std::to_string(year) + " does the shadow fall on the " +
+                         surface_name + " at that time"};
+      }
+      bytes = LoadedDrawing().NoonMark(mark, {zone.id().toStdString(), language, paper_size}, SheetFormatNamed(format));
+    }
+    DeliverOutput(ToStandardOutput(parsed) ? "-" : parsed.Value("output"), bytes, out);
+  };
+  return command;
+}
+
+}  // namespace cli

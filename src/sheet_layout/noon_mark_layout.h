@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "sheet_layout/page_tiles.h"
+#include "sundial/noon_mark.h"
+
+// The noon mark as things to draw at true size: millimetres on the surface as it
+// is seen (the floor from above with north up, the wall from in front), x to the
+// right and y down as on paper, the foot of the nodus at the origin. No Qt.
+namespace paper {
+
+struct PlacedLabel {
+  std::string text;  // UTF-8
+  bool bold;
+  RectMm box;
+  PointMm anchor;  // the point it names
+  bool leader;     // a line from the anchor to the box: the box stands off
+};
+
+struct NoonMarkDrawing {
+  std::vector<std::vector<PointMm>> curve;  // the figure of eight, broken where days have no point
+  std::vector<PointMm> meridian;            // from one end of the noon shadows to the other, through the foot
+  PointMm foot{0, 0};
+  std::vector<std::pair<PointMm, PointMm>> ticks;  // across the curve on the 1st, 11th and 21st
+  std::vector<PointMm> season_points;              // the days nearest the solstices and equinoxes
+  std::vector<PlacedLabel> labels;                 // dates, seasons, the foot, the meridian
+  bool mirrored;                                   // east is to the left (a wall facing north)
+  RectMm bounds;                                   // everything above, labels included
+};
+
+// The size of a text in millimetres as it will be drawn: width, height.
+using MeasureText = std::function<std::pair<double, double>(const std::string& text, bool bold)>;
+
+struct NoonMarkWords {
+  std::vector<std::string> season_names;  // by sundial::Season: March equinox, June solstice, ...
+  std::string foot;                       // "foot of the nodus"
+  std::string meridian;                   // "meridian"
+  std::function<std::string(int month, int day)> date;
+};
+
+// Lays out `mark`: the curve, the ticks and date labels, the seasons, the meridian
+// and the foot. Labels go where they cross neither the lines nor each other when
+// a place near their point allows it, the side away from the figure's middle first.
+NoonMarkDrawing LayOutNoonMark(const sundial::NoonMark& mark, const NoonMarkWords& words, const MeasureText& measure);
+
+// Where a label's leader meets its box: the box's point nearest the anchor.
+PointMm LeaderEnd(const PlacedLabel& label);
+
+// The tick across the curve is this long.
+inline constexpr double kTickMm = 3;
+
+}  // namespace paper

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "windows/frm1kin.h"
+#include "windows/frm4kin.h"
+#include "windows/frm2kin.h"
+#include "windows/session.h"
+
+namespace windows {
+
+// The program's three windows and the session they share. main() has one; the
+// command-line chart, the benchmarks and the tests make their own, each starting
+// from a fresh session.
+struct ProgramWindows {
+  ProgramWindows();
+  ProgramWindows(const ProgramWindows&) = delete;
+  ProgramWindows& operator=(const ProgramWindows&) = delete;
+
+  windows::Session session;
+  Frm1kin year_entry{session};
+  windows::Frm2kin chart{session};
+  windows::Frm4kin detail_window{session};
+};
+
+}  // namespace windows
