@@ -84,13 +84,6 @@ void Form::Show() {
   Runtime::Get().Activate(this);
 }
 
-void RaiseWindow(QWidget* window) {
-  // The offscreen platform has no stacking order and complains when asked.
-  if (QGuiApplication::platformName() == QLatin1String("offscreen")) return;
-  window->raise();
-  window->activateWindow();
-}
-
 void Form::Hide() {
   if (!IsLoaded()) return;
   window_->hide();

@@ -9,6 +9,7 @@
 
 #include "platform/fonts/fonts.h"
 #include "platform/forms/form_client.h"
+#include "platform/forms/form_window.h"
 #include "platform/core/palette.h"
 #include "platform/forms/runtime.h"
 #include "platform/forms/text_box.h"
@@ -22,7 +23,6 @@ class QWidget;
 namespace platform {
 
 class CommandButton;
-class FormWindow;
 class SpinControl;
 
 // Position and size of a control in twips.
@@ -34,7 +34,7 @@ struct Placement {
 // holds the window-level variables of its subclass; the loaded window (a Qt window
 // with its controls and drawing surface) exists from load to unload. Windows reach
 // one another only through this interface.
-class Form {
+class Form : public RuntimeWindow, private FormWindowEvents {
  public:
   Form(std::string caption, int client_width_twips, int client_height_twips);
   virtual ~Form();
@@ -52,9 +52,9 @@ class Form {
   // Runs Form_Unload, then destroys the loaded window. Never cancelled.
   void Unload();
 
-  bool IsLoaded() const;
-  bool IsVisible() const;
-  bool IsEnabled() const;
+  bool IsLoaded() const override;
+  bool IsVisible() const override;
+  bool IsEnabled() const override;
 
   std::string Caption() const;
   void SetCaption(const std::string& caption);
@@ -76,7 +76,7 @@ class Form {
   void Cls();
 
   // The loaded window, for tests and screenshots; null when not loaded.
-  QMainWindow* Window() const;
+  QMainWindow* Window() const override;
   FormClient* Client() const { return client_; }
   // The client area's context menu; null when the form has none or is not loaded.
   QMenu* ContextMenu() const { return context_menu_; }
@@ -129,15 +129,13 @@ class Form {
   void DescribeSurface(const std::string& name, const std::string& description);
 
  private:
-  friend class Runtime;
-  friend class FormWindow;
   void Load();
-  void DestroyWindow();
-  void RunActivate() { Form_Activate(); }
-  void RequestClose();
+  void DestroyWindow() override;
+  void RunActivate() override { Form_Activate(); }
+  void RequestClose() override;
   void ApplyTabOrder();
   void MoveWindow();
-  void FrameMarginsChanged();
+  void FrameMarginsChanged() override;
 
   std::string caption_;
   int client_width_twips_;
@@ -155,9 +153,6 @@ class Form {
   int centred_frame_width_ = 0;
   int centred_frame_height_ = 0;
 };
-
-// Brings a top-level window to the front and asks the window system to activate it.
-void RaiseWindow(QWidget* window);
 
 template <typename Convert>
 auto Form::Read(TextBox* box, Convert convert) -> decltype(convert(std::string())) {

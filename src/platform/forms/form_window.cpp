@@ -3,12 +3,11 @@
 
 #include <QCloseEvent>
 
-#include "platform/forms/form.h"
 #include "platform/forms/runtime.h"
 
 namespace platform {
 
-FormWindow::FormWindow(Form* form) : QMainWindow(nullptr), form_(form) { SetOwned(false); }
+FormWindow::FormWindow(FormWindowEvents* form) : QMainWindow(nullptr), form_(form) { SetOwned(false); }
 
 void FormWindow::SetOwned(bool owned) {
   // Fixed size: no maximise box; minimise and close stay on a window of its own.
@@ -36,8 +35,8 @@ void FormWindow::showEvent(QShowEvent* event) {
 void FormWindow::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
   if (event->type() == QEvent::ActivationChange && isActiveWindow() && !isEnabled()) {
-    Form* active = Runtime::Get().ActiveForm();
-    if (active && active != form_ && active->IsVisible()) RaiseWindow(active->Window());
+    RuntimeWindow* active = Runtime::Get().ActiveForm();
+    if (active && active->Window() != this && active->IsVisible()) RaiseWindow(active->Window());
   }
 }
 

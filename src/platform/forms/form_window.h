@@ -5,14 +5,25 @@
 
 namespace platform {
 
-class Form;
+// What a loaded window tells the form it belongs to.
+class FormWindowEvents {
+ public:
+  // The close box was clicked: the form decides (it unloads itself, hiding and
+  // destroying the window, when the runtime lets it).
+  virtual void RequestClose() = 0;
+  // The window moved or was shown: its frame's size may be known now.
+  virtual void FrameMarginsChanged() = 0;
+
+ protected:
+  ~FormWindowEvents() = default;
+};
 
 // The loaded window of a Form: a fixed-size top-level window with an optional menu
 // bar over the form's client area. Its close box goes to the form through the
 // runtime's dispatcher, so a disabled window ignores it.
 class FormWindow : public QMainWindow {
  public:
-  explicit FormWindow(Form* form);
+  explicit FormWindow(FormWindowEvents* form);
 
   // A window owned by another (a modal detail window) stays above its owner and
   // is minimised and restored with it: it offers no minimise button of its own.
@@ -25,7 +36,7 @@ class FormWindow : public QMainWindow {
   void showEvent(QShowEvent* event) override;
 
  private:
-  Form* form_;
+  FormWindowEvents* form_;
 };
 
 }  // namespace platform

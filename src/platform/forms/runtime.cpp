@@ -12,10 +12,16 @@
 #include <QWindow>
 #include <algorithm>
 
-#include "platform/forms/form.h"
 #include "platform/core/runtime_error.h"
 
 namespace platform {
+
+void RaiseWindow(QWidget* window) {
+  // The offscreen platform has no stacking order and complains when asked.
+  if (QGuiApplication::platformName() == QLatin1String("offscreen")) return;
+  window->raise();
+  window->activateWindow();
+}
 namespace {
 
 // Windows message boxes break lines at CR, LF and CR LF alike; CR CR LF leaves an
@@ -73,15 +79,15 @@ void Runtime::Reset() {
   end_handler_ = QuitEventLoop;
 }
 
-void Runtime::Register(Form* form) { forms_.push_back(form); }
+void Runtime::Register(RuntimeWindow* form) { forms_.push_back(form); }
 
-void Runtime::Unregister(Form* form) {
+void Runtime::Unregister(RuntimeWindow* form) {
   std::erase(forms_, form);
   std::erase(activation_order_, form);
   if (active_ == form) active_ = nullptr;
 }
 
-void Runtime::Dispatch(Form* owner, const std::function<void()>& procedure) {
+void Runtime::Dispatch(RuntimeWindow* owner, const std::function<void()>& procedure) {
   if (ended_) return;
   if (owner && (!owner->IsLoaded() || !owner->IsEnabled())) return;
   QPointer<QWidget> focus_before = owner && owner->Window() ? owner->Window()->focusWidget() : nullptr;
@@ -110,11 +116,11 @@ void Runtime::End() {
   if (ended_) return;
   ended_ = true;
   active_ = nullptr;
-  for (Form* form : forms_) form->DestroyWindow();
+  for (RuntimeWindow* form : forms_) form->DestroyWindow();
   if (end_handler_) end_handler_();
 }
 
-void Runtime::Activate(Form* form) {
+void Runtime::Activate(RuntimeWindow* form) {
   if (ended_ || active_ == form) return;
   active_ = form;
   std::erase(activation_order_, form);
@@ -122,24 +128,24 @@ void Runtime::Activate(Form* form) {
   form->RunActivate();
 }
 
-void Runtime::Deactivate(Form* form) {
+void Runtime::Deactivate(RuntimeWindow* form) {
   if (active_ != form) return;
   active_ = nullptr;
-  if (Form* next = MostRecentActivatable(form)) {
+  if (RuntimeWindow* next = MostRecentActivatable(form)) {
     RaiseWindow(next->Window());
     Activate(next);
   }
 }
 
-void Runtime::Unloaded(Form* form) {
+void Runtime::Unloaded(RuntimeWindow* form) {
   std::erase(activation_order_, form);
-  const bool any_loaded = std::any_of(forms_.begin(), forms_.end(), [](Form* f) { return f->IsLoaded(); });
+  const bool any_loaded = std::any_of(forms_.begin(), forms_.end(), [](RuntimeWindow* f) { return f->IsLoaded(); });
   if (!any_loaded) End();
 }
 
-Form* Runtime::MostRecentActivatable(const Form* except) const {
+RuntimeWindow* Runtime::MostRecentActivatable(const RuntimeWindow* except) const {
   for (auto it = activation_order_.rbegin(); it != activation_order_.rend(); ++it) {
-    Form* candidate = *it;
+    RuntimeWindow* candidate = *it;
     if (candidate != except && candidate->IsLoaded() && candidate->IsVisible() && candidate->IsEnabled()) {
       return candidate;
     }

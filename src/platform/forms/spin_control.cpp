@@ -38,7 +38,7 @@ SpinControl::SpinControl(QWidget* parent, TextBox* buddy, int minimum, int maxim
   };
   up_ = make_arrow(Qt::UpArrow, +1);
   down_ = make_arrow(Qt::DownArrow, -1);
-  buddy_->AttachSpin(this);
+  buddy_->SetArrowKeySteps([this](bool step_up) { step_up ? StepUp() : StepDown(); });
 }
 
 void SpinControl::SetFieldName(const QString& field) {

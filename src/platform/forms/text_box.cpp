@@ -12,7 +12,6 @@
 #include <algorithm>
 
 #include "platform/fonts/text_fit.h"
-#include "platform/forms/spin_control.h"
 #include "platform/forms/text_limit.h"
 
 namespace platform {
@@ -93,8 +92,8 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
       }
     }
   }
-  if (spin_ && (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down)) {
-    event->key() == Qt::Key_Up ? spin_->StepUp() : spin_->StepDown();
+  if (arrow_step_ && (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down)) {
+    arrow_step_(event->key() == Qt::Key_Up);
     event->accept();
     return;
   }

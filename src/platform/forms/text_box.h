@@ -6,10 +6,9 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 
 namespace platform {
-
-class SpinControl;
 
 // Key codes as the KeyDown procedures receive them (Windows virtual-key codes).
 inline constexpr int16_t kKeyEnter = 13;
@@ -31,7 +30,9 @@ class TextBox : public QLineEdit {
   // KeyDown(KeyCode, Shift): runs before the box handles the key; setting KeyCode
   // to 0 swallows the key.
   void SetKeyDownHandler(std::function<void(int16_t& key_code, int16_t shift)> handler);
-  void AttachSpin(SpinControl* spin) { spin_ = spin; }
+  // What ↑ and ↓ do in the box (step_up true for ↑): an attached spin control
+  // steps its value by them. Without one the box handles them itself.
+  void SetArrowKeySteps(std::function<void(bool step_up)> step) { arrow_step_ = std::move(step); }
   int MaximumLength() const { return max_length_; }
 
   // Makes `longest` (the longest text the box holds as a value, "-32768") show in
@@ -61,7 +62,7 @@ class TextBox : public QLineEdit {
   int replace_start_ = 0;
   int replace_length_ = 0;
   std::function<void(int16_t&, int16_t)> key_down_;
-  SpinControl* spin_ = nullptr;
+  std::function<void(bool)> arrow_step_;
 };
 
 // The key code of a Qt key event, 0 for keys the procedures never look at.
