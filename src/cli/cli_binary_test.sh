@@ -163,7 +163,7 @@ done
 [ -s err.txt ] && fail "a reader closing early, SIGPIPE ignored: $(cat err.txt)"
 
 # The image to standard output, to a file, through a link, into a FIFO and a device.
-leftovers() { find "$work" -name '.orvalin-cli-*' | grep -q . && fail "$1: a temporary file was left"; }
+leftovers() { find "$work" -name '.orvalin-*' | grep -q . && fail "$1: a temporary file was left"; }
 "$cli" chart 2002 --output reference.png 2>err.txt || fail "chart to a file: $(cat err.txt)"
 [ "$(head -c 8 reference.png | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] || fail "reference.png is not a PNG"
 "$cli" chart 2002 --output - --format png >stdout.png && cmp -s stdout.png reference.png || fail "--output - differs"
@@ -232,9 +232,15 @@ mkdir -m 0777 cache
 if [ "$(id -u)" -ne 0 ] || command -v setpriv >/dev/null; then
   "${as_user[@]}" env XDG_CACHE_HOME="$work/cache" HOME="$work/cache" "$cli" chart 2002 -o readonly-folder/x.png 2>err.txt
   status=$?
-  [ $status -eq 1 ] && grep -qF "cannot write 'readonly-folder/x.png': Permission denied" err.txt && [ "$(wc -l <err.txt)" -eq 1 ] \
+  [ $status -eq 1 ] && [ "$(wc -l <err.txt)" -eq 1 ] && grep -qF "cannot write 'readonly-folder/x.png': a new file cannot be made in its folder 'readonly-folder' (Permission denied), where the file is replaced whole" err.txt \
     || fail "read-only folder: status $status, $(cat err.txt)"
   [ -z "$(ls -A readonly-folder)" ] || fail "read-only folder: something was written"
+  # A file anyone may write, in that folder: the folder is named as the reason.
+  chmod 0755 readonly-folder && echo old >readonly-folder/open.png && chmod 0666 readonly-folder/open.png && chmod 0555 readonly-folder
+  "${as_user[@]}" env XDG_CACHE_HOME="$work/cache" HOME="$work/cache" "$cli" chart 2002 -o readonly-folder/open.png 2>err.txt
+  status=$?
+  [ $status -eq 1 ] && grep -qF "cannot write 'readonly-folder/open.png': a new file cannot be made in its folder 'readonly-folder'" err.txt \
+    && [ "$(cat readonly-folder/open.png)" = old ] || fail "a writable file in a read-only folder: status $status, $(cat err.txt)"
   mkdir -m 0777 open-folder && echo old >open-folder/ro.png && chmod 0444 open-folder/ro.png
   (cd open-folder && "${as_user[@]}" env XDG_CACHE_HOME="$work/cache" HOME="$work/cache" "$cli" chart 2002 -o ro.png 2>../err.txt)
   status=$?
@@ -257,14 +263,21 @@ done
 [ "$(cat kept.png)" = old ] || fail "size limit: kept.png was changed"
 leftovers "size limit"
 
-# A kill (SIGTERM, as strace sends it at the sync) while the new file exists: the
-# file is finished and renamed first, and nothing is left beside it.
+# A kill while the new content is written: the content is in an unnamed file, so
+# nothing is left and the old file stays, even after SIGKILL. Once the new file has
+# a name, a SIGTERM waits until it is in place.
 if strace -o /dev/null true 2>/dev/null; then
-  (strace -o /dev/null -e inject=fsync:signal=SIGTERM "$cli" chart 2002 -o killed.png; :) 2>/dev/null
-  cmp -s killed.png reference.png || fail "killed at the sync: killed.png is not the chart"
-  leftovers "killed at the sync"
+  for signal in SIGTERM SIGKILL; do
+    echo old >killed.png
+    (strace -o /dev/null -e inject=fsync:signal=$signal "$cli" chart 2002 -o killed.png; :) 2>/dev/null
+    [ "$(cat killed.png)" = old ] || fail "$signal at the sync: killed.png was changed"
+    leftovers "$signal at the sync"
+  done
+  (strace -o /dev/null -e inject=rename:signal=SIGTERM "$cli" chart 2002 -o renamed.png; :) 2>/dev/null
+  cmp -s renamed.png reference.png || fail "SIGTERM at the rename: renamed.png is not the chart"
+  leftovers "SIGTERM at the rename"
 else
-  echo "SKIP: a kill at the sync (no strace, or tracing not allowed)"
+  echo "SKIP: a kill in mid-write (no strace, or tracing not allowed)"
 fi
 
 # The correction card: a PDF whose text holds the standard-time corrections.

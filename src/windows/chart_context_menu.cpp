@@ -8,14 +8,12 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSaveFile>
-#include <unistd.h>
 
 #include <cerrno>
 
 #include "chart_drawing/chart_export.h"
-#include "windows/frm2kin.h"
 #include "platform/core/system_error_text.h"
+#include "platform/core/whole_file.h"
 
 namespace windows {
 namespace {
@@ -26,30 +24,11 @@ std::string FailureReason(int error, const char* step) {
   return error != 0 ? platform::SystemErrorText(error) : step;
 }
 
-// Writes the whole file or leaves what was there; returns why not, in Japanese
-// (Qt's own error text is the system's, in the user's language).
-std::optional<std::string> WriteWholeFile(const std::string& path, const QByteArray& bytes) {
-  const QString name = QString::fromStdString(path);
-  if (QFileInfo(name).isDir()) return platform::SystemErrorText(EISDIR);
-  // As `cp` does: a file the user may not write is not replaced, though its folder
-  // would allow it.
-  if (access(path.c_str(), W_OK) != 0 && errno != ENOENT) return platform::SystemErrorText(errno);
-  QSaveFile file(name);
-  errno = 0;
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return FailureReason(errno, "ファイルを作れませんでした");
-  errno = 0;
-  if (file.write(bytes) != bytes.size()) {
-    const int error = errno;
-    file.cancelWriting();
-    return FailureReason(error, "書き込めませんでした");
-  }
-  errno = 0;
-  if (!file.commit()) return FailureReason(errno, "書き込めませんでした");
-  return std::nullopt;
-}
-
-void ReportFailure(const std::string& text) {
-  platform::Runtime::Get().ShowMessageBox({"Orvalin", text, platform::kOkOnly, true});
+// Why the whole-file writer could not write, as the windows say it.
+std::string FailureText(const platform::WholeFileFailure& failure) {
+  if (failure.error != 0) return platform::SystemErrorText(failure.error);
+  return failure.reason == platform::WholeFileFailure::Reason::kEmptyName ? "ファイルを作れませんでした"
+                                                                          : "書き込めませんでした";
 }
 
 }  // namespace
@@ -76,46 +55,29 @@ bool ShowPrintDialog(QPrinter& printer, QWidget* parent) {
   return dialog.exec() == QDialog::Accepted;
 }
 
-bool PrintChart(QPrinter& printer, const chart::Chart& chart) {
-  QPainter painter;
-  if (!painter.begin(&printer)) return false;
-  const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-  chart::DrawChartCentred(painter, chart, true, QRectF(QPointF(0, 0), page.size()), printer.resolution());
-  return painter.end();
-}
-
-void Frm2kin::BuildContextMenu() {
-  AddContextMenuItem("ctxsave", "画像として保存…", [this] { ctxsave_Click(); });
-  AddContextMenuItem("ctxprint", "印刷…", [this] { ctxprint_Click(); });
-}
-
-// The PNG is the window's picture; the SVG and the PDF, made for paper, carry the
-// legend the window has no room for.
-void Frm2kin::ctxsave_Click() {
-  const std::optional<std::string> path = choose_image_file_(Window());
-  if (!path || !Client()) return;
-  const std::optional<chart::ChartFormat> format = chart::ChartFormatOfFileName(*path);
-  if (!format) {
-    ReportFailure("画像の種類が分かりません（.png、.svg、.pdf のいずれか）:\n" + *path);
-    return;
+std::optional<std::string> SaveChartImage(const std::string& path, chart::ChartFormat format,
+                                          const chart::Chart& chart, double device_pixel_ratio) {
+  const QByteArray bytes = chart::EncodeChart(chart, format, format != chart::ChartFormat::kPng, device_pixel_ratio);
+  if (bytes.isEmpty()) return "画像を作れませんでした";
+  if (const auto failure = platform::WriteWholeFile(path, std::string_view(bytes.constData(), bytes.size()))) {
+    return FailureText(*failure);
   }
-  const QByteArray bytes = chart::EncodeChart(chart_, *format, *format != chart::ChartFormat::kPng);
-  std::optional<std::string> failure = "画像を作れませんでした";
-  if (!bytes.isEmpty()) failure = WriteWholeFile(*path, bytes);
-  if (failure) ReportFailure("画像を保存できませんでした:\n" + *path + "\n" + *failure);
+  return std::nullopt;
 }
 
-void Frm2kin::ctxprint_Click() {
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setDocName(QStringLiteral("均時差"));
-  if (!print_dialog_(printer, Window()) || !Client()) return;
+std::optional<std::string> PrintChart(QPrinter& printer, const chart::Chart& chart) {
   errno = 0;
-  if (PrintChart(printer, chart_)) return;
+  QPainter painter;
+  if (painter.begin(&printer)) {
+    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+    chart::DrawChartCentred(painter, chart, true, QRectF(QPointF(0, 0), page.size()), printer.resolution());
+    if (painter.end()) return std::nullopt;
+  }
   const int error = errno;
   // Printed into a file (the dialog's PDF printer), the file says why.
   const std::string file = printer.outputFileName().toStdString();
-  ReportFailure(file.empty() ? "印刷できませんでした。"
-                             : "印刷できませんでした。\n" + file + "\n" + FailureReason(error, "書き込めませんでした"));
+  return file.empty() ? "印刷できませんでした。"
+                      : "印刷できませんでした。\n" + file + "\n" + FailureReason(error, "書き込めませんでした");
 }
 
 }  // namespace windows

@@ -3,6 +3,7 @@
 
 #include <QMainWindow>
 #include <QPalette>
+#include <QPrinter>
 #include <algorithm>
 
 #include "windows/chart_context_menu.h"
@@ -34,6 +35,10 @@ chart::ChartColours ColoursOf(const QPalette& palette) {
   };
   return {rgb(QPalette::Window), rgb(QPalette::WindowText), rgb(QPalette::Button), rgb(QPalette::Dark),
           rgb(QPalette::Text)};
+}
+
+void ReportFailure(const std::string& text) {
+  platform::Runtime::Get().ShowMessageBox({"Orvalin", text, platform::kOkOnly, true});
 }
 
 }  // namespace
@@ -170,6 +175,31 @@ void Frm2kin::mnuver_Click() {
                           platform::kOkOnly});
   session_.SoundPath = std::string(kSoundFolder) + kSoundFile;
   runtime.PlaySound(session_.SoundPath);
+}
+
+void Frm2kin::BuildContextMenu() {
+  AddContextMenuItem("ctxsave", "画像として保存…", [this] { ctxsave_Click(); });
+  AddContextMenuItem("ctxprint", "印刷…", [this] { ctxprint_Click(); });
+}
+
+void Frm2kin::ctxsave_Click() {
+  const std::optional<std::string> path = choose_image_file_(Window());
+  if (!path || !Client()) return;
+  const std::optional<chart::ChartFormat> format = chart::ChartFormatOfFileName(*path);
+  if (!format) {
+    ReportFailure("画像の種類が分かりません（.png、.svg、.pdf のいずれか）:\n" + *path);
+    return;
+  }
+  if (const auto failure = SaveChartImage(*path, *format, chart_, Client()->devicePixelRatioF())) {
+    ReportFailure("画像を保存できませんでした:\n" + *path + "\n" + *failure);
+  }
+}
+
+void Frm2kin::ctxprint_Click() {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setDocName(QStringLiteral("均時差"));
+  if (!print_dialog_(printer, Window()) || !Client()) return;
+  if (const auto failure = PrintChart(printer, chart_)) ReportFailure(*failure);
 }
 
 }  // namespace windows

@@ -11,6 +11,7 @@
 #include <csignal>
 
 #include "cli/io/errors.h"
+#include "platform/core/whole_file.h"
 
 namespace cli {
 
@@ -32,20 +33,8 @@ std::string ErrnoText(int error) {
 
 void IgnoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 
-int WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t written = write(fd, bytes.data(), bytes.size());
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return errno;
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(written));
-  }
-  return 0;
-}
-
 bool WriteStandardOutput(std::string_view bytes) {
-  const int error = WriteAll(STDOUT_FILENO, bytes);
+  const int error = platform::WriteAll(STDOUT_FILENO, bytes);
   errno = error;
   return error == 0;
 }
@@ -55,8 +44,8 @@ std::string WriteErrorMessage(int error) {
 }
 
 void WriteStandardStreams(std::string_view out, std::string_view err) {
-  if (const int error = WriteAll(STDOUT_FILENO, out); error != 0) throw WriteError{error};
-  WriteAll(STDERR_FILENO, err);
+  if (const int error = platform::WriteAll(STDOUT_FILENO, out); error != 0) throw WriteError{error};
+  platform::WriteAll(STDERR_FILENO, err);
 }
 
 }  // namespace cli

@@ -21,10 +21,6 @@ std::string ErrnoText(int error);
 // through a file. The setting is inherited by programs this one executes.
 void IgnoreFileSizeSignal();
 
-// Writes all of `bytes` to `fd`, going on after a short write or an interruption.
-// Returns 0, or the errno of the write that failed.
-int WriteAll(int fd, std::string_view bytes);
-
 // Writes all of `bytes` to standard output. Returns true when written, else false
 // with errno set. (A reader that closed the pipe early ends the process by SIGPIPE
 // before this returns, unless SIGPIPE is ignored: then errno is EPIPE.)
