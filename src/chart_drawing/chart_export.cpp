@@ -9,6 +9,7 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "chart/chart.h"
@@ -20,9 +21,14 @@ namespace {
 
 constexpr double kPixelsPerInch = 1440.0 / platform::kTwipsPerPixel;  // 96
 
-QByteArray EncodePng(const Chart& chart, bool legend) {
-  // The format of the window's own picture, so that the pixels come out the same.
-  QImage image(ChartDrawingSize(chart, legend), QImage::Format_ARGB32_Premultiplied);
+QByteArray EncodePng(const Chart& chart, bool legend, double device_pixel_ratio) {
+  // The format of the window's own picture, so that the pixels come out the same;
+  // on a scaled screen as many pixels as the window shows.
+  const QSize size = ChartDrawingSize(chart, legend);
+  QImage image(QSize(static_cast<int>(std::lround(size.width() * device_pixel_ratio)),
+                     static_cast<int>(std::lround(size.height() * device_pixel_ratio))),
+               QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(device_pixel_ratio);
   image.fill(Qt::transparent);
   QPainter painter(&image);
   DrawChart(painter, chart, ChartDrawing::kWindowPixels, legend);
@@ -84,10 +90,10 @@ void DrawChartCentred(QPainter& painter, const Chart& chart, bool legend, const 
   painter.restore();
 }
 
-QByteArray EncodeChart(const Chart& chart, ChartFormat format, bool legend) {
+QByteArray EncodeChart(const Chart& chart, ChartFormat format, bool legend, double device_pixel_ratio) {
   switch (format) {
     case ChartFormat::kPng:
-      return EncodePng(chart, legend);
+      return EncodePng(chart, legend, device_pixel_ratio);
     case ChartFormat::kSvg:
       return EncodeSvg(chart, legend);
     case ChartFormat::kPdf:

@@ -19,8 +19,9 @@ struct Chart;
 void DrawChartCentred(QPainter& painter, const Chart& chart, bool legend, const QRectF& area, double dots_per_inch);
 
 // The chart encoded in memory; the legend under it when asked for. PNG is the
-// window's picture pixel for pixel (taller by the legend); SVG and PDF (one page the
-// size of the drawing) are vectors. Empty if the encoding failed.
-QByteArray EncodeChart(const Chart& chart, ChartFormat format, bool legend);
+// window's picture pixel for pixel (taller by the legend), at `device_pixel_ratio`
+// device pixels a pixel as a window on a scaled screen shows it; SVG and PDF (one
+// page the size of the drawing) are vectors. Empty if the encoding failed.
+QByteArray EncodeChart(const Chart& chart, ChartFormat format, bool legend, double device_pixel_ratio = 1);
 
 }  // namespace chart

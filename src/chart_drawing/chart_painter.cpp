@@ -58,12 +58,19 @@ void DrawCurves(QPainter& painter, const Chart& chart, ChartDrawing drawing) {
   for (const ChartCurve& curve : chart.curves) {
     if (curve.points.empty()) continue;
     if (drawing == ChartDrawing::kWindowPixels) {
-      // Where the window's surface plots each sample: one pixel, later over earlier.
+      // Where the window's surface plots each sample: one device pixel, later over
+      // earlier (on a scaled screen a device pixel is a fraction of a pixel).
       const QColor colour = ColourOf(curve.colour);
+      const double ratio = painter.device()->devicePixelRatioF();
       for (const ChartPoint& point : curve.points) {
-        const QPoint pixel(static_cast<int>(platform::PlottedPixel(point.x_twips, 1)),
-                           static_cast<int>(platform::PlottedPixel(point.y_twips, 1)));
-        if (area.contains(pixel)) painter.fillRect(QRect(pixel, QSize(1, 1)), colour);
+        const QPoint pixel(static_cast<int>(platform::PlottedPixel(point.x_twips, ratio)),
+                           static_cast<int>(platform::PlottedPixel(point.y_twips, ratio)));
+        if (ratio == 1) {
+          if (area.contains(pixel)) painter.fillRect(QRect(pixel, QSize(1, 1)), colour);
+        } else if (pixel.x() >= 0 && pixel.y() >= 0 && pixel.x() < area.width() * ratio &&
+                   pixel.y() < area.height() * ratio) {
+          painter.fillRect(QRectF(pixel.x() / ratio, pixel.y() / ratio, 1 / ratio, 1 / ratio), colour);
+        }
       }
       continue;
     }
