@@ -11,9 +11,10 @@
 namespace sundial {
 
 struct PolarStyle {
-  // P = a·n/a: the sine of the style's angle with the plate, signed: positive when
-  // the north celestial pole lies in front of the face. Zero (|P| < 1e-9) for a plate
-  // parallel to the axis (a polar dial, a wall facing due east or west).
+  // P = p·n, the axis (towards the north celestial pole) on the plate's normal: the
+  // sine of the style's angle with the plate, positive when the north celestial pole
+  // lies in front of the face. Zero (|P| < kParallelToAxis) for a plate parallel to
+  // the axis (a polar dial, a wall facing due east or west).
   double p;
   // Where the style meets the plate, plate millimetres; none (at infinity) when the
   // plate is parallel to the axis: the hour lines are then parallel to the substyle.
