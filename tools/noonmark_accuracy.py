@@ -211,12 +211,16 @@ def main():
     text = "\n".join(out) + "\n"
     sys.stdout.write(text)
     if not args.no_write:
-        before = ""
+        before, after = "", ""
         if os.path.exists(args.output):
             with open(args.output, encoding="utf-8") as f:
-                before = f.read().split(RESULTS_HEADING)[0].rstrip("\n")
+                old = f.read()
+            before = old.split(RESULTS_HEADING)[0].rstrip("\n")
+            # Sections after ours (dial_accuracy.py's) stay.
+            rest = old.split(RESULTS_HEADING, 1)[1] if RESULTS_HEADING in old else ""
+            after = rest[rest.find("\n# "):] if "\n# " in rest else ""
         with open(args.output, "w", encoding="utf-8") as f:
-            f.write((before + "\n\n" if before else "") + text)
+            f.write((before + "\n\n" if before else "") + text + after)
         sys.stderr.write("noonmark_accuracy.py: wrote %s (%.1f s)\n" % (args.output, elapsed))
     if worst > 0.03:
         sys.exit("noonmark_accuracy.py: a direction differs by %.4f degrees, more than 0.03" % worst)
