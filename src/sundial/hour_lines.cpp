@@ -45,7 +45,7 @@ void FillFigureOfEight(const Dial& dial, const PlateAxes& axes, const std::vecto
     if (!(sun.altitude_degrees > 0)) continue;
     const LocalVector toward = SunVector(sun.altitude_degrees, sun.azimuth_degrees);
     if (const auto point = ShadowOnPlate(axes, dial.plate.height_mm, toward, dial.max_distance_heights)) {
-      days[i] = DayPoint{month, day, *point, sun.altitude_degrees, sun.azimuth_degrees};
+      days[i] = DayPoint{month, day, *point, sun.altitude_degrees, sun.azimuth_degrees, sun.declination_degrees};
     }
   }
   const SeasonIndices seasons = SeasonsOf(declinations);

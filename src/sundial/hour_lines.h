@@ -23,6 +23,7 @@ struct DayPoint {
   ShadowPoint point;
   double altitude_degrees;  // apparent when refraction is applied
   double azimuth_degrees;
+  double declination_degrees;  // the Sun's apparent declination at that instant
 };
 
 // Days in date order with a shadow on each; a day without one starts a new run.

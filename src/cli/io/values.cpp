@@ -93,6 +93,12 @@ double ReadHeightMm(const std::string& name, const std::string& text) {
   Refuse(name, text, "is not a height 0 < MM <= 100000 (millimetres, decimal, with a point)");
 }
 
+double ReadDegrees(const std::string& name, const std::string& text, double high, const std::string& what) {
+  const std::optional<double> degrees = ReadPlainDecimal(AsciiDigits(text));
+  if (degrees && *degrees <= high) return *degrees;
+  Refuse(name, text, "is not " + what + " (decimal degrees, with a point)");
+}
+
 int ReadClockMinutes(const std::string& name, const std::string& text) {
   const std::string ascii = AsciiDigits(text);
   const bool shaped = ascii.size() == 5 && ascii[2] == ':' && AllDigits(std::string_view(ascii).substr(0, 2)) &&
