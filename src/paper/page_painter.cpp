@@ -48,4 +48,20 @@ void PagePainter::Text(const RectMm& box, const QString& text, double points, in
   painter_.drawText(At(box), flags, text);
 }
 
+QPainterPath SmoothPath(const std::vector<PointMm>& points, const PagePainter& page, PointMm offset, double k) {
+  auto at = [&](std::size_t i) {
+    const PointMm p = points[std::min(i, points.size() - 1)];
+    return page.At(PointMm{offset.x + p.x * k, offset.y + p.y * k});
+  };
+  QPainterPath path(at(0));
+  for (std::size_t i = 0; i + 1 < points.size(); ++i) {
+    const QPointF p0 = at(i > 0 ? i - 1 : 0);
+    const QPointF p1 = at(i);
+    const QPointF p2 = at(i + 1);
+    const QPointF p3 = at(i + 2);
+    path.cubicTo(p1 + (p2 - p0) / 6, p2 - (p3 - p1) / 6, p2);
+  }
+  return path;
+}
+
 }  // namespace paper

@@ -7,6 +7,7 @@
 #include <QPainterPath>
 #include <QRectF>
 #include <QString>
+#include <vector>
 
 #include "sheet_layout/page_tiles.h"
 
@@ -61,5 +62,9 @@ class PagePainter {
   QPainter& painter_;
   double scale_;
 };
+
+// A curve through every one of `points` (cubic pieces, Catmull–Rom), each point
+// `k` times its millimetres plus `offset`, in the device's dots of `page`.
+QPainterPath SmoothPath(const std::vector<PointMm>& points, const PagePainter& page, PointMm offset, double k);
 
 }  // namespace paper

@@ -4,16 +4,12 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
-#include <limits>
-#include <numbers>
 
 namespace paper {
 namespace {
 
 constexpr double kFootRadiusMm = 2.5;
 constexpr double kSeasonDotMm = 1.6;   // the dot's diameter
-constexpr double kLabelClearMm = 0.5;  // kept free around a label
-constexpr double kLabelGapsMm[] = {1.8, 4.5, 8.5, 13};
 
 long DayNumber(int year, int month, int day) {
   using namespace std::chrono;
@@ -27,77 +23,9 @@ PointMm Unit(PointMm p) {
   const double length = std::hypot(p.x, p.y);
   return length > 0 ? Scaled(p, 1 / length) : PointMm{1, 0};
 }
-PointMm Rotated(PointMm p, double degrees) {
-  const double a = degrees * std::numbers::pi / 180;
-  return {p.x * std::cos(a) - p.y * std::sin(a), p.x * std::sin(a) + p.y * std::cos(a)};
-}
 RectMm Around(PointMm p, double half) { return {p.x - half, p.y - half, 2 * half, 2 * half}; }
 
-// Where labels must not go, and the greedy search for a free place.
-class LabelPlacer {
- public:
-  explicit LabelPlacer(const MeasureText& measure) : measure_(measure) {}
-
-  void AvoidPolyline(const std::vector<PointMm>& points) {
-    for (std::size_t i = 0; i + 1 < points.size(); ++i) segments_.push_back({points[i], points[i + 1]});
-  }
-  void AvoidSegment(PointMm a, PointMm b) { segments_.push_back({a, b}); }
-  void AvoidBox(const RectMm& box) { boxes_.push_back(box); }
-
-  // Tries `directions` (unit vectors) at growing gaps from `anchor`; the first
-  // place that touches nothing wins, else the nearest place in the first
-  // direction that touches least.
-  PlacedLabel Place(const std::string& text, bool bold, PointMm anchor, const std::vector<PointMm>& directions) {
-    const auto [width, height] = measure_(text, bold);
-    RectMm best{};
-    int best_hits = std::numeric_limits<int>::max();
-    for (const double gap : kLabelGapsMm) {
-      for (const PointMm d : directions) {
-        const double reach = gap + std::fabs(d.x) * width / 2 + std::fabs(d.y) * height / 2;
-        const PointMm centre = Plus(anchor, Scaled(d, reach));
-        const RectMm box{centre.x - width / 2, centre.y - height / 2, width, height};
-        const int hits = Hits(box.Grown(kLabelClearMm));
-        if (hits == 0) return Keep({text, bold, box, anchor, gap > kLabelGapsMm[0]});
-        if (gap == kLabelGapsMm[0] && hits < best_hits) {
-          best = box;
-          best_hits = hits;
-        }
-      }
-    }
-    return Keep({text, bold, best, anchor, false});
-  }
-
- private:
-  int Hits(const RectMm& box) const {
-    int hits = 0;
-    for (const auto& [a, b] : segments_) hits += SegmentMeetsRect(a, b, box);
-    for (const RectMm& other : boxes_) hits += box.Overlaps(other);
-    return hits;
-  }
-  PlacedLabel Keep(PlacedLabel label) {
-    boxes_.push_back(label.box);
-    if (label.leader) segments_.push_back({label.anchor, LeaderEnd(label)});
-    return label;
-  }
-
-  const MeasureText& measure_;
-  std::vector<std::pair<PointMm, PointMm>> segments_;
-  std::vector<RectMm> boxes_;
-};
-
-// Directions to try, the preferred one first, then its neighbours by turns.
-std::vector<PointMm> Fan(PointMm preferred) {
-  std::vector<PointMm> fan{preferred, Scaled(preferred, -1)};
-  for (const double degrees : {45.0, -45.0, 90.0, -90.0, 135.0, -135.0}) fan.push_back(Rotated(preferred, degrees));
-  return fan;
-}
-
 }  // namespace
-
-PointMm LeaderEnd(const PlacedLabel& label) {
-  return {std::clamp(label.anchor.x, label.box.left, label.box.Right()),
-          std::clamp(label.anchor.y, label.box.top, label.box.Bottom())};
-}
 
 NoonMarkDrawing LayOutNoonMark(const sundial::NoonMark& mark, const NoonMarkWords& words, const MeasureText& measure) {
   NoonMarkDrawing drawing;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "sheet_layout/label_placer.h"
 #include "sheet_layout/page_tiles.h"
 #include "sundial/noon_mark.h"
 
@@ -12,14 +13,6 @@
 // is seen (the floor from above with north up, the wall from in front), x to the
 // right and y down as on paper, the foot of the nodus at the origin. No Qt.
 namespace paper {
-
-struct PlacedLabel {
-  std::string text;  // UTF-8
-  bool bold;
-  RectMm box;
-  PointMm anchor;  // the point it names
-  bool leader;     // a line from the anchor to the box: the box stands off
-};
 
 struct NoonMarkDrawing {
   std::vector<std::vector<PointMm>> curve;  // the figure of eight, broken where days have no point
@@ -32,9 +25,6 @@ struct NoonMarkDrawing {
   RectMm bounds;                                   // everything above, labels included
 };
 
-// The size of a text in millimetres as it will be drawn: width, height.
-using MeasureText = std::function<std::pair<double, double>(const std::string& text, bool bold)>;
-
 struct NoonMarkWords {
   std::vector<std::string> season_names;  // by sundial::Season: March equinox, June solstice, ...
   std::string foot;                       // "foot of the nodus"
@@ -46,9 +36,6 @@ struct NoonMarkWords {
 // and the foot. Labels go where they cross neither the lines nor each other when
 // a place near their point allows it, the side away from the figure's middle first.
 NoonMarkDrawing LayOutNoonMark(const sundial::NoonMark& mark, const NoonMarkWords& words, const MeasureText& measure);
-
-// Where a label's leader meets its box: the box's point nearest the anchor.
-PointMm LeaderEnd(const PlacedLabel& label);
 
 // The tick across the curve is this long.
 inline constexpr double kTickMm = 3;

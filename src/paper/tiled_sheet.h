@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QByteArray>
+#include <QPageSize>
+#include <QString>
+#include <functional>
+
+#include "paper/page_painter.h"
+#include "sheet_layout/page_tiles.h"
+#include "sheet_layout/sheet.h"
+
+// A sheet whose figure is drawn at true size: on one page of the paper when it
+// fits, else cut into pages that overlap by kTileOverlapMm, with alignment marks,
+// after a first page that maps them; every page has its header, a 100 mm scale bar
+// and its name. An SVG is one drawing: the page, or the figure's own size. The
+// noon mark and the dial are drawn so.
+namespace paper {
+
+// The page's margin on every side.
+inline constexpr double kPageMarginMm = 10;
+
+struct PageMm {
+  double width;
+  double height;
+};
+
+PageMm PaperMm(PaperSize paper);
+QPageSize QtPageSize(PaperSize paper);
+
+// Where the figure goes on a page of `page`'s size: below the header, above the footer.
+RectMm FigureArea(PageMm page);
+
+struct TiledPages {
+  bool one_page;   // the whole figure fits the paper
+  TileGrid grid;   // otherwise: the tiles; the used ones are printed after the map
+  int page_count;  // pages of the PDF: 1, or the map and each used tile; and the notes
+};
+
+// The pages of a figure of `bounds` (millimetres, y down) on `paper`. `mark` marks
+// the tiles that carry something (page_tiles.h); rows are then filled between
+// their first and last used tile. `notes` adds a page.
+TiledPages CutIntoPages(const RectMm& bounds, PaperSize paper, const std::function<void(TileGrid&)>& mark, bool notes);
+
+// What a sheet draws on its pages.
+struct SheetParts {
+  QString title;  // the document's
+  SheetLanguage language;
+  PaperSize paper;
+  bool mirrored;  // the surface's x runs right to left on paper (a wall facing north)
+  // The title and inputs at the top of every page of `size`.
+  std::function<void(PagePainter&, PageMm size)> header;
+  // The figure with `offset` added to its millimetres, `k` times its size: at true
+  // size (k = 1) with every detail, reduced on the map with the lines alone.
+  std::function<void(PagePainter&, PointMm offset, double k)> figure;
+  // Optional: the notes' height for a width, and the notes drawn in an area. A PDF
+  // gives them a last page, an SVG a band below the figure.
+  std::function<double(double width)> notes_height;
+  std::function<void(PagePainter&, const RectMm& area)> notes;
+};
+
+// The sheet as a PDF of the paper's size, or as an SVG: the one page when the
+// figure fits it, else one drawing of the whole figure at true size (for a plotter
+// or a print shop's roll). Needs a QGuiApplication.
+QByteArray EncodeTiledSheet(const RectMm& bounds, const TiledPages& pages, const SheetParts& parts, SheetFormat format);
+
+// "UTC+09:00", "UTC−03:30".
+QString OffsetText(int seconds);
+// A number with `decimals` decimals, never "-0".
+QString Number(double value, int decimals);
+
+}  // namespace paper
