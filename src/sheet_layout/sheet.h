@@ -17,6 +17,13 @@ struct NoonMarkSheetOptions {
   PaperSize paper;
 };
 
+struct DialSheetOptions {
+  std::string zone_name;  // printed with the standard offset; empty for apparent time
+  SheetLanguage language;
+  PaperSize paper;
+  int summer_seconds = 0;  // the zone's summer amount when its numerals are drawn, else 0
+};
+
 // Neighbouring pages share a strip this wide.
 inline constexpr double kTileOverlapMm = 10;
 

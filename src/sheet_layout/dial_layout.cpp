@@ -1,0 +1,323 @@
+// SPDX-License-Identifier: MIT
+#include "sheet_layout/dial_layout.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "sundial/plate_sunlight.h"
+#include "sundial/year_days.h"
+
+namespace paper {
+namespace {
+
+constexpr double kFootRadiusMm = 2.5;
+constexpr double kPlateMarginMm = 8;     // around everything drawn on the plate
+constexpr double kTemplateGapMm = 15;    // between the plate and the gnomon's template
+constexpr double kRodWidthMm = 3;        // the template of a style square to the plate
+constexpr double kCentreOnPlate = 1.5;   // the centre is drawn up to this many times the lines' reach
+
+PointMm Scaled(PointMm p, double k) { return {p.x * k, p.y * k}; }
+PointMm Plus(PointMm a, PointMm b) { return {a.x + b.x, a.y + b.y}; }
+PointMm Minus(PointMm a, PointMm b) { return {a.x - b.x, a.y - b.y}; }
+double Length(PointMm p) { return std::hypot(p.x, p.y); }
+PointMm Unit(PointMm p, PointMm otherwise = {0, -1}) {
+  const double length = Length(p);
+  return length > 1e-9 ? Scaled(p, 1 / length) : otherwise;
+}
+RectMm Around(PointMm p, double half) { return {p.x - half, p.y - half, 2 * half, 2 * half}; }
+RectMm BoxOf(const std::vector<PointMm>& points) {
+  RectMm box{points.front().x, points.front().y, 0, 0};
+  for (const PointMm p : points) box = box.United({p.x, p.y, 0, 0});
+  return box;
+}
+std::vector<PointMm> Outline(const RectMm& r) {
+  return {{r.left, r.top}, {r.Right(), r.top}, {r.Right(), r.Bottom()}, {r.left, r.Bottom()}, {r.left, r.top}};
+}
+
+// The plate's millimetres (y up the slope) on paper (y down).
+PointMm OnPaper(const sundial::ShadowPoint& p) { return {p.x_mm, -p.y_mm}; }
+
+std::string Degrees(double value, int decimals) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%+.*f°", decimals, value);
+  return text;
+}
+
+// The dates of `year` on which the noon declination passes `declination`: the
+// day nearest each crossing, in the order of the year; the extreme day for a
+// solstice's declination, which the Sun may not quite reach.
+std::vector<sundial::CalendarDay> DatesOfDeclination(const sundial::Dial& dial, double declination) {
+  const std::vector<sundial::CalendarDay> days = sundial::DaysOfYear(dial.year);
+  std::vector<double> values;
+  values.reserve(days.size());
+  for (const auto& [month, day] : days) {
+    values.push_back(sundial::NoonDeclinationDegrees(dial.year, month, day, dial.place.longitude_east_degrees));
+  }
+  if (std::fabs(declination) >= sundial::kTropicDegrees - 0.01) {
+    const sundial::SeasonIndices seasons = sundial::SeasonsOf(values);
+    return {days[declination > 0 ? seasons.june_solstice : seasons.december_solstice]};
+  }
+  std::vector<sundial::CalendarDay> dates;
+  for (std::size_t i = 0; i + 1 < days.size(); ++i) {
+    const double a = values[i] - declination;
+    const double b = values[i + 1] - declination;
+    if ((a < 0) != (b < 0)) dates.push_back(days[std::fabs(a) <= std::fabs(b) ? i : i + 1]);
+  }
+  return dates;
+}
+
+std::string DeclinationLineText(const DialFigure& figure, const sundial::DateLine& line, SheetLanguage language,
+                                const DialWords& words) {
+  std::string dates;
+  for (const auto& [month, day] : DatesOfDeclination(figure.dial, line.declination_degrees)) {
+    dates += (dates.empty() ? "" : words.date_separator) + DialDateText(language, month, day);
+  }
+  const bool north = figure.dial.place.latitude_degrees >= 0;
+  if (line.declination_degrees > 23) return (north ? words.summer_solstice : words.winter_solstice) + " " + dates;
+  if (line.declination_degrees < -23) return (north ? words.winter_solstice : words.summer_solstice) + " " + dates;
+  if (line.declination_degrees == 0) return words.equinoxes + " " + dates;
+  return dates + " (" + Degrees(line.declination_degrees, 2) + ")";
+}
+
+// Every point of an hour line on paper.
+std::vector<PointMm> PointsOf(const sundial::HourLine& line) {
+  std::vector<PointMm> points;
+  for (const auto& p : line.points) points.push_back(OnPaper(p.point));
+  for (const auto* half : {&line.december_to_june, &line.june_to_december}) {
+    for (const auto& run : *half) {
+      for (const auto& day : run) points.push_back(OnPaper(day.point));
+    }
+  }
+  return points;
+}
+
+std::string ClockText(int minutes) {
+  char text[8];
+  std::snprintf(text, sizeof text, "%d", minutes / 60 % 24);
+  return text;
+}
+
+}  // namespace
+
+DialFigure MakeDialFigure(const sundial::Dial& dial, int step_minutes, sundial::DateLineSet dates,
+                          std::optional<int> summer_minutes) {
+  DialFigure figure{dial,
+                    sundial::PolarStyleOf(dial.plate, dial.place.latitude_degrees),
+                    step_minutes,
+                    sundial::HourLinesOf(dial, step_minutes, summer_minutes),
+                    dates,
+                    dates == sundial::DateLineSet::kNone ? std::vector<sundial::DateLine>{}
+                                                         : sundial::DateLinesOf(dial, dates, 5),
+                    {}};
+  figure.days_without_lines = sundial::DaysWithoutLines(dial, figure.hour_lines);
+  return figure;
+}
+
+DialWords DialWordsFor(SheetLanguage language) {
+  if (language == SheetLanguage::kJapanese) {
+    return {"ノーダスの足元", "中心（指時針と盤面の交点）", "サブスタイル（指時針の足跡）", "指時針（スタイル）",
+            "ノーダスの高さ %1 mm", "指時針板の型紙（実寸、切り抜く）", "夏至", "冬至", "春分・秋分", "・"};
+  }
+  return {"foot of the nodus",  "centre (where the style meets the plate)",
+          "substyle",           "style",
+          "nodus height %1 mm", "gnomon template (true size, cut out)",
+          "summer solstice",    "winter solstice",
+          "equinoxes",          " & "};
+}
+
+std::string DialDateText(SheetLanguage language, int month, int day) {
+  if (language == SheetLanguage::kJapanese) return std::to_string(month) + "/" + std::to_string(day);
+  static const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                        "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+  return std::to_string(day) + " " + kMonths[month - 1];
+}
+
+DialDrawing LayOutDial(const DialFigure& figure, SheetLanguage language, const MeasureText& measure) {
+  const DialWords words = DialWordsFor(language);
+  const sundial::PolarStyle& style = figure.style;
+  DialDrawing drawing;
+
+  // The lines, and how far from the foot they reach.
+  double reach = kFootRadiusMm;
+  auto widen = [&](const std::vector<PointMm>& points) {
+    for (const PointMm p : points) reach = std::max(reach, Length(p));
+  };
+  for (const sundial::HourLine& line : figure.hour_lines) {
+    const DialStroke stroke = line.whole_hour ? DialStroke::kWholeHour : DialStroke::kStep;
+    if (line.points.size() >= 2) {
+      drawing.paths.push_back({{OnPaper(line.points.front().point), OnPaper(line.points.back().point)}, stroke,
+                               false, false});
+    }
+    for (const auto& [half, dashed] : {std::pair{&line.december_to_june, false}, std::pair{&line.june_to_december, true}}) {
+      for (const sundial::DayRun& run : *half) {
+        std::vector<PointMm> points;
+        for (const auto& day : run) points.push_back(OnPaper(day.point));
+        if (points.size() >= 2) drawing.paths.push_back({points, stroke, dashed, true});
+      }
+    }
+    widen(PointsOf(line));
+  }
+  for (const sundial::DateLine& line : figure.date_lines) {
+    for (const auto& run : line.runs) {
+      std::vector<PointMm> points;
+      for (const auto& p : run) points.push_back(OnPaper(p.point));
+      widen(points);
+      if (points.size() >= 2) drawing.paths.push_back({points, DialStroke::kDate, false, true});
+    }
+  }
+
+  // The substyle through the foot, from the centre when it is on the plate.
+  if (style.centre && Length(OnPaper(*style.centre)) <= kCentreOnPlate * reach) drawing.centre = OnPaper(*style.centre);
+  std::optional<std::pair<PointMm, PointMm>> substyle;
+  if (style.substyle_direction) {
+    const PointMm towards = drawing.centre ? Unit(Minus(drawing.foot, *drawing.centre), OnPaper(*style.substyle_direction))
+                                           : Unit(OnPaper(*style.substyle_direction));
+    const PointMm far = Scaled(towards, reach);
+    substyle = {drawing.centre ? *drawing.centre : Scaled(far, -1), far};
+    drawing.paths.push_back({{substyle->first, substyle->second}, DialStroke::kSubstyle, false, false});
+  }
+
+  LabelPlacer placer(measure);
+  for (const DialPath& path : drawing.paths) placer.AvoidPolyline(path.points);
+  placer.AvoidBox(Around(drawing.foot, kFootRadiusMm));
+  if (drawing.centre) placer.AvoidBox(Around(*drawing.centre, kFootRadiusMm));
+  auto place = [&](const std::string& text, DialLabelKind kind, PointMm anchor, PointMm direction) {
+    const bool numeral = kind == DialLabelKind::kNumeral || kind == DialLabelKind::kSummerNumeral;
+    drawing.labels.push_back({placer.Place(text, numeral, anchor, Fan(direction)), kind});
+  };
+  place(words.foot, DialLabelKind::kNote, drawing.foot, {-1, 0});
+  if (drawing.centre) place(words.centre, DialLabelKind::kNote, *drawing.centre, {1, 0});
+
+  // Numerals at the outer end of each whole hour's line: away from the centre, or
+  // along the substyle when the lines are parallel.
+  for (const sundial::HourLine& line : figure.hour_lines) {
+    if (!line.whole_hour) continue;
+    const std::vector<PointMm> points = PointsOf(line);
+    if (points.empty()) continue;
+    const PointMm reference = style.centre ? OnPaper(*style.centre) : drawing.foot;
+    const std::optional<PointMm> along =
+        style.centre || !style.substyle_direction ? std::nullopt : std::optional(Unit(OnPaper(*style.substyle_direction)));
+    auto outward = [&](PointMm p) {
+      return along ? (p.x * along->x + p.y * along->y) : Length(Minus(p, reference));
+    };
+    const PointMm end = *std::max_element(points.begin(), points.end(),
+                                          [&](PointMm a, PointMm b) { return outward(a) < outward(b); });
+    const PointMm direction = along ? *along : Unit(Minus(end, reference));
+    place(ClockText(line.minutes), DialLabelKind::kNumeral, end, direction);
+    if (line.summer_minutes) place(ClockText(*line.summer_minutes), DialLabelKind::kSummerNumeral, end, direction);
+  }
+
+  // Each date line named at one end: the months of the first half of the year at
+  // its start, of the second at its end, so that the pairs of nearly equal
+  // declinations are named apart.
+  for (const sundial::DateLine& line : figure.date_lines) {
+    if (line.runs.empty() || line.runs.front().empty()) continue;
+    const bool at_start = line.month == 0 || line.month <= 6;
+    const auto& run = at_start ? line.runs.front() : line.runs.back();
+    const PointMm end = OnPaper(at_start ? run.front().point : run.back().point);
+    const PointMm next = OnPaper(run.size() > 1 ? (at_start ? run[1].point : run[run.size() - 2].point) : run.front().point);
+    const std::string text = line.month > 0 ? DialDateText(language, line.month, line.day)
+                                            : DeclinationLineText(figure, line, language, words);
+    place(text, DialLabelKind::kDate, end, Unit(Minus(end, next), {1, 0}));
+  }
+  if (substyle) {
+    const PointMm at = Plus(substyle->second, Scaled(Minus(substyle->first, substyle->second), 0.2));
+    const PointMm along = Unit(Minus(substyle->second, substyle->first));
+    place(words.substyle, DialLabelKind::kNote, at, {-along.y, along.x});
+  }
+
+  // The plate: everything above with a margin.
+  RectMm plate = Around(drawing.foot, kFootRadiusMm);
+  for (const DialPath& path : drawing.paths) plate = plate.United(BoxOf(path.points));
+  for (const DialLabel& label : drawing.labels) plate = plate.United(label.placed.box);
+  plate = plate.Grown(kPlateMarginMm);
+  drawing.plate = plate;
+  drawing.paths.push_back({Outline(plate), DialStroke::kOutline, false, false});
+
+  // The gnomon's template beside the plate: the substyle along the bottom from the
+  // centre to the foot, the height of the nodus up from the foot, the style from
+  // the centre to the nodus at the style height. A style too low to meet the plate
+  // near it is cut off at the plate's size; one square to the plate is a rod.
+  const double height = figure.dial.plate.height_mm;
+  const double psi = style.style_height_degrees * std::numbers::pi / 180;
+  const double longest = std::max(plate.width, plate.height);
+  const double base = style.centre_distance_mm ? std::min(*style.centre_distance_mm, longest) : longest;
+  // Below the plate when it is wider than tall (the paper is upright), else beside
+  // it; room above the template for its title.
+  const bool below = plate.width >= plate.height;
+  const double template_width = style.substyle_direction ? base : kRodWidthMm;
+  const double left = below ? plate.left + std::max(0.0, (plate.width - template_width) / 2) : plate.Right() + kTemplateGapMm;
+  const double bottom = (below ? plate.Bottom() + kTemplateGapMm : plate.top) + 8 + height;
+  std::vector<PointMm> gnomon;
+  PointMm nodus;
+  PointMm style_low{left, bottom};  // where the template's style edge starts
+  if (!style.substyle_direction) {
+    gnomon = Outline({left, bottom - height, kRodWidthMm, height});
+    nodus = {left + kRodWidthMm / 2, bottom - height};
+  } else {
+    const PointMm foot{left + base, bottom};
+    nodus = {foot.x, bottom - height};
+    const double rise_at_left = style.centre_distance_mm ? (*style.centre_distance_mm - base) * std::tan(psi) : height;
+    style_low = {left, bottom - rise_at_left};
+    gnomon = {{left, bottom}, foot, nodus};
+    if (rise_at_left > 1e-6) gnomon.push_back(style_low);
+    gnomon.push_back(gnomon.front());
+  }
+  drawing.nodus = nodus;
+  drawing.paths.push_back({gnomon, DialStroke::kGnomon, false, false});
+  placer.AvoidPolyline(gnomon);
+  const RectMm template_box = BoxOf(gnomon);
+  place(words.gnomon, DialLabelKind::kNote, {template_box.left + template_box.width / 2, template_box.top - 4}, {0, -1});
+  std::string height_text = words.nodus_height;
+  height_text.replace(height_text.find("%1"), 2, std::to_string(static_cast<long>(std::lround(height))));
+  place(height_text, DialLabelKind::kNote, {nodus.x, bottom - height / 2}, {1, 0});
+  if (style.substyle_direction) {
+    place(words.substyle, DialLabelKind::kNote, {template_box.left + template_box.width / 2, bottom}, {0, 1});
+    const PointMm style_middle = Scaled(Plus(style_low, nodus), 0.5);
+    place(words.style + " " + Degrees(style.style_height_degrees, 1).substr(1), DialLabelKind::kNote, style_middle,
+          Unit({-std::sin(psi), -std::cos(psi)}));
+  }
+
+  RectMm bounds = plate.United(template_box);
+  for (const DialLabel& label : drawing.labels) bounds = bounds.United(label.placed.box);
+  drawing.bounds = bounds;
+  return drawing;
+}
+
+void KeepLabelsWholeOnTiles(TileGrid& grid, std::vector<DialLabel>& labels) {
+  constexpr double kInsetMm = 0.3;
+  auto holds = [](const RectMm& tile, const RectMm& box) {
+    return box.left >= tile.left && box.Right() <= tile.Right() && box.top >= tile.top && box.Bottom() <= tile.Bottom();
+  };
+  for (DialLabel& label : labels) {
+    RectMm& box = label.placed.box;
+    int best = -1;
+    double best_area = -1;
+    bool whole = false;
+    for (int row = 0; row < grid.rows && !whole; ++row) {
+      for (int column = 0; column < grid.columns && !whole; ++column) {
+        const int index = row * grid.columns + column;
+        if (!grid.used[static_cast<std::size_t>(index)]) continue;
+        const RectMm tile = grid.Tile(row, column).Grown(-kInsetMm);
+        if (holds(tile, box)) {
+          whole = true;
+          break;
+        }
+        const double w = std::min(box.Right(), tile.Right()) - std::max(box.left, tile.left);
+        const double h = std::min(box.Bottom(), tile.Bottom()) - std::max(box.top, tile.top);
+        if (w > 0 && h > 0 && w * h > best_area) {
+          best_area = w * h;
+          best = index;
+        }
+      }
+    }
+    if (whole || best < 0) continue;
+    const RectMm tile = grid.Tile(best / grid.columns, best % grid.columns).Grown(-kInsetMm);
+    box.left = std::clamp(box.left, tile.left, tile.Right() - box.width);
+    box.top = std::clamp(box.top, tile.top, tile.Bottom() - box.height);
+    label.placed.leader = true;
+  }
+}
+
+}  // namespace paper
