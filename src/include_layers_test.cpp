@@ -30,6 +30,7 @@ const std::map<std::string, std::set<std::string>>& Layers() {
       {"advance", {"engine"}},             // the detail window's one-day advance
       {"sundial", {"engine"}},             // dial geometry
       {"sheet_layout", {"sundial"}},       // sheets laid out and cut into pages
+      {"dxf", {"sheet_layout"}},           // a dial as DXF for cutters and CAD
       {"chart", {"engine"}},               // the chart as values
       // QtCore
       {"clock", {"sundial"}},              // zones, clock noon, the card's values
@@ -45,7 +46,7 @@ const std::map<std::string, std::set<std::string>>& Layers() {
       // programs and the command line
       {"app", {"windows", "platform/sound"}},
       {"cli/io", {"clock", "chart", "sheet_layout"}},
-      {"cli/commands", {"cli/io"}},
+      {"cli/commands", {"cli/io", "dxf"}},
       {"cli/drawing", {"cli/io", "paper", "chart_drawing"}},
       {"cli", {"cli/commands", "cli/drawing"}},  // orvalin-cli, its module and their tests
   };
