@@ -279,7 +279,7 @@ QByteArray EncodeTiledSheet(const RectMm& bounds, const TiledPages& pages, const
     const double notes = parts.notes ? NotesHeight(parts, width - (paper.width - area.width)) + kGapMm : 0;
     PageMm size = paper;
     if (!pages.one_page || bounds.height + notes > area.height) {
-      size = {width, std::ceil(bounds.height + notes + (paper.height - area.height))};
+      size = {width, std::max(std::ceil(bounds.height + notes + (paper.height - area.height)), paper.height)};
     }
     QSvgGenerator svg;
     SetUpSvg(svg, &buffer, size.width, size.height, parts.title);

@@ -5,7 +5,7 @@ namespace cli {
 
 const std::vector<Command>& CommandTable() {
   static const std::vector<Command> commands = {AtCommand(),    TableCommand(), NoonCommand(),    ZonesCommand(),
-                                                ChartCommand(), CardCommand(),  NoonMarkCommand()};
+                                                ChartCommand(), CardCommand(),  NoonMarkCommand(), DialCommand()};
   return commands;
 }
 

@@ -27,5 +27,7 @@ Command ChartCommand();
 Command CardCommand();
 // `noonmark --latitude DEG --longitude DEG --height MM`: the noon mark at true size.
 Command NoonMarkCommand();
+// `dial --latitude DEG [--tilt DEG] [--facing AZ]`: a flat sundial's lines and gnomon.
+Command DialCommand();
 
 }  // namespace cli

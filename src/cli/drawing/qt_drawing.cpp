@@ -12,6 +12,7 @@
 #include "chart_drawing/chart_export.h"
 #include "cli/io/errors.h"
 #include "paper/correction_card_sheet.h"
+#include "paper/dial_sheet.h"
 #include "paper/noon_mark_sheet.h"
 #include "platform/fonts/fonts.h"
 
@@ -75,6 +76,24 @@ class GuiDrawing final : public Drawing {
                        " m long, and an SVG holds 100 m at most; use --format csv, or a smaller --height"};
     }
     return Bytes(paper::EncodeNoonMark(mark, pages, options, format));
+  }
+
+  std::string Dial(const paper::DialFigure& figure, const paper::DialSheetOptions& options,
+                   paper::SheetFormat format) override {
+    const paper::DialPages pages = paper::PlanDialPages(figure, options);
+    const double longest_mm = std::max(pages.drawing.bounds.width, pages.drawing.bounds.height);
+    const bool svg_holds_it = longest_mm <= paper::kMaxSvgSideMm;
+    if (format == paper::SheetFormat::kPdf && pages.pages.page_count > paper::kMaxNoonMarkPages) {
+      throw ValueError{"dial: the sheet needs " + std::to_string(pages.pages.page_count) + " pages of " +
+                       PaperName(options.paper) + ", more than " + std::to_string(paper::kMaxNoonMarkPages) +
+                       "; use " + (svg_holds_it ? "--format svg, dxf or csv" : "--format dxf or csv") +
+                       ", or a smaller --height"};
+    }
+    if (format == paper::SheetFormat::kSvg && !svg_holds_it) {
+      throw ValueError{"dial: the figure is " + std::to_string(std::lround(longest_mm / 1000)) +
+                       " m long, and an SVG holds 100 m at most; use --format dxf or csv, or a smaller --height"};
+    }
+    return Bytes(paper::EncodeDial(figure, pages, options, format));
   }
 
  private:

@@ -6,6 +6,7 @@
 #include "chart/chart.h"
 #include "chart/chart_format.h"
 #include "clock/correction_card.h"
+#include "sheet_layout/dial_layout.h"
 #include "sheet_layout/sheet.h"
 #include "sundial/noon_mark.h"
 
@@ -34,6 +35,13 @@ class Drawing {
   // past kMaxNoonMarkPages pages or an SVG side of kMaxSvgSideMm.
   virtual std::string NoonMark(const sundial::NoonMark& mark, const paper::NoonMarkSheetOptions& options,
                                paper::SheetFormat format) = 0;
+
+  // A flat dial at true size, cut into pages as the noon mark is, with a page of
+  // notes (the inputs, the style, the key and how to mount it) in a PDF, below the
+  // figure in an SVG. Refused past kMaxNoonMarkPages pages or an SVG side of
+  // kMaxSvgSideMm.
+  virtual std::string Dial(const paper::DialFigure& figure, const paper::DialSheetOptions& options,
+                           paper::SheetFormat format) = 0;
 };
 
 // The drawing module, loaded on the first call from ORVALIN_DRAWING_MODULE, a path
