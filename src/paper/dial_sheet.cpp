@@ -46,6 +46,19 @@ QString TimeKind(sundial::DialTime time, bool ja) {
   return {};
 }
 
+// The kind of time in a few words, for the title.
+QString ShortTimeKind(sundial::DialTime time, bool ja) {
+  switch (time) {
+    case sundial::DialTime::kApparent:
+      return ja ? QStringLiteral("視太陽時") : QStringLiteral("apparent time");
+    case sundial::DialTime::kStandard:
+      return ja ? QStringLiteral("標準時") : QStringLiteral("standard time");
+    case sundial::DialTime::kMean:
+      return ja ? QStringLiteral("時計の時刻（8の字）") : QStringLiteral("clock time (figures of eight)");
+  }
+  return {};
+}
+
 QString PlateName(const sundial::Plate& plate, bool ja) {
   const QString tilt = Number(plate.tilt_degrees, 1);
   const QString facing = Number(plate.facing_degrees, 1);
@@ -56,6 +69,20 @@ QString PlateName(const sundial::Plate& plate, bool ja) {
   }
   return ja ? QStringLiteral("傾き %1°、方位 %2° を向く盤面").arg(tilt, facing)
             : QStringLiteral("plate tilted %1°, facing azimuth %2°").arg(tilt, facing);
+}
+
+QString DateText(const sundial::DateRange& range, bool ja) {
+  const SheetLanguage language = ja ? SheetLanguage::kJapanese : SheetLanguage::kEnglish;
+  const QString first = Text(DialDateText(language, range.first_month, range.first_day));
+  const QString last = Text(DialDateText(language, range.last_month, range.last_day));
+  return first == last ? first : (ja ? QStringLiteral("%1〜%2") : QStringLiteral("%1 to %2")).arg(first, last);
+}
+
+// The days without lines: "1/1〜5/7、8/5〜12/31".
+QString Ranges(const DialFigure& figure, bool ja) {
+  QStringList ranges;
+  for (const auto& range : figure.days_without_lines) ranges << DateText(range, ja);
+  return ranges.join(ja ? QStringLiteral("、") : QStringLiteral(", "));
 }
 
 // The header's three lines: what the sheet is, where and when, and the plate.
@@ -70,24 +97,26 @@ QStringList HeaderLines(const DialFigure& figure, const DialSheetOptions& option
   const QString height = QString::number(dial.plate.height_mm, 'g', 10);
   QStringList lines;
   if (ja) {
-    lines << QStringLiteral("日時計：%1、%2　%3年").arg(PlateName(dial.plate, true), TimeKind(dial.time, true)).arg(dial.year);
+    lines << QStringLiteral("日時計：%1、%2　%3年").arg(PlateName(dial.plate, true), ShortTimeKind(dial.time, true)).arg(dial.year);
     QString place = QStringLiteral("%1 %2°").arg(south ? QStringLiteral("南緯") : QStringLiteral("北緯"), latitude);
     if (clock) {
       place += QStringLiteral("　%1 %2°　時間帯 %3（標準時 %4）")
                    .arg(west ? QStringLiteral("西経") : QStringLiteral("東経"), longitude, Text(options.zone_name),
                         OffsetText(dial.standard_offset_seconds));
     }
+    if (!figure.days_without_lines.empty()) place += QStringLiteral("　線のない日：") + Ranges(figure, true);
     lines << place;
     lines << QStringLiteral("ノーダスは盤面から %1 mm　座標：足元から mm、x 右・y 盤面の傾斜に沿って上（正面から見て）　実寸")
                  .arg(height);
   } else {
-    lines << QStringLiteral("Sundial: %1, %2, %3").arg(PlateName(dial.plate, false), TimeKind(dial.time, false)).arg(dial.year);
+    lines << QStringLiteral("Sundial: %1, %2, %3").arg(PlateName(dial.plate, false), ShortTimeKind(dial.time, false)).arg(dial.year);
     QString place = QStringLiteral("Latitude %1° %2").arg(latitude, south ? QStringLiteral("S") : QStringLiteral("N"));
     if (clock) {
       place += QStringLiteral(", longitude %1° %2, zone %3 (standard time %4)")
                    .arg(longitude, west ? QStringLiteral("W") : QStringLiteral("E"), Text(options.zone_name),
                         OffsetText(dial.standard_offset_seconds));
     }
+    if (!figure.days_without_lines.empty()) place += QStringLiteral("; no lines ") + Ranges(figure, false);
     lines << place;
     lines << QStringLiteral("Nodus %1 mm from the plate; mm from the foot, x right, y up the plate's slope as seen "
                             "facing it; true size")
@@ -176,14 +205,6 @@ void DrawFigure(PagePainter& page, const DialDrawing& drawing, PointMm offset, d
     page.Text(box, Text(placed.text), numeral ? kDialNumeralPoints : kDialLabelPoints, Qt::AlignCenter, numeral,
               colour);
   }
-}
-
-QString DateText(const DialFigure& figure, const sundial::DateRange& range, bool ja) {
-  const SheetLanguage language = ja ? SheetLanguage::kJapanese : SheetLanguage::kEnglish;
-  const QString first = Text(DialDateText(language, range.first_month, range.first_day));
-  const QString last = Text(DialDateText(language, range.last_month, range.last_day));
-  (void)figure;
-  return first == last ? first : (ja ? QStringLiteral("%1〜%2") : QStringLiteral("%1 to %2")).arg(first, last);
 }
 
 double NotesHeight(const std::vector<QString>& notes, double width) {
@@ -288,11 +309,9 @@ std::vector<QString> DialNotes(const DialFigure& figure, const DialSheetOptions&
   }
   notes.push_back(key);
   if (!figure.days_without_lines.empty()) {
-    QStringList ranges;
-    for (const auto& range : figure.days_without_lines) ranges << DateText(figure, range, ja);
-    notes.push_back(ja ? QStringLiteral("線のない日：%1（太陽がこの盤面を照らさない）。").arg(ranges.join(QStringLiteral("、")))
+    notes.push_back(ja ? QStringLiteral("線のない日：%1（太陽がこの盤面を照らさない）。").arg(Ranges(figure, true))
                        : QStringLiteral("Days without lines: %1 (the Sun does not reach this plate then).")
-                             .arg(ranges.join(QStringLiteral(", "))));
+                             .arg(Ranges(figure, false)));
   }
   const sundial::Plate& plate = dial.plate;
   QString mount;
