@@ -335,6 +335,56 @@ expect 1 err "orvalin-cli: --paper 'a5' is not a4, a3 or letter" noonmark --lati
 expect 1 err "orvalin-cli: --format 'png' is not svg, pdf or csv" noonmark --latitude 35 -l 0 --height 10 -f png -o x.png
 expect 1 err "orvalin-cli: ZONE 'JST' is not a time-zone name; did you mean Asia/Tokyo?" noonmark --latitude 35 -l 139 -z JST --height 10 -f csv
 
+# The dial. On a horizontal plate at 35.6812 N the equinox's shadow runs along the
+# line y = 100 tan 35.6812 = 71.81 mm, at x = 100 tan H / cos 35.6812 for the hour
+# angle H of each standard hour at 139.7671 E (UTC+9); the centre is 100 / tan
+# 35.6812 = 139.26 mm south of the foot.
+"$cli" dial --latitude 35.6812 -l 139.7671 -z Asia/Tokyo --year 2026 -f csv >dial.csv 2>err.txt || fail "dial csv: $(cat err.txt)"
+head -1 dial.csv | grep -q $'^kind,time,date,declination_deg,x_mm,y_mm\r$' || fail "dial csv header: $(head -1 dial.csv)"
+grep -q $'^foot,,,,0.00,0.00\r$' dial.csv && grep -q $'^centre,,,,0.00,-139.26\r$' dial.csv || fail "dial: foot or centre: $(head -3 dial.csv)"
+awk -F, '$1 == "hour" && $4 == "0.00" { n++; h = (substr($2, 1, 2) + substr($2, 4, 2) / 60 - 12) * 15 + 4.7671
+  r = 3.14159265358979 / 180; x = 100 * sin(h * r) / cos(h * r) / cos(35.6812 * r)
+  bad += ($5 - x)^2 > 0.011^2 || ($6 - 71.81)^2 > 0.011^2 } END { exit bad || n < 9 }' dial.csv || fail "dial: the equinox's points are not Meeus's"
+[ "$(grep -c $'^hour,12:00,2026-' <("$cli" dial --latitude 35.6812 -l 139.7671 -z Asia/Tokyo --year 2026 --time mean -f csv))" -eq 365 ] \
+  || fail "dial --time mean: not one 12:00 row a day"
+# A plate parallel to the axis (tilted by the latitude, facing south) has no centre.
+"$cli" dial --latitude 50 --tilt 50 --time apparent -f csv | grep -q '^centre' && fail "dial: a polar plate has a centre"
+# csv and dxf never load the GUI libraries; a page does.
+for format in csv dxf pdf; do
+  LD_DEBUG=libs "$cli" dial --latitude 35 -l 135 -z Asia/Tokyo -f $format >dial.$format 2>libs.txt
+  loads=no; grep -q 'init:.*libQt6Gui' libs.txt && loads=yes
+  [ "$loads" = "$([ $format = pdf ] && echo yes || echo no)" ] || fail "dial -f $format: loads Qt Gui: $loads"
+done
+grep -q $'^\\$INSUNITS\n70\n4$' <(sed -n '/^\$INSUNITS$/,+2p' dial.dxf) || fail "dial dxf: no \$INSUNITS 4"
+# The pages: the map, the tiles and the notes, each with a 100 mm scale bar.
+"$cli" dial --latitude 35.6812 -l 139.7671 -z Asia/Tokyo --height 120 --lang en -o dial.pdf 2>err.txt || fail "dial pdf: $(cat err.txt)"
+pages=$(pdfinfo dial.pdf | sed -n 's/^Pages: *//p')
+pdftotext -f "${pages:-1}" -l "${pages:-1}" dial.pdf - | grep -qF "Notes (page $pages of $pages)" || fail "dial: no notes on the last of $pages pages"
+pdftotext -bbox dial.pdf - | awk -F'"' -v pages="${pages:-0}" '/<page/ { p++ } $4 > 700 && />0<\/word>/ { zero[p] = ($2 + $6) / 2 }
+  $4 > 700 && />100<\/word>/ { hundred[p] = ($2 + $6) / 2 }
+  END { for (i = 1; i <= p; i++) { d = hundred[i] - zero[i] - 283.4646; ok += d * d < 0.3 * 0.3 } exit !(p > 3 && ok == p && p == pages) }' \
+  || fail "dial: not every one of $pages pages has a 100 mm scale bar"
+"$cli" dial --latitude 35.6812 -l 139.7671 -z Asia/Tokyo --height 20 --paper letter -f svg >dial.svg
+grep -q 'width="215.9mm" height="279.4mm"' dial.svg || fail "dial: the SVG is not letter size in mm"
+# Notes that are no complaint: exit 0, the output whole.
+"$cli" dial --latitude 35 -l 135 -z Asia/Tokyo --summer -f csv >out.txt 2>err.txt || fail "dial --summer without summer time fails"
+grep -qx 'orvalin-cli: dial: Asia/Tokyo has no summer time in [0-9]*: no summer-time numerals' err.txt && [ -s out.txt ] \
+  || fail "dial --summer in Tokyo: $(cat err.txt)"
+"$cli" dial --latitude 50 -l 8.68 -z Europe/Berlin --tilt 90 --facing 0 --year 2026 -f csv >out.txt 2>err.txt || fail "dial on a north wall fails"
+grep -qx 'orvalin-cli: dial: no lines on 2026-01-01 to 2026-05-07: the Sun does not reach the plate then' err.txt \
+  || fail "dial on a north wall: $(cat err.txt)"
+expect 1 err "orvalin-cli: dial: a plate tilted 180 degrees faces straight down, and the Sun never reaches it" dial --latitude 35 --tilt 180 --time apparent -f csv
+expect 1 err "orvalin-cli: --tilt '181' is not a tilt 0..180" dial --latitude 35 --tilt 181 --time apparent -f csv
+expect 1 err "orvalin-cli: --facing '-10' is not an azimuth 0..360" dial --latitude 35 --facing -10 --time apparent -f csv
+expect 1 err "orvalin-cli: --step '20' is not 60, 30, 15 or 10" dial --latitude 35 --step 20 --time apparent -f csv
+expect 1 err "orvalin-cli: --dates 'weeks' is not none, seasons, zodiac or months" dial --latitude 35 --dates weeks --time apparent -f csv
+expect 1 err "orvalin-cli: --time 'solar' is not apparent, standard or mean" dial --latitude 35 --time solar -f csv
+expect 1 err "orvalin-cli: --format 'png' is not csv, svg, pdf or dxf" dial --latitude 35 --time apparent -f png
+expect 1 err "orvalin-cli: --height '0' is not a height" dial --latitude 35 --height 0 --time apparent -f csv
+expect 2 err "orvalin-cli: dial needs --latitude DEG" dial -f csv
+expect 2 err "orvalin-cli: dial needs --longitude DEG for standard time" dial --latitude 35 -f csv
+expect 2 err "orvalin-cli: dial: --summer needs --time standard or mean" dial --latitude 35 --time apparent --summer -f csv
+
 # Completion: each row is a line that must be offered, then the words typed, the
 # last one being completed. A value may follow its option as a word or after "="
 # (which bash makes a word of its own, or leaves in the word).
@@ -364,6 +414,11 @@ pdf|card|--format|=|p
 wall|noonmark|--surface|w
 csv|noonmark|-f|c
 letter|noonmark|--paper|l
+mean|dial|--time|m
+zodiac|dial|--dates|z
+dxf|dial|--format|d
+--facing|dial|--fa
+30|dial|--step|3
 ROWS
 [ -z "$(complete_words noon -z right/)" ] || fail "completion offers the right/ zones"
 [ "$(complete_words chart 2002 -o my | wc -l)" -eq 1 ] || fail "completion splits 'my chart.png'"

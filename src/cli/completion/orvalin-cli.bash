@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: MIT
 # bash completion for orvalin-cli: its commands, their options, file names after
-# --output and --from, the formats after --format, noonmark's surfaces and papers
-# and, after --zone, the names that `orvalin-cli zones` lists (the ones --zone
+# --output and --from, the formats after --format, noonmark's surfaces and papers,
+# the dial's kinds of time, steps and date lines and, after --zone, the names that `orvalin-cli zones` lists (the ones --zone
 # accepts, links of the zone data too).
 # An option's value may follow it as the next word or after "=" (--output=FILE).
 
@@ -21,7 +21,7 @@ _orvalin_cli() {
   prev=${COMP_WORDS[COMP_CWORD-1]}
   for word in "${COMP_WORDS[@]:1:COMP_CWORD-1}"; do
     case $word in
-      at|table|noon|zones|chart|card|noonmark) command=$word; break ;;
+      at|table|noon|zones|chart|card|noonmark|dial) command=$word; break ;;
     esac
   done
   # Where "=" breaks words (bash's default), --output=my is three words: --output,
@@ -42,11 +42,17 @@ _orvalin_cli() {
       # One answer a line, so that a name with blanks stays one name.
       mapfile -t COMPREPLY < <(compgen -f -- "$cur")
       [[ -z $prefix ]] && compopt -o filenames 2>/dev/null ;;
-    -H|--hour|-l|--longitude|--latitude|--height|--time|--year) COMPREPLY=() ;;
+    --time)
+      COMPREPLY=()
+      [[ $command == dial ]] && mapfile -t COMPREPLY < <(compgen -W "apparent standard mean" -- "$cur") ;;
+    -H|--hour|-l|--longitude|--latitude|--height|--year|--tilt|--facing) COMPREPLY=() ;;
+    --step) mapfile -t COMPREPLY < <(compgen -W "60 30 15 10" -- "$cur") ;;
+    --dates) mapfile -t COMPREPLY < <(compgen -W "none seasons zodiac months" -- "$cur") ;;
     -f|--format)
       case $command in
         card) mapfile -t COMPREPLY < <(compgen -W "pdf svg" -- "$cur") ;;
         noonmark) mapfile -t COMPREPLY < <(compgen -W "svg pdf csv" -- "$cur") ;;
+        dial) mapfile -t COMPREPLY < <(compgen -W "csv svg pdf dxf" -- "$cur") ;;
         *) mapfile -t COMPREPLY < <(compgen -W "png svg pdf" -- "$cur") ;;
       esac ;;
     --surface) mapfile -t COMPREPLY < <(compgen -W "floor wall" -- "$cur") ;;
@@ -73,10 +79,12 @@ _orvalin_cli() {
     chart) options="--rate -r --legend --output -o --format -f --help -h" ;;
     noonmark) options="--latitude --longitude -l --zone -z --height --surface --time --year --no-refraction
                        --output -o --format -f --paper --lang --help -h" ;;
+    dial) options="--latitude --longitude -l --zone -z --tilt --facing --height --time --step --dates --summer --year
+                   --no-refraction --lang --paper --format -f --output -o --help -h" ;;
     *) options="--help -h --version -V" ;;
   esac
   if [[ -z $command && $cur != -* ]]; then
-    mapfile -t COMPREPLY < <(compgen -W "at table noon zones chart card noonmark" -- "$cur")
+    mapfile -t COMPREPLY < <(compgen -W "at table noon zones chart card noonmark dial" -- "$cur")
   elif [[ $cur == -* ]]; then
     mapfile -t COMPREPLY < <(compgen -W "$options" -- "$cur")
   fi
