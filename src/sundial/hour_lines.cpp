@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "sundial/hour_lines.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstddef>
 
 #include "sundial/year_days.h"
@@ -33,6 +35,47 @@ void AppendRuns(const std::vector<std::optional<DayPoint>>& days, std::size_t fi
   }
 }
 
+constexpr double kRadian = 3.14159265358979323846 / 180;
+
+// How far the Sun's declination and the equation of time (in degrees of hour angle)
+// range over the dial's year: from every fifth day at 12 h UT (at longitude 0 the
+// hour angle is the equation of time itself), each widened by half
+// a degree for the days between and the hours of the day away from 12 h UT.
+struct YearRange {
+  double low_declination, high_declination;
+  double low_eot, high_eot;
+};
+
+YearRange YearRangeOf(const Dial& dial, const std::vector<CalendarDay>& year) {
+  YearRange range{90, -90, 180, -180};
+  for (std::size_t i = 0; i < year.size(); i += 5) {
+    const SunDirection sun = SunDirectionAt({0, 0}, dial.year, year[i].month, year[i].day, 12, Refraction::kNone);
+    range.low_declination = std::min(range.low_declination, sun.declination_degrees);
+    range.high_declination = std::max(range.high_declination, sun.declination_degrees);
+    range.low_eot = std::min(range.low_eot, sun.hour_angle_degrees);
+    range.high_eot = std::max(range.high_eot, sun.hour_angle_degrees);
+  }
+  constexpr double kWiden = 0.5;
+  return {range.low_declination - kWiden, range.high_declination + kWiden, range.low_eot - kWiden,
+          range.high_eot + kWiden};
+}
+
+// Whether the Sun can stand higher than a degree below the horizon (which refraction
+// never lifts it past) at the clock time whose hour angle is `hour_angle` plus the
+// equation of time, on some day of the year: the highest Sun over the ranges is at
+// the hour angle nearest the meridian, then at the declination nearest
+// atan2(sin φ, cos φ cos H). A line of the night needs no day-by-day Sun.
+bool SunCanBeUp(double latitude_degrees, const YearRange& range, double hour_angle) {
+  const double low = hour_angle + range.low_eot;
+  const double middle = std::remainder(low + (range.high_eot - range.low_eot) / 2, 360.0);
+  const double half = (range.high_eot - range.low_eot) / 2;
+  const double H = std::clamp(0.0, middle - half, middle + half) * kRadian;
+  const double phi = latitude_degrees * kRadian;
+  const double best = std::atan2(std::sin(phi), std::cos(phi) * std::cos(H)) / kRadian;
+  const double delta = std::clamp(best, range.low_declination, range.high_declination) * kRadian;
+  return std::sin(phi) * std::sin(delta) + std::cos(phi) * std::cos(delta) * std::cos(H) > std::sin(-1 * kRadian);
+}
+
 void FillFigureOfEight(const Dial& dial, const PlateAxes& axes, const std::vector<CalendarDay>& year,
                        HourLine& line) {
   const double ut_hours = line.minutes / 60.0 - dial.standard_offset_seconds / 3600.0;
@@ -60,14 +103,18 @@ void FillFigureOfEight(const Dial& dial, const PlateAxes& axes, const std::vecto
 
 std::vector<HourLine> HourLinesOf(const Dial& dial, int step_minutes, std::optional<int> summer_minutes) {
   const PlateAxes axes = AxesOf(dial.plate);
-  const std::vector<CalendarDay> year = dial.time == DialTime::kMean ? DaysOfYear(dial.year) : std::vector<CalendarDay>{};
+  const bool mean = dial.time == DialTime::kMean;
+  const std::vector<CalendarDay> year = mean ? DaysOfYear(dial.year) : std::vector<CalendarDay>{};
+  const YearRange range = mean ? YearRangeOf(dial, year) : YearRange{};
   std::vector<HourLine> lines;
   for (int minutes = 0; minutes < 24 * 60; minutes += step_minutes) {
     HourLine line{};
     line.minutes = minutes;
     line.whole_hour = minutes % 60 == 0;
     if (summer_minutes) line.summer_minutes = ((minutes + *summer_minutes) % 1440 + 1440) % 1440;
-    if (dial.time == DialTime::kMean) {
+    if (mean) {
+      // The hour angle of the clock time without the equation of time.
+      if (!SunCanBeUp(dial.place.latitude_degrees, range, StraightLineHourAngle(dial, minutes))) continue;
       FillFigureOfEight(dial, axes, year, line);
       if (line.december_to_june.empty() && line.june_to_december.empty()) continue;
     } else {
