@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
+#include <string_view>
+#include <vector>
 
 #include "cli/commands/command_table.h"
 #include "cli/io/day_value.h"
@@ -60,16 +62,45 @@ ZoneOffsets DialZoneOffsets(const QTimeZone& zone, int year) {
 // any wall or sheet for the lines of the low Sun at dawn and dusk.
 constexpr double kDialReachHeights = 3;
 
+// Fixed decimals appended to `out`, as Fixed gives them.
+void AppendFixed(std::string& out, double value, int decimals) {
+  char text[64];
+  const auto [end, error] = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
+  const std::string_view digits(text, static_cast<std::size_t>((error == std::errc() ? end : text) - text));
+  if (digits.find_first_not_of("-0.") == std::string_view::npos && !digits.empty() && digits[0] == '-') {
+    out += digits.substr(1);
+  } else {
+    out += digits;
+  }
+}
+
 std::string Csv(const paper::DialFigure& figure) {
   const int year = figure.dial.year;
   std::string csv = "kind,time,date,declination_deg,x_mm,y_mm\r\n";
-  auto row = [&](const char* kind, const std::string& time, const std::string& date, const std::string& declination,
+  auto row = [&](std::string_view kind, std::string_view time, std::string_view date, std::string_view declination,
                  const sundial::ShadowPoint& p) {
-    csv += std::string(kind) + ',' + time + ',' + date + ',' + declination + ',' + Fixed(p.x_mm, 2) + ',' +
-           Fixed(p.y_mm, 2) + "\r\n";
+    csv += kind;
+    csv += ',';
+    csv += time;
+    csv += ',';
+    csv += date;
+    csv += ',';
+    csv += declination;
+    csv += ',';
+    AppendFixed(csv, p.x_mm, 2);
+    csv += ',';
+    AppendFixed(csv, p.y_mm, 2);
+    csv += "\r\n";
   };
   row("foot", "", "", "", {0, 0});
   if (figure.style.centre) row("centre", "", "", "", *figure.style.centre);
+  // The year's dates written once: [month][day].
+  std::vector<std::vector<std::string>> dates(13, std::vector<std::string>(32));
+  auto date_text = [&](int month, int day) -> const std::string& {
+    std::string& text = dates[static_cast<std::size_t>(month)][static_cast<std::size_t>(day)];
+    if (text.empty()) text = IsoDate(year, month, day);
+    return text;
+  };
   for (const sundial::HourLine& line : figure.hour_lines) {
     const std::string time = Clock(line.minutes);
     for (const sundial::DeclinationPoint& p : line.points) row("hour", time, "", Fixed(p.declination_degrees, 2), p.point);
@@ -87,8 +118,11 @@ std::string Csv(const paper::DialFigure& figure) {
     days.erase(std::unique(days.begin(), days.end(),
                            [](const auto* a, const auto* b) { return a->month == b->month && a->day == b->day; }),
                days.end());
+    std::string declination;
     for (const sundial::DayPoint* day : days) {
-      row("hour", time, IsoDate(year, day->month, day->day), Fixed(day->declination_degrees, 4), day->point);
+      declination.clear();
+      AppendFixed(declination, day->declination_degrees, 4);
+      row("hour", time, date_text(day->month, day->day), declination, day->point);
     }
   }
   for (const sundial::DateLine& line : figure.date_lines) {
