@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: MIT
 """Measure a flat dial's lines and the analemmatic dial, as build/src/sundial/dial_table
-prints them, against an independent implementation of J. Meeus's formulas and
-against PyEphem.
+prints them, and the same random plates as the product gives them
+(`orvalin-cli dial --format csv`), against an independent implementation of J.
+Meeus's formulas and against PyEphem.
 
 (a) Straight hour lines (apparent and standard time) on random plates: every
     point against the general formulas of Meeus, Astronomical Algorithms, 2nd
@@ -23,16 +24,24 @@ against PyEphem.
 
 Places have latitudes -66..66, years 1900-2100.
 
+Through orvalin-cli the nodus stands CLI_HEIGHT_MM from the plate (the CSV gives
+0.01 mm, 0.001 mm per metre of it), the zone is the fixed offset UTC+hh:00, the
+lines end 3 heights from the foot as the command draws them, and a plate the Sun
+never reaches there is refused by the command and counted.
+
 Usage:
     python3 tools/dial_accuracy.py [--table build/src/sundial/dial_table]
+                                   [--cli build/src/cli/orvalin-cli]
                                    [--plates 300] [--seed 1] [--no-write]
 
-The results replace the section of tools/accuracy-results.md that starts with
-RESULTS_HEADING, up to the next top-level heading.  Only the Python standard
+The results replace the sections of tools/accuracy-results.md that start with
+RESULTS_HEADING and CLI_RESULTS_HEADING, each up to the next top-level heading.  Only the Python standard
 library and PyEphem are used.
 """
 
 import argparse
+import csv
+import io
 import math
 import os
 import platform
@@ -48,9 +57,12 @@ from accuracy import (EPHEM_EPOCH_JD, Stats, add_results_options,  # noqa: E402
 import ephem  # noqa: E402
 
 RESULTS_HEADING = "# A flat dial's lines and the analemmatic dial: dial_table against Meeus and PyEphem"
+CLI_RESULTS_HEADING = "# A flat dial through orvalin-cli dial: against Meeus and PyEphem"
 MAX_LATITUDE = 66.0
 HEIGHT_MM = 1000.0
 MAX_HEIGHTS = 20.0
+CLI_HEIGHT_MM = 10000.0
+CLI_MAX_HEIGHTS = 3.0
 DECLINATIONS = [-23.44, -20.15, -11.47, 0.0, 11.47, 20.15, 23.44]
 ANALEMMATIC_LATITUDES = [-50.0, -35.0, -10.0, 10.0, 35.0, 50.0, 60.0]
 SEMI_MAJOR_M = 3.0
@@ -150,27 +162,65 @@ def separation(alt1, az1, alt2, az2):
     return math.degrees(math.acos(max(-1.0, min(1.0, c))))
 
 
-def measure_plates(table, plan):
-    lines = ["plate %.6f %.6f %d %.6f %.6f %g %s %d %d 0\n" % (lat, lon, off, tilt, facing, HEIGHT_MM, kind, step, year)
-             for lat, lon, off, tilt, facing, kind, step, year in plan]
-    blocks = run_table(table, lines)
+def cli_blocks(cli, plan):
+    """The plates through `orvalin-cli dial --format csv`, as blocks in dial_table's
+    form (no style height: the CSV has none); None for a plate the command refuses."""
+    blocks = []
+    for lat, lon, off, tilt, facing, kind, step, year in plan:
+        zone = "UTC%s%02d:00" % ("-" if off < 0 else "+", abs(off) // 60)
+        args = [cli, "dial", "--latitude", "%.6f" % lat, "--longitude", "%.6f" % lon, "--zone", zone,
+                "--tilt", "%.6f" % tilt, "--facing", "%.6f" % facing, "--height", "%g" % CLI_HEIGHT_MM,
+                "--time", kind, "--step", str(step), "--dates", "none", "--year", str(year), "--no-refraction",
+                "--format", "csv"]
+        done = subprocess.run(args, capture_output=True, text=True)
+        if done.returncode == 1 and "dial: " in done.stderr:
+            blocks.append(None)
+            continue
+        if done.returncode != 0:
+            sys.exit("dial_accuracy.py: %s: %s" % (shlex.join(args), done.stderr.strip()))
+        rows = list(csv.DictReader(io.StringIO(done.stdout, newline="")))
+        centre = [r for r in rows if r["kind"] == "centre"]
+        block = [["style", "", centre[0]["x_mm"], centre[0]["y_mm"], None] if centre else
+                 ["style", "", "inf", "inf", None]]
+        line = None
+        for r in rows:
+            if r["kind"] != "hour":
+                continue
+            minutes = int(r["time"][:2]) * 60 + int(r["time"][3:])
+            if minutes != line:
+                block.append(["line", str(minutes)])
+                line = minutes
+            if r["date"]:
+                _, month, day = r["date"].split("-")
+                block.append(["d", "", month, day, r["x_mm"], r["y_mm"], "", ""])
+            else:
+                block.append(["p", r["declination_deg"], r["x_mm"], r["y_mm"]])
+        blocks.append(block)
+    return blocks
+
+
+def measure_plates(blocks, plan, height_mm, max_heights):
     straight = {"point": Stats(), "centre": Stats(), "psi": Stats()}
     presence = {"agree": 0, "program only": 0, "Meeus only": 0, "near a limit": 0}
     sky = Stats()
     eights = 0
     sun = ephem.Sun()
     for run, block in zip(plan, blocks):
+        if block is None:
+            presence["refused"] = presence.get("refused", 0) + 1
+            continue
         lat, lon, off, tilt, facing, kind, step, year = run
         D = facing - 180.0 if tilt != 0 else 0.0
         where_plate = "%+.2f %+.2f tilt %.1f facing %.1f %s %d" % (lat, lon, tilt, facing, kind, year)
         style = block[0]
         if style[2] != "inf":
-            x0, y0, psi = meeus_centre(lat, D, tilt, HEIGHT_MM)
+            x0, y0, psi = meeus_centre(lat, D, tilt, height_mm)
             # Far centres (a plate nearly parallel to the axis) are compared relative to their distance.
-            far = max(1.0, math.hypot(x0, y0) / (MAX_HEIGHTS * HEIGHT_MM))
+            far = max(1.0, math.hypot(x0, y0) / (MAX_HEIGHTS * height_mm))
             straight["centre"].add(math.hypot(float(style[2]) - x0, float(style[3]) - y0) / far
-                                   * 1000.0 / HEIGHT_MM, where_plate)
-            straight["psi"].add(float(style[4]) - psi, where_plate)
+                                   * 1000.0 / height_mm, where_plate)
+            if style[4] is not None:
+                straight["psi"].add(float(style[4]) - psi, where_plate)
         if kind == "mean":
             observer = ephem.Observer()
             observer.lat, observer.lon = rad(lat), rad(lon)
@@ -183,7 +233,7 @@ def measure_plates(table, plan):
                     continue
                 _, half, mm, dd, xs, ys, _, _ = row
                 x, y = float(xs), float(ys)
-                ray = [HEIGHT_MM * n[i] - x * x_axis[i] - y * y_axis[i] for i in range(3)]
+                ray = [height_mm * n[i] - x * x_axis[i] - y * y_axis[i] for i in range(3)]
                 length = math.sqrt(sum(c * c for c in ray))
                 alt = math.degrees(math.asin(ray[2] / length))
                 az = math.degrees(math.atan2(ray[0], ray[1])) % 360.0
@@ -206,20 +256,20 @@ def measure_plates(table, plan):
         for minutes in range(0, 1440, step):
             H = hour_angle(kind, minutes, lon, off)
             for delta in DECLINATIONS:
-                mx, my, Q, sin_h = meeus_point(lat, D, tilt, HEIGHT_MM, H, delta)
+                mx, my, Q, sin_h = meeus_point(lat, D, tilt, height_mm, H, delta)
                 distance = math.hypot(mx, my)
-                reached = sin_h > 0 and Q > 0 and distance <= MAX_HEIGHTS * HEIGHT_MM
+                reached = sin_h > 0 and Q > 0 and distance <= max_heights * height_mm
                 got = points.get((minutes, delta))
                 if got is not None and reached:
                     presence["agree"] += 1
-                    straight["point"].add(math.hypot(got[0] - mx, got[1] - my) * 1000.0 / HEIGHT_MM,
+                    straight["point"].add(math.hypot(got[0] - mx, got[1] - my) * 1000.0 / height_mm,
                                           "%s %02d:%02d %+.2f" % (where_plate, minutes // 60, minutes % 60, delta))
                 elif got is None and not reached:
                     presence["agree"] += 1
                 else:
                     # A disagreement is allowed only on a limit's edge, to rounding.
                     edge = (abs(sin_h) < 1e-9 or abs(Q) < 1e-9
-                            or abs(distance - MAX_HEIGHTS * HEIGHT_MM) < 1e-6 * HEIGHT_MM)
+                            or abs(distance - max_heights * height_mm) < 1e-6 * height_mm)
                     presence["near a limit" if edge else ("program only" if got else "Meeus only")] += 1
     return straight, presence, sky, eights
 
@@ -338,17 +388,17 @@ def measure_analemmatic(table, seed):
 # Results
 # ---------------------------------------------------------------------------
 
-def write_section(path, text):
+def write_section(path, text, heading):
     before, after = "", ""
     if os.path.exists(path):
         with open(path, encoding="utf-8") as f:
             old = f.read()
-        at = old.find(RESULTS_HEADING)
+        at = old.find(heading)
         if at < 0:
             before = old.rstrip("\n")
         else:
             before = old[:at].rstrip("\n")
-            rest = old[at + len(RESULTS_HEADING):]
+            rest = old[at + len(heading):]
             nxt = rest.find("\n# ")
             after = rest[nxt:] if nxt >= 0 else ""
     with open(path, "w", encoding="utf-8") as f:
@@ -359,6 +409,8 @@ def main():
     ap = argparse.ArgumentParser(description="Measure dial_table's lines against Meeus and PyEphem.")
     ap.add_argument("--table", default="build/src/sundial/dial_table",
                     help="the dial_table to run (default %(default)s)")
+    ap.add_argument("--cli", default="build/src/cli/orvalin-cli",
+                    help="the orvalin-cli to run for the same plates (default %(default)s)")
     ap.add_argument("--plates", type=int, default=300,
                     help="random plates, a third each apparent, standard and mean (default %(default)s)")
     ap.add_argument("--seed", type=int, default=1, help="seed of the random plates (default %(default)s)")
@@ -366,12 +418,19 @@ def main():
     args = ap.parse_args()
 
     table = built_program(args.table, "dial_accuracy.py", "--table")
+    cli = built_program(args.cli, "dial_accuracy.py", "--cli")
     check_program_jd()
     started = time.time()
     plan = plates(args.plates, args.seed)
-    straight, presence, sky, eights = measure_plates(table, plan)
+    lines = ["plate %.6f %.6f %d %.6f %.6f %g %s %d %d 0\n" % (lat, lon, off, tilt, facing, HEIGHT_MM, kind, step, year)
+             for lat, lon, off, tilt, facing, kind, step, year in plan]
+    straight, presence, sky, eights = measure_plates(run_table(table, lines), plan, HEIGHT_MM, MAX_HEIGHTS)
     by_latitude, on_ellipse, dials, counts, percentile95 = measure_analemmatic(table, args.seed)
     elapsed = time.time() - started
+    cli_started = time.time()
+    cli_straight, cli_presence, cli_sky, cli_eights = measure_plates(cli_blocks(cli, plan), plan, CLI_HEIGHT_MM,
+                                                                     CLI_MAX_HEIGHTS)
+    cli_elapsed = time.time() - cli_started
 
     out = []
     w = out.append
@@ -441,15 +500,49 @@ def main():
       "figures there are those instants, a property of the dial, not of its computation.")
     w("")
     text = "\n".join(out) + "\n"
-    sys.stdout.write(text)
+
+    out = []
+    w = out.append
+    w(CLI_RESULTS_HEADING)
+    w("")
+    w("Produced by `%s` on %s, with the plates above." % (command.strip(),
+                                                         time.strftime("%a %b %d %H:%M:%S UTC %Y", time.gmtime())))
+    w("")
+    w("- Program: `%s dial ... --dates none --no-refraction --format csv`, one run a plate, the nodus %g mm from "
+      "the plate (the CSV's 0.01 mm is 0.001 mm per metre of it), the zone the fixed offset UTC+hh:00; the "
+      "command's lines end %g heights from the foot, and Meeus's conditions here use the same reach. %d of the "
+      "%d plates were refused by the command (the Sun never reaches them within that reach). Run time %.1f s."
+      % (args.cli, CLI_HEIGHT_MM, CLI_MAX_HEIGHTS, cli_presence.get("refused", 0), len(plan), cli_elapsed))
+    w("")
+    w("| What | Count | Max | RMS | Largest at |")
+    w("|---|---:|---:|---:|---|")
+    for key, label, unit in (("point", "hour-line points", "mm per m of height"),
+                             ("centre", "centres", "mm per m of height")):
+        st = cli_straight[key]
+        w("| %s (%s) | %d | %.2e | %.2e | %s |" % (label, unit, st.n, st.max_abs, st.rms, st.max_where))
+    w("")
+    w("Which of the seven declinations carry a point on each line (every step of the day): %d agree; "
+      "%d only in the program, %d only by Meeus's conditions, %d on a limit's edge to rounding."
+      % (cli_presence["agree"], cli_presence["program only"], cli_presence["Meeus only"],
+         cli_presence["near a limit"]))
+    w("")
+    w("Figures of eight: %d days' points; the Sun's direction each point implies against the ephemeris's: "
+      "max %.4f degrees, RMS %.4f degrees, largest at %s (the aim: 0.03)."
+      % (cli_eights, cli_sky.max_abs, cli_sky.rms, cli_sky.max_where))
+    w("")
+    cli_text = "\n".join(out) + "\n"
+    sys.stdout.write(text + "\n" + cli_text)
     if not args.no_write:
-        write_section(args.output, text)
-        sys.stderr.write("dial_accuracy.py: wrote %s (%.1f s)\n" % (args.output, elapsed))
-    if sky.max_abs > 0.03:
-        sys.exit("dial_accuracy.py: a figure of eight's Sun differs by %.4f degrees, more than 0.03" % sky.max_abs)
-    if straight["point"].max_abs > 0.01:
-        sys.exit("dial_accuracy.py: an hour-line point differs by %.4f mm/m, more than 0.01"
-                 % straight["point"].max_abs)
+        write_section(args.output, text, RESULTS_HEADING)
+        write_section(args.output, cli_text, CLI_RESULTS_HEADING)
+        sys.stderr.write("dial_accuracy.py: wrote %s (%.1f s)\n" % (args.output, elapsed + cli_elapsed))
+    for name, sun, points in (("dial_table", sky, straight["point"]), ("orvalin-cli", cli_sky, cli_straight["point"])):
+        if sun.max_abs > 0.03:
+            sys.exit("dial_accuracy.py: %s: a figure of eight's Sun differs by %.4f degrees, more than 0.03"
+                     % (name, sun.max_abs))
+        if points.max_abs > 0.01:
+            sys.exit("dial_accuracy.py: %s: an hour-line point differs by %.4f mm/m, more than 0.01"
+                     % (name, points.max_abs))
 
 
 if __name__ == "__main__":
