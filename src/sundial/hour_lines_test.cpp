@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "sundial/noon_mark.h"
+#include "sundial/year_days.h"
 
 namespace {
 
@@ -210,6 +211,63 @@ TEST(HourLines, NorthWallHasNoLinesInTheWinterHalf) {
     // A south wall there has lines every day.
     const Dial south = MakeDial(50, 0, {90, 180, 100}, time);
     EXPECT_TRUE(sundial::DaysWithoutLines(south, HourLinesOf(south, 60)).empty());
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// Every day at every clock time whose Sun throws the shadow on the plate is on its
+// figure of eight: no line is left out for the night while its Sun is up, under the
+// midnight Sun and at the horizon's refraction too.
+TEST(HourLines, FiguresOfEightMissNoDayTheSunLights) {
+  const struct {
+    const char* what;
+    double latitude, longitude;
+    int offset_hours;
+    double tilt, facing;
+    int16_t year;
+  } kCases[] = {
+      {"floor at 70 N under the midnight Sun", 70, 20, 1, 0, 180, 2026},
+      {"floor at 66 S", -66, 140, 10, 0, 180, 1950},
+      {"wall facing east at the equator", 0, 0, 0, 90, 90, 2100},
+      {"ceiling-like plate at 35 N", 35, 135, 9, 150, 200, 1900},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.what);
+    Dial dial{};
+    dial.place = {c.latitude, c.longitude};
+    dial.plate = {c.tilt, c.facing, 100};
+    dial.time = DialTime::kMean;
+    dial.standard_offset_seconds = c.offset_hours * 3600;
+    dial.year = c.year;
+    dial.refraction = Refraction::kStandard;
+    const std::vector<HourLine> lines = HourLinesOf(dial, 60);
+    const sundial::PlateAxes axes = sundial::AxesOf(dial.plate);
+    int lit = 0;
+    for (int minutes = 0; minutes < 1440; minutes += 60) {
+      const auto line = std::find_if(lines.begin(), lines.end(), [&](const HourLine& l) { return l.minutes == minutes; });
+      for (const auto& [month, day] : sundial::DaysOfYear(dial.year)) {
+        const sundial::SunDirection sun = sundial::SunDirectionAt(dial.place, dial.year, month, day,
+                                                                  minutes / 60.0 - c.offset_hours, dial.refraction);
+        if (!(sun.altitude_degrees > 0) ||
+            !sundial::ShadowOnPlate(axes, 100, sundial::SunVector(sun.altitude_degrees, sun.azimuth_degrees))) {
+          continue;
+        }
+        ++lit;
+        ASSERT_NE(line, lines.end()) << minutes << " min, " << month << "/" << day;
+        bool found = false;
+        for (const auto* half : {&line->december_to_june, &line->june_to_december}) {
+          for (const auto& run : *half) {
+            found = found || std::any_of(run.begin(), run.end(),
+                                         [&](const auto& d) { return d.month == month && d.day == day; });
+          }
+        }
+        EXPECT_TRUE(found) << minutes << " min, " << month << "/" << day;
+      }
+    }
+    EXPECT_GT(lit, 300);
   }
 }
 
