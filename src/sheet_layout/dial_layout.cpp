@@ -92,9 +92,15 @@ std::vector<PointMm> PointsOf(const sundial::HourLine& line) {
   return points;
 }
 
+// A numeral: the hour, with its minutes when it has some (a summer amount of half
+// an hour gives 12:30).
 std::string ClockText(int minutes) {
-  char text[8];
-  std::snprintf(text, sizeof text, "%d", minutes / 60 % 24);
+  char text[16];
+  if (minutes % 60 == 0) {
+    std::snprintf(text, sizeof text, "%d", minutes / 60 % 24);
+  } else {
+    std::snprintf(text, sizeof text, "%d:%02d", minutes / 60 % 24, minutes % 60);
+  }
   return text;
 }
 

@@ -101,6 +101,9 @@ TEST(DialLayout, EachWholeHourIsNumberedAtItsLinesOuterEnd) {
                                              sundial::DateLineSet::kSeasons, 60)},
       {"south wall at 50 N, figures of eight", Figure(50, 10, 1, 90, 180, sundial::DialTime::kMean,
                                                       sundial::DateLineSet::kNone, 60)},
+      // Lord Howe Island's summer time is half an hour.
+      {"floor at 31.5 S, half an hour of summer", Figure(-31.5, 159.1, 10, 0, 180, sundial::DialTime::kStandard,
+                                                         sundial::DateLineSet::kSeasons, 30)},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.what);
@@ -117,7 +120,9 @@ TEST(DialLayout, EachWholeHourIsNumberedAtItsLinesOuterEnd) {
       }
       if (points.empty()) continue;
       const std::string hour = std::to_string(line.minutes / 60);
-      const std::string summer = std::to_string(line.minutes / 60 + 1);
+      const int summer_minutes = *line.summer_minutes;
+      const std::string summer = std::to_string(summer_minutes / 60) +
+                                 (summer_minutes % 60 ? ":" + std::to_string(summer_minutes % 60) : "");
       const paper::DialLabel* numeral = nullptr;
       const paper::DialLabel* summer_numeral = nullptr;
       for (const auto& label : drawing.labels) {
