@@ -52,7 +52,9 @@ std::string DialDxf(const paper::DialFigure& figure, paper::SheetLanguage langua
     const bool numeral =
         label.kind == paper::DialLabelKind::kNumeral || label.kind == paper::DialLabelKind::kSummerNumeral;
     const double height = numeral ? kNumeralHeightMm : kLabelHeightMm;
-    writer.Text("TEXT", {placed.box.left, -placed.box.Bottom() + kDescent * height}, height, placed.text);
+    // The summer-time numerals red, as on paper.
+    writer.Text("TEXT", {placed.box.left, -placed.box.Bottom() + kDescent * height}, height, placed.text,
+                label.kind == paper::DialLabelKind::kSummerNumeral ? 1 : 0);
     if (placed.leader) writer.Line("TEXT", Up(placed.anchor), Up(paper::LeaderEnd(placed)));
   }
   return writer.Finish();

@@ -206,8 +206,9 @@ void Writer::Circle(std::string_view layer, Point centre, double radius) {
   Extend({centre.first + radius, centre.second + radius});
 }
 
-void Writer::Text(std::string_view layer, Point at, double height, std::string_view text) {
+void Writer::Text(std::string_view layer, Point at, double height, std::string_view text, int colour) {
   std::string out = EntityStart("TEXT", layer);
+  if (colour != 0) Group(out, 62, std::to_string(colour));
   Group(out, 100, "AcDbText");
   Group(out, 10, Number(at.first));
   Group(out, 20, Number(at.second));

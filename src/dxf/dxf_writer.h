@@ -27,9 +27,10 @@ class Writer {
   // A lightweight polyline through `points`; `dashed` draws it with the DASHED line type.
   void Polyline(std::string_view layer, const std::vector<Point>& points, bool closed, bool dashed = false);
   void Circle(std::string_view layer, Point centre, double radius);
-  // `text` (UTF-8) with its baseline's left end at `at`, `height` mm tall. What
-  // is not ASCII is written as \U+XXXX, as AutoCAD 2000 reads it.
-  void Text(std::string_view layer, Point at, double height, std::string_view text);
+  // `text` (UTF-8) with its baseline's left end at `at`, `height` mm tall, in the
+  // layer's colour or in `colour` (an AutoCAD colour index). What is not ASCII is
+  // written as \U+XXXX, as AutoCAD 2000 reads it.
+  void Text(std::string_view layer, Point at, double height, std::string_view text, int colour = 0);
 
   // The whole file.
   std::string Finish() const;
