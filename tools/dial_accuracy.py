@@ -26,7 +26,7 @@ Places have latitudes -66..66, years 1900-2100.
 
 Through orvalin-cli the nodus stands CLI_HEIGHT_MM from the plate (the CSV gives
 0.01 mm, 0.001 mm per metre of it), the zone is the fixed offset UTC+hh:00, the
-lines end 3 heights from the foot as the command draws them, and a plate the Sun
+lines reach as far as the command draws them (cli_reach), and a plate the Sun
 never reaches there is refused by the command and counted.
 
 Usage:
@@ -62,7 +62,18 @@ MAX_LATITUDE = 66.0
 HEIGHT_MM = 1000.0
 MAX_HEIGHTS = 20.0
 CLI_HEIGHT_MM = 10000.0
-CLI_MAX_HEIGHTS = 3.0
+
+
+def cli_reach(lat, tilt, facing):
+    """How far orvalin-cli dial's lines reach, in heights: 3, or a tenth past the
+    longest noon shadow of the seven declinations on the plate, at most 20."""
+    D = facing - 180.0 if tilt != 0 else 0.0
+    reach = 3.0
+    for delta in DECLINATIONS:
+        x, y, Q, sin_h = meeus_point(lat, D, tilt, 1.0, 0.0, delta)
+        if sin_h > 0 and Q > 0 and math.hypot(x, y) <= MAX_HEIGHTS:
+            reach = max(reach, 1.1 * math.hypot(x, y))
+    return min(reach, MAX_HEIGHTS)
 DECLINATIONS = [-23.44, -20.15, -11.47, 0.0, 11.47, 20.15, 23.44]
 ANALEMMATIC_LATITUDES = [-50.0, -35.0, -10.0, 10.0, 35.0, 50.0, 60.0]
 SEMI_MAJOR_M = 3.0
@@ -199,7 +210,8 @@ def cli_blocks(cli, plan):
     return blocks
 
 
-def measure_plates(blocks, plan, height_mm, max_heights):
+def measure_plates(blocks, plan, height_mm, reach):
+    """`reach(lat, tilt, facing)`: how far the lines go, in heights."""
     straight = {"point": Stats(), "centre": Stats(), "psi": Stats()}
     presence = {"agree": 0, "program only": 0, "Meeus only": 0, "near a limit": 0}
     sky = Stats()
@@ -210,6 +222,7 @@ def measure_plates(blocks, plan, height_mm, max_heights):
             presence["refused"] = presence.get("refused", 0) + 1
             continue
         lat, lon, off, tilt, facing, kind, step, year = run
+        max_heights = reach(lat, tilt, facing)
         D = facing - 180.0 if tilt != 0 else 0.0
         where_plate = "%+.2f %+.2f tilt %.1f facing %.1f %s %d" % (lat, lon, tilt, facing, kind, year)
         style = block[0]
@@ -424,12 +437,13 @@ def main():
     plan = plates(args.plates, args.seed)
     lines = ["plate %.6f %.6f %d %.6f %.6f %g %s %d %d 0\n" % (lat, lon, off, tilt, facing, HEIGHT_MM, kind, step, year)
              for lat, lon, off, tilt, facing, kind, step, year in plan]
-    straight, presence, sky, eights = measure_plates(run_table(table, lines), plan, HEIGHT_MM, MAX_HEIGHTS)
+    straight, presence, sky, eights = measure_plates(run_table(table, lines), plan, HEIGHT_MM,
+                                                     lambda lat, tilt, facing: MAX_HEIGHTS)
     by_latitude, on_ellipse, dials, counts, percentile95 = measure_analemmatic(table, args.seed)
     elapsed = time.time() - started
     cli_started = time.time()
     cli_straight, cli_presence, cli_sky, cli_eights = measure_plates(cli_blocks(cli, plan), plan, CLI_HEIGHT_MM,
-                                                                     CLI_MAX_HEIGHTS)
+                                                                     cli_reach)
     cli_elapsed = time.time() - cli_started
 
     out = []
@@ -510,9 +524,10 @@ def main():
     w("")
     w("- Program: `%s dial ... --dates none --no-refraction --format csv`, one run a plate, the nodus %g mm from "
       "the plate (the CSV's 0.01 mm is 0.001 mm per metre of it), the zone the fixed offset UTC+hh:00; the "
-      "command's lines end %g heights from the foot, and Meeus's conditions here use the same reach. %d of the "
-      "%d plates were refused by the command (the Sun never reaches them within that reach). Run time %.1f s."
-      % (args.cli, CLI_HEIGHT_MM, CLI_MAX_HEIGHTS, cli_presence.get("refused", 0), len(plan), cli_elapsed))
+      "command's lines end 3 heights from the foot, or a tenth past the longest noon shadow of the seven "
+      "declinations (at most 20), and Meeus's conditions here use the same reach. %d of the %d plates were "
+      "refused by the command (the Sun never reaches them within that reach). Run time %.1f s."
+      % (args.cli, CLI_HEIGHT_MM, cli_presence.get("refused", 0), len(plan), cli_elapsed))
     w("")
     w("| What | Count | Max | RMS | Largest at |")
     w("|---|---:|---:|---:|---|")

@@ -6,6 +6,7 @@
 #include <QTimeZone>
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -57,10 +58,21 @@ ZoneOffsets DialZoneOffsets(const QTimeZone& zone, int year) {
   return {std::min(june, december), std::abs(june - december)};
 }
 
-// A dial's lines end where the shadow falls this many heights from the foot: over
-// a floor, where the Sun stands 18.4 degrees high. Farther out a plate grows past
-// any wall or sheet for the lines of the low Sun at dawn and dusk.
-constexpr double kDialReachHeights = 3;
+// How far a dial's lines reach from the foot, in heights of the nodus: 3 (over a
+// floor, the Sun 18.4 degrees high; farther out a plate grows past any wall or sheet
+// for the lines of the low Sun at dawn and dusk), or a tenth past the longest noon
+// shadow of the seven declinations that falls on the plate, so that the noon line
+// crosses every season (a floor at 50 degrees north: 3.7), at most 20.
+double ReachHeights(const sundial::Plate& plate, double latitude) {
+  const sundial::PlateAxes axes = sundial::AxesOf(plate);
+  double reach = 3;
+  for (const double declination : sundial::kDialDeclinations) {
+    const auto noon = sundial::ShadowOnPlate(axes, 1, sundial::SunVectorAt(latitude, declination, 0),
+                                             sundial::kMaxShadowDistanceHeights);
+    if (noon) reach = std::max(reach, 1.1 * std::hypot(noon->x_mm, noon->y_mm));
+  }
+  return std::min(reach, sundial::kMaxShadowDistanceHeights);
+}
 
 // Fixed decimals appended to `out`, as Fixed gives them.
 void AppendFixed(std::string& out, double value, int decimals) {
@@ -176,7 +188,8 @@ Command DialCommand() {
       "month of YEAR). YEAR is 1..32767, the present one by default. Figures of eight\n"
       "use standard refraction (Saemundsson, 1010 hPa, 10 C) unless --no-refraction;\n"
       "straight lines are geometric. The lines end where the shadow falls 3 heights\n"
-      "from the foot (over a floor, the Sun 18.4 degrees high).\n"
+      "from the foot (over a floor, the Sun 18.4 degrees high), or a tenth past the\n"
+      "longest noon shadow of the solstices and equinoxes (at most 20 heights).\n"
       "Coordinates: millimetres from the foot of the nodus (the point of the plate\n"
       "nearest it), x to the right and y up the plate's line of greatest slope as seen\n"
       "facing the plate; on a horizontal plate x is east and y north.\n"
@@ -276,8 +289,8 @@ Command DialCommand() {
     dial.time = time;
     dial.year = year;
     dial.refraction = parsed.Has("no-refraction") ? sundial::Refraction::kNone : sundial::Refraction::kStandard;
-    dial.max_distance_heights = kDialReachHeights;
-    switch (sundial::SunlightOn(dial.plate, latitude, kDialReachHeights)) {
+    dial.max_distance_heights = ReachHeights(dial.plate, latitude);
+    switch (sundial::SunlightOn(dial.plate, latitude, dial.max_distance_heights)) {
       case sundial::PlateSunlight::kLit:
         break;
       case sundial::PlateSunlight::kFacesStraightDown:
@@ -285,7 +298,7 @@ Command DialCommand() {
       case sundial::PlateSunlight::kSunNeverInFront:
         throw ValueError{"dial: at that latitude the Sun never stands above the horizon in front of that plate"};
       case sundial::PlateSunlight::kShadowsOutOfReach:
-        throw ValueError{"dial: the Sun only grazes that plate: every shadow falls more than 3 heights from the foot"};
+        throw ValueError{"dial: the Sun only grazes that plate: every shadow falls too far from the foot"};
     }
     std::optional<int> summer_minutes;
     paper::DialSheetOptions options{zone ? zone->id().toStdString() : std::string(), language, paper_size, 0};
@@ -305,7 +318,7 @@ Command DialCommand() {
 
     const paper::DialFigure figure = paper::MakeDialFigure(dial, step, dates, summer_minutes);
     if (figure.hour_lines.empty()) {
-      throw ValueError{"dial: the Sun reaches that plate, but on none of its hour lines within 3 heights of the foot"};
+      throw ValueError{"dial: the Sun reaches that plate, but on none of its hour lines near the foot"};
     }
     for (const sundial::DateRange& range : figure.days_without_lines) {
       out.Note("dial: no lines on " + DateRangeText(year, range) + ": the Sun does not reach the plate then");
