@@ -2,6 +2,7 @@
 #include "sheet_layout/dial_layout.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <numbers>
 
@@ -38,10 +39,12 @@ std::vector<PointMm> Outline(const RectMm& r) {
 // The plate's millimetres (y up the slope) on paper (y down).
 PointMm OnPaper(const sundial::ShadowPoint& p) { return {p.x_mm, -p.y_mm}; }
 
+// "+20.15°", "−" as "-": the same in every locale.
 std::string Degrees(double value, int decimals) {
   char text[32];
-  std::snprintf(text, sizeof text, "%+.*f°", decimals, value);
-  return text;
+  const auto [end, error] = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
+  const std::string digits(text, error == std::errc() ? end : text);
+  return (digits[0] == '-' ? "" : "+") + digits + "°";
 }
 
 // The dates of `year` on which the noon declination passes `declination`: the

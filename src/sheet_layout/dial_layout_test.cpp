@@ -6,8 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
+
+#include "platform/core/testing/scoped_locale.h"
 
 namespace {
 
@@ -178,6 +181,40 @@ TEST(DialLayout, ThePlateHoldsEveryLineAndLabel) {
     paper::RectMm gnomon{Gnomon(drawing).points[0].x, Gnomon(drawing).points[0].y, 0, 0};
     for (const auto p : Gnomon(drawing).points) gnomon = gnomon.United({p.x, p.y, 0, 0});
     EXPECT_FALSE(gnomon.Overlaps(plate));
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// A line of the zodiac is named by the two dates the Sun crosses its declination,
+// with the declination, written alike whatever the locale's decimal mark.
+TEST(DialLayout, ZodiacLinesAreNamedByTheirDatesInEveryLocale) {
+  for (const char* locale : {"C", "de_DE.UTF-8", "fr_FR.UTF-8"}) {
+    SCOPED_TRACE(locale);
+    const platform::testing::ScopedLocale scoped(locale);
+    if (!scoped.Active()) {
+      if (platform::testing::LocalesRequired()) ADD_FAILURE() << locale << " is not installed";
+      continue;
+    }
+    const paper::DialFigure figure = Figure(35, 135, 9, 0, 180, sundial::DialTime::kStandard,
+                                            sundial::DateLineSet::kZodiac);
+    const struct {
+      paper::SheetLanguage language;
+      std::vector<std::string> texts;
+    } kCases[] = {
+        {paper::SheetLanguage::kJapanese, {"5/21・7/23 (+20.15°)", "2/19・10/23 (-11.47°)", "夏至 6/21", "春分・秋分 3/20・9/23"}},
+        {paper::SheetLanguage::kEnglish, {"21 May & 23 Jul (+20.15°)", "winter solstice 22 Dec"}},
+    };
+    for (const auto& c : kCases) {
+      const paper::DialDrawing drawing = paper::LayOutDial(figure, c.language, kMeasure);
+      for (const std::string& text : c.texts) {
+        EXPECT_TRUE(std::any_of(drawing.labels.begin(), drawing.labels.end(),
+                                [&](const paper::DialLabel& label) { return label.placed.text == text; }))
+            << text;
+      }
+    }
   }
 }
 
