@@ -279,7 +279,10 @@ DialDrawing LayOutDial(const DialFigure& figure, SheetLanguage language, const M
   const RectMm template_box = BoxOf(gnomon);
   place(words.gnomon, DialLabelKind::kNote, {template_box.left + template_box.width / 2, template_box.top - 4}, {0, -1});
   std::string height_text = words.nodus_height;
-  height_text.replace(height_text.find("%1"), 2, std::to_string(static_cast<long>(std::lround(height))));
+  char height_digits[32];
+  const auto [height_end, height_error] = std::to_chars(height_digits, height_digits + sizeof height_digits, height);
+  height_text.replace(height_text.find("%1"), 2,
+                      std::string(height_digits, height_error == std::errc() ? height_end : height_digits));
   place(height_text, DialLabelKind::kNote, {nodus.x, bottom - height / 2}, {1, 0});
   if (style.substyle_direction) {
     place(words.substyle, DialLabelKind::kNote, {template_box.left + template_box.width / 2, bottom}, {0, 1});

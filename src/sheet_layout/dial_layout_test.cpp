@@ -62,6 +62,9 @@ TEST(DialLayout, TheGnomonTemplateIsTheStyleTriangleAtTrueSize) {
     const paper::DialFigure figure = Figure(c.latitude, 0, 0, c.tilt, c.facing);
     ASSERT_NEAR(figure.style.style_height_degrees, c.style_height, 1e-6);
     const paper::DialDrawing drawing = paper::LayOutDial(figure, paper::SheetLanguage::kEnglish, kMeasure);
+    EXPECT_TRUE(std::any_of(drawing.labels.begin(), drawing.labels.end(), [](const paper::DialLabel& label) {
+      return label.placed.text == "nodus height 100 mm";
+    }));
     std::vector<paper::PointMm> corners = Gnomon(drawing).points;
     ASSERT_EQ(corners.size(), c.corners + 1);
     EXPECT_DOUBLE_EQ(corners.front().x, corners.back().x) << "the outline closes";
