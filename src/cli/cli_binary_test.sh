@@ -104,10 +104,12 @@ expect 2 err "orvalin-cli: at --from takes no YEAR MONTH DAY [HOUR], not also '2
 
 # A pipe that feeds one line at a time gets each answer before it sends the next.
 coproc batch { "$cli" at --from -; }
+# Bash unsets batch_PID once the coprocess has ended, which it may before the wait.
+batch_pid=$batch_PID
 echo '2002 2 11 12' >&"${batch[1]}"
 read -t 10 -r row <&"${batch[0]}" && [ "$row" = '- 14 16.3 -14.271947' ] || fail "at --from -: no answer to one line"
 exec {batch[1]}>&-
-wait "$batch_PID" || fail "at --from -: status $? after one line"
+wait "$batch_pid" || fail "at --from -: status $? after one line"
 
 # Memory does not grow with the input: the peak while 2,000,000 lines wait for more
 # input is that of 1,000 lines, give or take 16 MB.
@@ -381,6 +383,10 @@ expect 1 err "orvalin-cli: --dates 'weeks' is not none, seasons, zodiac or month
 expect 1 err "orvalin-cli: --time 'solar' is not apparent, standard or mean" dial --latitude 35 --time solar -f csv
 expect 1 err "orvalin-cli: --format 'png' is not csv, svg, pdf or dxf" dial --latitude 35 --time apparent -f png
 expect 1 err "orvalin-cli: --height '0' is not a height" dial --latitude 35 --height 0 --time apparent -f csv
+expect 1 err "orvalin-cli: dial: the sheet needs" dial --latitude 35 --height 2000 --time apparent -o huge.pdf
+grep -q "pages of a4, more than 200; use --format svg, dxf or csv" err.txt || fail "dial: a heap of pages: $(cat err.txt)"
+expect 1 err "and an SVG holds 100 m at most; use --format dxf or csv" dial --latitude 35 --height 100000 --time apparent -o huge.svg
+[ ! -e huge.pdf ] && [ ! -e huge.svg ] || fail "dial: a refused sheet left a file"
 expect 2 err "orvalin-cli: dial needs --latitude DEG" dial -f csv
 expect 2 err "orvalin-cli: dial needs --longitude DEG for standard time" dial --latitude 35 -f csv
 expect 2 err "orvalin-cli: dial: --summer needs --time standard or mean" dial --latitude 35 --time apparent --summer -f csv
