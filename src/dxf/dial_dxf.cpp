@@ -37,11 +37,12 @@ std::string DialDxf(const paper::DialFigure& figure, paper::SheetLanguage langua
   Writer writer({{"CUT", 1}, {"ETCH", 5}, {"TEXT", 3}});
   for (const paper::DialPath& path : drawing.paths) {
     const bool cut = path.stroke == paper::DialStroke::kOutline || path.stroke == paper::DialStroke::kGnomon;
+    const bool key = path.stroke == paper::DialStroke::kKey;
     std::vector<Point> points;
     for (const paper::PointMm p : path.points) points.push_back(Up(p));
     const bool closed = points.size() > 2 && points.front() == points.back();
     if (closed) points.pop_back();
-    writer.Polyline(cut ? "CUT" : "ETCH", points, closed, path.dashed);
+    writer.Polyline(cut ? "CUT" : key ? "TEXT" : "ETCH", points, closed, path.dashed);
   }
   writer.Circle("ETCH", Up(drawing.foot), 2.5);
   writer.Line("ETCH", {-4, 0}, {4, 0});

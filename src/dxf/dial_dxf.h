@@ -13,7 +13,7 @@ namespace dxf {
 // (the plate's own coordinates: the foot of the nodus at 0,0): layer CUT holds the
 // plate's outline and the gnomon's template, ETCH the hour lines, date lines, the
 // substyle, the foot and the centre, TEXT the numerals and labels (in
-// `language`; summer-time numerals in red) and their leaders.
+// `language`; summer-time numerals in red), their leaders and the key's samples.
 std::string DialDxf(const paper::DialFigure& figure, paper::SheetLanguage language);
 
 // Text heights, millimetres: numerals, other labels.

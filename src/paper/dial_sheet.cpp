@@ -157,6 +157,7 @@ void DrawFigure(PagePainter& page, const DialDrawing& drawing, PointMm offset, d
     if (path.points.size() < 2) continue;
     switch (path.stroke) {
       case DialStroke::kWholeHour:
+      case DialStroke::kKey:
         page.Pen(detail ? 0.35 : 0.25, Qt::black, path.dashed ? Qt::DashLine : Qt::SolidLine);
         break;
       case DialStroke::kStep:

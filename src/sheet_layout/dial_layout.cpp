@@ -126,13 +126,16 @@ DialFigure MakeDialFigure(const sundial::Dial& dial, int step_minutes, sundial::
 DialWords DialWordsFor(SheetLanguage language) {
   if (language == SheetLanguage::kJapanese) {
     return {"ノーダスの足元", "中心（指時針と盤面の交点）", "サブスタイル（指時針の足跡）", "指時針（スタイル）",
-            "ノーダスの高さ %1 mm", "指時針板の型紙（実寸、切り抜く）", "夏至", "冬至", "春分・秋分", "・"};
+            "ノーダスの高さ %1 mm", "指時針板の型紙（実寸、切り抜く）", "夏至", "冬至", "春分・秋分", "・",
+            "8の字の実線：冬至から夏至（12月→6月）", "8の字の破線：夏至から冬至（6月→12月）"};
   }
   return {"foot of the nodus",  "centre (where the style meets the plate)",
           "substyle",           "style",
           "nodus height %1 mm", "gnomon template (true size, cut out)",
           "summer solstice",    "winter solstice",
-          "equinoxes",          " & "};
+          "equinoxes",          " & ",
+          "figure of eight, solid: December to June solstice",
+          "figure of eight, dashed: June to December solstice"};
 }
 
 std::string DialDateText(SheetLanguage language, int month, int day) {
@@ -291,7 +294,23 @@ DialDrawing LayOutDial(const DialFigure& figure, SheetLanguage language, const M
           Unit({-std::sin(psi), -std::cos(psi)}));
   }
 
-  RectMm bounds = plate.United(template_box);
+  // The key to the halves of the figures of eight, under the template.
+  RectMm key_box = template_box;
+  if (figure.dial.time == sundial::DialTime::kMean) {
+    constexpr double kSampleMm = 12;
+    const PointMm at{template_box.left, bottom + 14};
+    for (const bool dashed : {false, true}) {
+      const double y = at.y + (dashed ? 6 : 0);
+      const std::vector<PointMm> sample{{at.x, y}, {at.x + kSampleMm, y}};
+      drawing.paths.push_back({sample, DialStroke::kKey, dashed, false});
+      placer.AvoidPolyline(sample);
+      key_box = key_box.United(BoxOf(sample));
+      place(dashed ? words.key_june_to_december : words.key_december_to_june, DialLabelKind::kNote,
+            {at.x + kSampleMm, y}, {1, 0});
+    }
+  }
+
+  RectMm bounds = plate.United(key_box);
   for (const DialLabel& label : drawing.labels) bounds = bounds.United(label.placed.box);
   drawing.bounds = bounds;
   return drawing;

@@ -40,6 +40,7 @@ enum class DialStroke {
   kSubstyle,   // the style's foot-print, through the foot (and the centre)
   kOutline,    // the plate's edge: where to cut
   kGnomon,     // the gnomon's template: where to cut
+  kKey,        // a sample of a figure of eight's half beside its words in the key
 };
 
 struct DialPath {
@@ -78,6 +79,8 @@ struct DialWords {
   std::string winter_solstice;
   std::string equinoxes;
   std::string date_separator;  // between the two dates of a declination line
+  std::string key_december_to_june;  // beside a solid sample line
+  std::string key_june_to_december;  // beside a dashed one
 };
 
 DialWords DialWordsFor(SheetLanguage language);
@@ -87,7 +90,8 @@ std::string DialDateText(SheetLanguage language, int month, int day);
 
 // Lays out `figure`: lines, numerals (whole hours; the summer-time ones when the
 // lines carry them), date labels, the foot, the centre, the substyle, the plate's
-// outline and the gnomon's template. Labels go where they cross neither the lines
+// outline and the gnomon's template, and for figures of eight the key to their
+// halves beside the template. Labels go where they cross neither the lines
 // nor each other when a place near their point allows it.
 DialDrawing LayOutDial(const DialFigure& figure, SheetLanguage language, const MeasureText& measure);
 

@@ -34,6 +34,12 @@ const paper::MeasureText kMeasure = [](const std::string& text, bool) {
   return std::pair{1.6 * static_cast<double>(text.size()), 3.0};
 };
 
+paper::RectMm BoxAround(const std::vector<paper::PointMm>& points) {
+  paper::RectMm box{points.front().x, points.front().y, 0, 0};
+  for (const auto p : points) box = box.United({p.x, p.y, 0, 0});
+  return box;
+}
+
 const paper::DialPath& Gnomon(const paper::DialDrawing& drawing) {
   for (const auto& path : drawing.paths) {
     if (path.stroke == paper::DialStroke::kGnomon) return path;
@@ -171,7 +177,7 @@ TEST(DialLayout, ThePlateHoldsEveryLineAndLabel) {
              r.Bottom() <= box.Bottom() + 1e-9;
     };
     for (const auto& path : drawing.paths) {
-      if (path.stroke == paper::DialStroke::kGnomon) continue;
+      if (path.stroke == paper::DialStroke::kGnomon || path.stroke == paper::DialStroke::kKey) continue;
       for (const auto p : path.points) EXPECT_TRUE(inside(plate, {p.x, p.y, 0, 0})) << static_cast<int>(path.stroke);
     }
     for (const auto& label : drawing.labels) {
@@ -179,6 +185,26 @@ TEST(DialLayout, ThePlateHoldsEveryLineAndLabel) {
       if (label.kind != paper::DialLabelKind::kNote) {
         EXPECT_TRUE(inside(plate, label.placed.box)) << label.placed.text;
       }
+    }
+    // The key to the figures of eight's halves, when there are some: a solid and a
+    // dashed sample, each beside its words, off the plate.
+    std::vector<const paper::DialPath*> samples;
+    for (const auto& path : drawing.paths) {
+      if (path.stroke == paper::DialStroke::kKey) samples.push_back(&path);
+    }
+    if (c.figure.dial.time == sundial::DialTime::kMean) {
+      ASSERT_EQ(samples.size(), 2u);
+      EXPECT_FALSE(samples[0]->dashed);
+      EXPECT_TRUE(samples[1]->dashed);
+      for (const auto* sample : samples) {
+        EXPECT_FALSE(plate.Overlaps(BoxAround(sample->points)));
+        EXPECT_TRUE(std::any_of(drawing.labels.begin(), drawing.labels.end(), [&](const paper::DialLabel& label) {
+          return label.placed.anchor.x == sample->points.back().x && label.placed.anchor.y == sample->points.back().y &&
+                 label.placed.text.find(sample->dashed ? "破線" : "実線") != std::string::npos;
+        }));
+      }
+    } else {
+      EXPECT_TRUE(samples.empty());
     }
     // Nothing of the template on the plate.
     paper::RectMm gnomon{Gnomon(drawing).points[0].x, Gnomon(drawing).points[0].y, 0, 0};
