@@ -75,6 +75,9 @@ void CheckReaders(const std::string& text, int year, int month) {
   const auto read_longitude = Read([&] { return cli::ReadLongitude("DEG", text); });
   FUZZ_CHECK(read_longitude.has_value() == (degrees && std::fabs(*degrees) <= 180), "DEG accepted exactly in range");
   FUZZ_CHECK(!read_longitude || *read_longitude == *degrees, "DEG is the number written");
+  const auto read_tilt = Read([&] { return cli::ReadDegrees("--tilt", text, 180, "a tilt 0..180"); });
+  FUZZ_CHECK(read_tilt.has_value() == (hours && *hours <= 180), "a plate's DEG accepted exactly in range");
+  FUZZ_CHECK(!read_tilt || *read_tilt == *hours, "a plate's DEG is the number written");
 }
 
 // The fields of a line as `at --from` separates them: spaces, tabs, carriage
