@@ -60,20 +60,46 @@ YearRange YearRangeOf(const Dial& dial, const std::vector<CalendarDay>& year) {
           range.high_eot + kWiden};
 }
 
-// Whether the Sun can stand higher than a degree below the horizon (which refraction
-// never lifts it past) at the clock time whose hour angle is `hour_angle` plus the
-// equation of time, on some day of the year: the highest Sun over the ranges is at
-// the hour angle nearest the meridian, then at the declination nearest
-// atan2(sin φ, cos φ cos H). A line of the night needs no day-by-day Sun.
-bool SunCanBeUp(double latitude_degrees, const YearRange& range, double hour_angle) {
-  const double low = hour_angle + range.low_eot;
-  const double middle = std::remainder(low + (range.high_eot - range.low_eot) / 2, 360.0);
-  const double half = (range.high_eot - range.low_eot) / 2;
-  const double H = std::clamp(0.0, middle - half, middle + half) * kRadian;
+// A direction `v` seen from the sky's axis at latitude φ: the Sun at declination δ
+// and hour angle H has s·v = P sin δ + Q cos δ cos(H − Hv), with P = v·p on the
+// axis p towards the north celestial pole, and Q and Hv the size and hour angle of
+// v's part in the equator's plane (the meridian m towards the upper culmination,
+// the west w at H = 90°).
+struct AxisView {
+  double p;
+  double q;
+  double hour_angle;  // radians
+};
+
+AxisView ViewOf(const LocalVector& v, double latitude_degrees) {
   const double phi = latitude_degrees * kRadian;
-  const double best = std::atan2(std::sin(phi), std::cos(phi) * std::cos(H)) / kRadian;
+  const LocalVector p{0, std::cos(phi), std::sin(phi)};
+  const LocalVector m{0, -std::sin(phi), std::cos(phi)};
+  const LocalVector w{-1, 0, 0};
+  return {Dot(v, p), std::hypot(Dot(v, m), Dot(v, w)), std::atan2(Dot(v, w), Dot(v, m))};
+}
+
+// The largest s·v for a Sun within the year's ranges at the clock time whose hour
+// angle is `hour_angle` plus the equation of time: at the hour angle nearest Hv,
+// then at the declination nearest atan2(P, Q cos(H − Hv)).
+double HighestOver(const AxisView& view, const YearRange& range, double hour_angle) {
+  const double half = (range.high_eot - range.low_eot) / 2;
+  const double middle = std::remainder(hour_angle + range.low_eot + half - view.hour_angle / kRadian, 360.0);
+  const double cosine = std::cos(std::clamp(0.0, middle - half, middle + half) * kRadian);
+  const double best = std::atan2(view.p, view.q * cosine) / kRadian;
   const double delta = std::clamp(best, range.low_declination, range.high_declination) * kRadian;
-  return std::sin(phi) * std::sin(delta) + std::cos(phi) * std::cos(delta) * std::cos(H) > std::sin(-1 * kRadian);
+  return view.p * std::sin(delta) + view.q * std::cos(delta) * cosine;
+}
+
+// Whether the Sun can throw the nodus's shadow onto the plate within the dial's
+// reach at that clock time on some day: above the horizon (within a degree, which
+// refraction never lifts it past) and near enough the plate's normal (the shadow
+// at most `reach` heights away is at most atan(reach) off it; a degree more for
+// refraction). A line the Sun never lights needs no day-by-day Sun.
+bool SunCanReach(const AxisView& zenith, const AxisView& normal, double reach, const YearRange& range,
+                 double hour_angle) {
+  return HighestOver(zenith, range, hour_angle) > std::sin(-1 * kRadian) &&
+         HighestOver(normal, range, hour_angle) > std::cos(std::atan(reach) + 1 * kRadian);
 }
 
 void FillFigureOfEight(const Dial& dial, const PlateAxes& axes, const std::vector<CalendarDay>& year,
@@ -106,6 +132,8 @@ std::vector<HourLine> HourLinesOf(const Dial& dial, int step_minutes, std::optio
   const bool mean = dial.time == DialTime::kMean;
   const std::vector<CalendarDay> year = mean ? DaysOfYear(dial.year) : std::vector<CalendarDay>{};
   const YearRange range = mean ? YearRangeOf(dial, year) : YearRange{};
+  const AxisView zenith = ViewOf({0, 0, 1}, dial.place.latitude_degrees);
+  const AxisView normal = ViewOf(axes.normal, dial.place.latitude_degrees);
   std::vector<HourLine> lines;
   for (int minutes = 0; minutes < 24 * 60; minutes += step_minutes) {
     HourLine line{};
@@ -114,7 +142,9 @@ std::vector<HourLine> HourLinesOf(const Dial& dial, int step_minutes, std::optio
     if (summer_minutes) line.summer_minutes = ((minutes + *summer_minutes) % 1440 + 1440) % 1440;
     if (mean) {
       // The hour angle of the clock time without the equation of time.
-      if (!SunCanBeUp(dial.place.latitude_degrees, range, StraightLineHourAngle(dial, minutes))) continue;
+      if (!SunCanReach(zenith, normal, dial.max_distance_heights, range, StraightLineHourAngle(dial, minutes))) {
+        continue;
+      }
       FillFigureOfEight(dial, axes, year, line);
       if (line.december_to_june.empty() && line.june_to_december.empty()) continue;
     } else {
