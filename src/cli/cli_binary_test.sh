@@ -34,8 +34,9 @@ expect 0 out '{"date":"2002-02-11","hour":12,"sign":"-","minutes":14,"seconds":1
 expect 0 out '0005-01-01,-,8,17.5,-8.291671' table 5 --csv
 expect 0 out '-0500-01-01' table -500
 expect 0 out '-0500-01-01' table --hour=0 -- -500
-expect 0 out 'orvalin-cli 2.0.18' -V
-expect 0 out 'orvalin-cli 2.0.18' --version
+for flag in -V --version; do
+  "$cli" $flag | grep -Eqx 'orvalin-cli [0-9]+\.[0-9]+\.[0-9]+' || fail "$flag: $("$cli" $flag)"
+done
 expect 0 out 'Usage: orvalin-cli at ' at 2002 --help
 expect 0 out 'Usage: orvalin-cli table ' table 2002 --bogus -h
 expect 0 out 'Usage: orvalin-cli COMMAND' --help
