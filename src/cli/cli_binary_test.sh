@@ -105,10 +105,12 @@ expect 2 err "orvalin-cli: at --from takes no YEAR MONTH DAY [HOUR], not also '2
 
 # A pipe that feeds one line at a time gets each answer before it sends the next.
 coproc batch { "$cli" at --from -; }
+# bash forgets batch_PID once the coprocess ends, which may be before the wait.
+batch_pid=$batch_PID
 echo '2002 2 11 12' >&"${batch[1]}"
 read -t 10 -r row <&"${batch[0]}" && [ "$row" = '- 14 16.3 -14.271947' ] || fail "at --from -: no answer to one line"
 exec {batch[1]}>&-
-wait "$batch_PID" || fail "at --from -: status $? after one line"
+wait "$batch_pid" || fail "at --from -: status $? after one line"
 
 # Memory does not grow with the input: the peak while 2,000,000 lines wait for more
 # input is that of 1,000 lines, give or take 16 MB.
