@@ -36,7 +36,7 @@ TEST(NoonMarkSheet, PagesAreTheirPapersTrueSize) {
   const sundial::NoonMark mark = Tokyo(100);
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.svg_size);
-    const paper::NoonMarkSheetOptions options{"Asia/Tokyo", paper::SheetLanguage::kJapanese, c.paper};
+    const paper::NoonMarkSheetOptions options{"Asia/Tokyo", 0, paper::SheetLanguage::kJapanese, c.paper};
     const paper::NoonMarkPages pages = paper::PlanNoonMarkPages(mark, options);
     ASSERT_TRUE(pages.one_page);
     EXPECT_TRUE(paper::EncodeNoonMark(mark, pages, options, paper::SheetFormat::kSvg).contains(c.svg_size));
@@ -60,7 +60,7 @@ TEST(NoonMarkSheet, TheTextsAreOnThePageAndTheLabelsClearOfEachOther) {
        {"20 Mar equinox", "11 Jan"}},
   };
   for (const auto& c : kCases) {
-    const paper::NoonMarkSheetOptions options{"Asia/Tokyo", c.language, paper::PaperSize::kA4};
+    const paper::NoonMarkSheetOptions options{"Asia/Tokyo", 0, c.language, paper::PaperSize::kA4};
     const paper::NoonMarkPages pages = paper::PlanNoonMarkPages(mark, options);
     const QString svg = QString::fromUtf8(paper::EncodeNoonMark(mark, pages, options, paper::SheetFormat::kSvg));
     for (const QString& text : c.in_svg) EXPECT_TRUE(svg.contains(text)) << text.toStdString();
@@ -80,7 +80,7 @@ TEST(NoonMarkSheet, TheTextsAreOnThePageAndTheLabelsClearOfEachOther) {
 
 TEST(NoonMarkSheet, ALargeFigureIsCutIntoTheMappedPages) {
   const sundial::NoonMark mark = Tokyo(1000);
-  const paper::NoonMarkSheetOptions options{"Asia/Tokyo", paper::SheetLanguage::kEnglish, paper::PaperSize::kA4};
+  const paper::NoonMarkSheetOptions options{"Asia/Tokyo", 0, paper::SheetLanguage::kEnglish, paper::PaperSize::kA4};
   const paper::NoonMarkPages pages = paper::PlanNoonMarkPages(mark, options);
   ASSERT_FALSE(pages.one_page);
   // The figure runs 1.7 m north from the foot and 0.25 m wide: 8 rows of 235 mm, 2 columns.

@@ -17,6 +17,7 @@
 #include "cli/io/sheet_options.h"
 #include "cli/io/values.h"
 #include "cli/io/zone_argument.h"
+#include "clock/dial_standard_time.h"
 #include "sundial/noon_mark.h"
 
 namespace cli {
@@ -124,10 +125,10 @@ Command NoonMarkCommand() {
         ReadZone(parsed.Has("zone") ? std::optional<std::string>(parsed.Value("zone")) : std::nullopt);
     if (format != "csv") RefusePageToTerminal("noonmark", parsed, true);
 
-    const int offset_seconds = zone.standardTimeOffset(QDateTime(QDate(year, 1, 1), QTime(12, 0), QTimeZone::utc()));
+    const sundial::DialStandardTime standard = sundial::DialStandardTimeOf(zone, year);
     const sundial::NoonMark mark = sundial::MakeNoonMark(
         {{latitude, longitude},
-         offset_seconds,
+         standard.offset_seconds,
          clock_minutes,
          year,
          height_mm,
@@ -142,7 +143,8 @@ Command NoonMarkCommand() {
         throw ValueError{"noonmark: on no day of " + std::to_string(year) + " does the shadow fall on the " +
                          surface_name + " at that time"};
       }
-      bytes = LoadedDrawing().NoonMark(mark, {zone.id().toStdString(), language, paper_size}, SheetFormatNamed(format));
+      bytes = LoadedDrawing().NoonMark(mark, {zone.id().toStdString(), standard.summer_seconds, language, paper_size},
+                                       SheetFormatNamed(format));
     }
     DeliverOutput(ToStandardOutput(parsed) ? "-" : parsed.Value("output"), bytes, out);
   };
