@@ -9,21 +9,14 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <QRegularExpression>
 #include <cstdlib>
 
 #include "clock/zone_names.h"
+#include "paper/svg_text_testing.h"
 
 namespace {
 
-// The SVG's texts run after run (it writes a line in runs of one script, "夏時間"
-// and "なし" apart), joined: what a reader reads.
-QString SvgText(const QByteArray& svg) {
-  QString text;
-  const QRegularExpression run(QStringLiteral("<text[^>]*>([^<]*)</text>"));
-  for (const QRegularExpressionMatch& match : run.globalMatch(QString::fromUtf8(svg))) text += match.captured(1);
-  return text;
-}
+using paper::testing::SvgText;
 
 sundial::CorrectionCard Card(const char* zone, double longitude, int year = 2026) {
   return sundial::MakeCorrectionCard(year, longitude, *sundial::ZoneNamed(zone));
