@@ -325,7 +325,10 @@ expect 1 err "and an SVG holds 100 m at most" noonmark --latitude 60 -l 0 -z UTC
 expect 2 err 'orvalin-cli: noonmark needs --height MM' noonmark --latitude 35 -l 0 -f csv
 expect 1 err "orvalin-cli: --latitude '90.5' is not a latitude" noonmark --latitude 90.5 -l 0 --height 10 -f csv
 expect 1 err "orvalin-cli: --latitude '-0.5' is within 1 degree of the equator" noonmark --latitude -0.5 -l 0 --height 10 --surface wall -f csv
-expect 1 err "orvalin-cli: --height '0' is not a height 0 < MM <= 100000" noonmark --latitude 35 -l 0 --height 0 -f csv
+expect 1 err "orvalin-cli: --height '0' is not a height 0.1 <= MM <= 100000" noonmark --latitude 35 -l 0 --height 0 -f csv
+# A height the sheet could print only as 1e-21 was accepted; below 0.1 mm is refused.
+expect 1 err "orvalin-cli: --height '0.000000000000000000001' is not a height" noonmark --latitude 35 -l 0 --height 0.000000000000000000001 -f csv
+expect 1 err "orvalin-cli: --height '0.09'" noonmark --latitude 35 -l 0 --height 0.09 -f csv
 expect 1 err "orvalin-cli: --height '100000.1'" noonmark --latitude 35 -l 0 --height 100000.1 -f csv
 expect 1 err "orvalin-cli: --time '24:00' is not a clock time HH:MM" noonmark --latitude 35 -l 0 --height 10 --time 24:00 -f csv
 expect 1 err "orvalin-cli: --time '7:30'" noonmark --latitude 35 -l 0 --height 10 --time 7:30 -f csv

@@ -119,7 +119,7 @@ QStringList HeaderLines(const sundial::NoonMark& mark, const NoonMarkSheetOption
                 : QStringLiteral("standard time %1, no summer time").arg(offset))
           : (ja ? QStringLiteral("標準時 %1、夏時間 %2") : QStringLiteral("standard time %1, summer time %2"))
                 .arg(offset, summer);
-  const QString height = QString::number(in.height_mm, 'g', 10);
+  const QString height = MillimetresText(in.height_mm);
   const bool south = in.place.latitude_degrees < 0;
   const bool west = in.place.longitude_east_degrees < 0;
   const bool refracted = in.refraction == sundial::Refraction::kStandard;

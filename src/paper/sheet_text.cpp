@@ -2,6 +2,7 @@
 #include "paper/sheet_text.h"
 
 #include <QStringList>
+#include <charconv>
 #include <cstdlib>
 
 namespace paper {
@@ -28,6 +29,12 @@ QString AmountText(int seconds, bool japanese) {
   if (hours > 0) parts << QStringLiteral("%1 hour%2").arg(hours).arg(hours == 1 ? "" : "s");
   if (rest > 0 || hours == 0) parts << QStringLiteral("%1 minute%2").arg(rest).arg(rest == 1 ? "" : "s");
   return parts.join(QLatin1Char(' '));
+}
+
+QString MillimetresText(double mm) {
+  char text[400];
+  const auto [end, error] = std::to_chars(text, text + sizeof text, mm, std::chars_format::fixed);
+  return error == std::errc() ? QString::fromLatin1(text, static_cast<qsizetype>(end - text)) : QString();
 }
 
 QString ClockText(int minutes) {

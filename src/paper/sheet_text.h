@@ -13,6 +13,10 @@ QString OffsetText(int seconds);
 // "1 hour 30 minutes"; in Japanese "1時間", "30分", "1時間30分".
 QString AmountText(int seconds, bool japanese);
 
+// Millimetres in plain decimals, as few as read back as the same number: "120",
+// "120.25", "0.1" (never "1e-21", which the command line refuses).
+QString MillimetresText(double mm);
+
 // "HH:MM" of a clock, minutes after midnight taken modulo a day.
 QString ClockText(int minutes);
 
