@@ -205,14 +205,16 @@ QStringList NoteLines(const sundial::NoonMark& mark, const NoonMarkSheetOptions&
 
 // How tall the notes stand on a page of `size`.
 double NotesHeightMm(const QStringList& notes, PageMm size) {
-  double height = 0;
-  for (const QString& note : notes) height += WrappedTextHeightMm(note, kNotePoints, size.width - 2 * kMarginMm) + kNoteGapMm;
+  double height = kNoteGapMm;
+  for (const QString& note : notes) {
+    height += WrappedTextHeightMm(note, kNotePoints, size.width - 2 * kMarginMm) + kNoteGapMm;
+  }
   return height;
 }
 
 // The notes under the header; returns their height.
 double DrawNotes(PagePainter& page, PageMm size, const QStringList& notes) {
-  double y = kMarginMm + kHeaderMm;
+  double y = kMarginMm + kHeaderMm + kNoteGapMm;
   const double width = size.width - 2 * kMarginMm;
   for (const QString& note : notes) {
     const double height = WrappedTextHeightMm(note, kNotePoints, width);
