@@ -7,7 +7,6 @@
 
 namespace {
 
-using paper::RectMm;
 using sundial::Surface;
 
 TEST(NoonMarkLayout, TheSurfaceIsSeenFromAboveOrInFront) {
@@ -50,51 +49,6 @@ TEST(NoonMarkLayout, TheSurfaceIsSeenFromAboveOrInFront) {
     for (const paper::PlacedLabel& label : drawing.labels) {
       EXPECT_EQ(drawing.bounds.United(label.box).width, drawing.bounds.width) << label.text;
     }
-  }
-}
-
-// Whatever the room, every label lies in it and none overlaps another; the
-// seasons, the foot and the meridian are named, and dates give way where there
-// is no room for them.
-TEST(NoonMarkLayout, LabelsKeepToTheirRoomAndClearOfEachOther) {
-  const paper::NoonMarkWords words{{"equinox", "solstice", "equinox", "solstice"},
-                                   "foot of the nodus",
-                                   "meridian",
-                                   [](int month, int day) { return std::to_string(day) + "." + std::to_string(month); }};
-  const paper::MeasureText measure = [](const std::string& text, bool) {
-    return std::pair{1.6 * static_cast<double>(text.size()), 2.6};
-  };
-  const sundial::NoonMark mark = sundial::MakeNoonMark(
-      {{35.68, 139.77}, 9 * 3600, 12 * 60, 2026, 80, Surface::kFloor, sundial::Refraction::kStandard});
-  const RectMm lines = paper::LayOutNoonMarkLines(mark).bounds;
-  const struct {
-    const char* what;
-    paper::LabelRoom room;
-  } kCases[] = {
-      {"anywhere", paper::RoomOfPage(lines.Grown(1000))},
-      {"a page 8 mm round the lines", paper::RoomOfPage(lines.Grown(8))},
-      {"pages of 60 mm", paper::RoomOfTiles(paper::CoverWithTiles(lines.Grown(5), 60, 60, 10))},
-  };
-  std::size_t dates_anywhere = 0;
-  for (const auto& c : kCases) {
-    SCOPED_TRACE(c.what);
-    paper::NoonMarkDrawing drawing = paper::LayOutNoonMarkLines(mark);
-    paper::PlaceNoonMarkLabels(drawing, mark, words, measure, c.room);
-    std::size_t named = 0;
-    for (std::size_t i = 0; i < drawing.labels.size(); ++i) {
-      const paper::PlacedLabel& label = drawing.labels[i];
-      EXPECT_TRUE(c.room.Holds(label.box)) << label.text;
-      EXPECT_EQ(drawing.bounds.United(label.box).width, drawing.bounds.width) << label.text;
-      for (std::size_t j = i + 1; j < drawing.labels.size(); ++j) {
-        EXPECT_FALSE(label.box.Overlaps(drawing.labels[j].box)) << label.text << " and " << drawing.labels[j].text;
-      }
-      named += label.bold || label.text == words.foot || label.text == words.meridian;
-    }
-    EXPECT_EQ(named, 6u);
-    const std::size_t dates = drawing.labels.size() - named;
-    if (dates_anywhere == 0) dates_anywhere = dates;
-    EXPECT_LE(dates, dates_anywhere) << "less room, no more dates";
-    EXPECT_GT(dates, 0u);
   }
 }
 
