@@ -102,7 +102,9 @@ TEST(AdviseOnZoneName, SuggestionsBestFirst) {
     EXPECT_EQ(advice.fault, "is not a time-zone name") << c.typed;
     ASSERT_GE(suggested.size(), c.first.size()) << c.typed;
     EXPECT_TRUE(std::equal(c.first.begin(), c.first.end(), suggested.begin())) << c.typed << " -> " << suggested[0];
-    if (c.first.empty() && c.include.empty()) EXPECT_TRUE(suggested.empty()) << c.typed << " -> " << suggested[0];
+    if (c.first.empty() && c.include.empty()) {
+      EXPECT_TRUE(suggested.empty()) << c.typed << " -> " << suggested[0];
+    }
     for (const std::string& id : c.include) {
       EXPECT_NE(std::find(suggested.begin(), suggested.end(), id), suggested.end()) << c.typed << " -> " << id;
     }
