@@ -16,8 +16,13 @@
 #include "cli/drawing/qt_drawing.h"
 #include "cli/io/drawing_module.h"
 #include "cli/io/echo.h"
+#include "cli/io/errors.h"
+#include "cli/io/values.h"
+#include "paper/sheet_text.h"
+#include "paper/svg_text_testing.h"
 #include "cli/commands/command_table.h"
 #include "platform/core/testing/scoped_locale.h"
+#include "platform/core/version.h"
 
 namespace {
 
@@ -34,6 +39,13 @@ Result RunCommand(const std::vector<std::string>& args) {
   Result result;
   result.status = cli::RunCli(args, cli::CommandTable(), result.out, result.err);
   return result;
+}
+
+// "orvalin-cli 2.0.18": the project's version (version_test checks that every
+// place agrees on it).
+std::string VersionLine() {
+  return "orvalin-cli " + std::to_string(platform::kVersionMajor) + "." + std::to_string(platform::kVersionMinor) + "." +
+         std::to_string(platform::kVersionRevision) + "\n";
 }
 
 std::vector<std::string> Lines(const std::string& text, const std::string& end) {
@@ -266,7 +278,7 @@ TEST(CliHelp, EveryCommandHasHelpAndTheVersionIsPrinted) {
   }
   EXPECT_NE(RunCommand({"at", "--help"}).out.find("Universal Time"), std::string::npos);
   EXPECT_NE(RunCommand({"noon", "--help"}).out.find("12 h - DEG/15 h - E/60 h"), std::string::npos) << "the method";
-  EXPECT_EQ(RunCommand({"--version"}).out, "orvalin-cli 2.0.18\n");
+  EXPECT_EQ(RunCommand({"--version"}).out, VersionLine());
 }
 
 TEST(CliHelp, HelpAnywhereBeforeTheEndOfOptionsIsThatCommandsHelp) {
@@ -279,8 +291,8 @@ TEST(CliHelp, HelpAnywhereBeforeTheEndOfOptionsIsThatCommandsHelp) {
       {{"table", "--bogus", "-h"}, "Usage: orvalin-cli table "},
       {{"chart", "-o", "x.png", "--help"}, "Usage: orvalin-cli chart "},
       {{"-h"}, "Usage: orvalin-cli COMMAND"},
-      {{"-V"}, "orvalin-cli 2.0.18\n"},
-      {{"table", "2002", "--version"}, "orvalin-cli 2.0.18\n"},
+      {{"-V"}, "orvalin-cli "},
+      {{"table", "2002", "--version"}, "orvalin-cli "},
   };
   for (const auto& c : kCases) {
     const Result result = RunCommand(c.args);
@@ -532,6 +544,77 @@ TEST(CliChart, TheFormatComesFromTheNameOrTheOption) {
     }
     EXPECT_EQ(bytes.rfind(c.starts_with, 0), 0u) << path;
   }
+}
+
+// The usage line names every option, in the command's help and in the list of
+// commands: noonmark's once left out [--lang ja|en].
+TEST(CliHelp, TheUsageLineNamesEveryOption) {
+  const std::string main_help = RunCommand({"--help"}).out;
+  for (const cli::Command& command : cli::CommandTable()) {
+    const std::string help = RunCommand({command.name, "--help"}).out;
+    const std::string usage = help.substr(0, help.find('\n'));
+    const std::size_t listed = main_help.find("  " + command.name + " ");
+    ASSERT_NE(listed, std::string::npos) << command.name;
+    const std::string listed_line = main_help.substr(listed, main_help.find('\n', listed) - listed);
+    for (const cli::OptionSpec& option : command.options) {
+      EXPECT_NE(usage.find("--" + option.long_name), std::string::npos) << command.name << " --" << option.long_name;
+      EXPECT_NE(listed_line.find("--" + option.long_name), std::string::npos)
+          << command.name << " --" << option.long_name << " in orvalin-cli --help";
+    }
+  }
+}
+
+// The height the sheet prints reads back as the height given: 1e-21 mm was
+// accepted and printed as "1e-21 mm", which --height refuses.
+TEST(CliNoonMark, TheHeightPrintedIsTheHeightRead) {
+  for (const char* text : {"0.1", "0.25", "1", "120", "120.25", "99999.9", "100000", "12345.678901", "0.30000000000000004",
+                           "１２０．５"}) {
+    const double read = cli::ReadHeightMm("--height", text);
+    const std::string printed = paper::MillimetresText(read).toStdString();
+    EXPECT_EQ(printed.find_first_not_of("0123456789."), std::string::npos) << text << " printed as " << printed;
+    EXPECT_EQ(cli::ReadHeightMm("--height", printed), read) << text << " printed as " << printed;
+  }
+  for (const char* text : {"0.09", "0.000000000000000000001", "1e-21", "0", "100000.1"}) {
+    EXPECT_THROW(cli::ReadHeightMm("--height", text), cli::ValueError) << text;
+  }
+  // And on the sheet itself.
+  const Result result = RunCommand({"noonmark", "--latitude", "35.6812", "-l", "139.7671", "-z", "Asia/Tokyo",
+                                    "--height", "120.25", "--lang", "en", "-f", "svg"});
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_TRUE(paper::testing::SvgText(QByteArray::fromStdString(result.out)).contains("nodus 120.25 mm above it"));
+}
+
+// A zone's noon mark is read on the clock of its winter: the same figure as the
+// fixed offset of that clock. Dublin's tz data call UTC+01:00 standard, and its
+// mark was set for 11:00 of the winter clock.
+TEST(CliNoonMark, TheClockIsTheZonesWinterClock) {
+  const struct {
+    const char* zone;
+    const char* winter;
+  } kCases[] = {
+      {"Europe/Dublin", "UTC"},
+      {"Europe/Berlin", "UTC+01:00"},
+      {"Australia/Sydney", "UTC+10:00"},
+      {"Africa/Casablanca", "UTC+01:00"},
+      {"Asia/Tokyo", "UTC+09:00"},
+  };
+  for (const auto& c : kCases) {
+    auto csv = [](const char* zone) {
+      return RunCommand({"noonmark", "--latitude", "40", "-l", "0", "-z", zone, "--height", "500", "--year", "2026",
+                         "-f", "csv"});
+    };
+    const Result zone = csv(c.zone);
+    const Result winter = csv(c.winter);
+    ASSERT_EQ(zone.status, 0) << c.zone << ": " << zone.err;
+    EXPECT_EQ(zone.out, winter.out) << c.zone;
+  }
+  // The sheet names both clocks and says when to read it in summer.
+  const Result sheet = RunCommand({"noonmark", "--latitude", "53.35", "-l", "-6.26", "-z", "Europe/Dublin", "--height",
+                                   "100", "--lang", "en", "-f", "svg"});
+  ASSERT_EQ(sheet.status, 0) << sheet.err;
+  const QString text = paper::testing::SvgText(QByteArray::fromStdString(sheet.out)).remove(QLatin1Char(' '));
+  EXPECT_TRUE(text.contains("standardtimeUTC+00:00,summertimeUTC+01:00")) << text.toStdString();
+  EXPECT_TRUE(text.contains("duringsummertime,readitat13:00bytheclock")) << text.toStdString();
 }
 
 }  // namespace

@@ -8,12 +8,12 @@
 namespace sundial {
 
 CorrectionCard MakeCorrectionCard(int year, double longitude_east_degrees, const QTimeZone& zone) {
-  CorrectionCard card{year, longitude_east_degrees, zone.id(), {}};
+  CorrectionCard card{year, longitude_east_degrees, zone.id(), DialStandardTimeOf(zone, year), {}};
   constexpr int kDaySeconds = 24 * 3600;
   for (const ClockNoon& noon : ClockNoonsOfYear(year, longitude_east_degrees, zone)) {
-    const int summer_extra = noon.offset_seconds - zone.standardTimeOffset(noon.transit_utc);
+    const int clock_extra = noon.offset_seconds - card.standard.offset_seconds;
     // The standard-time clock may show the date before (or after) the real clock.
-    int standard_clock = noon.clock_seconds - summer_extra;
+    int standard_clock = noon.clock_seconds - clock_extra;
     QDate date = noon.clock_date;
     if (standard_clock < 0) {
       standard_clock += kDaySeconds;
@@ -25,7 +25,7 @@ CorrectionCard MakeCorrectionCard(int year, double longitude_east_degrees, const
     if (date.year() != year) continue;
     CardDay& day = card.days[date.month() - 1][date.day() - 1];
     if (day.has_noon) continue;
-    day = {true, standard_clock - 12 * 3600, summer_extra};
+    day = {true, standard_clock - 12 * 3600, clock_extra};
   }
   return card;
 }

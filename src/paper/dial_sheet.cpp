@@ -8,14 +8,13 @@
 #include <numbers>
 
 #include "paper/page_painter.h"
+#include "paper/sheet_text.h"
 #include "sundial/plate.h"
 
 namespace paper {
 namespace {
 
 constexpr double kMarginMm = kPageMarginMm;
-constexpr double kNotesPoints = 7.5;
-constexpr double kNotesSpacingMm = 1.2;  // between paragraphs
 const QColor kSummerColour(200, 30, 30);
 const QColor kDateColour(20, 110, 60);
 const QColor kStepColour(120, 120, 120);
@@ -60,8 +59,8 @@ QString ShortTimeKind(sundial::DialTime time, bool ja) {
 }
 
 QString PlateName(const sundial::Plate& plate, bool ja) {
-  const QString tilt = Number(plate.tilt_degrees, 1);
-  const QString facing = Number(plate.facing_degrees, 1);
+  const QString tilt = DecimalText(plate.tilt_degrees, 1);
+  const QString facing = DecimalText(plate.facing_degrees, 1);
   if (plate.tilt_degrees == 0) return ja ? QStringLiteral("水平な盤面") : QStringLiteral("horizontal plate");
   if (plate.tilt_degrees == 90) {
     return ja ? QStringLiteral("方位 %1° を向く鉛直な壁").arg(facing)
@@ -89,12 +88,12 @@ QString Ranges(const DialFigure& figure, bool ja) {
 QStringList HeaderLines(const DialFigure& figure, const DialSheetOptions& options) {
   const sundial::Dial& dial = figure.dial;
   const bool ja = Japanese(options);
-  const QString latitude = Number(std::fabs(dial.place.latitude_degrees), 4);
-  const QString longitude = Number(std::fabs(dial.place.longitude_east_degrees), 4);
+  const QString latitude = DecimalText(std::fabs(dial.place.latitude_degrees), 4);
+  const QString longitude = DecimalText(std::fabs(dial.place.longitude_east_degrees), 4);
   const bool south = dial.place.latitude_degrees < 0;
   const bool west = dial.place.longitude_east_degrees < 0;
   const bool clock = dial.time != sundial::DialTime::kApparent;
-  const QString height = QString::number(dial.plate.height_mm, 'g', 10);
+  const QString height = MillimetresText(dial.plate.height_mm);
   QStringList lines;
   if (ja) {
     lines << QStringLiteral("日時計：%1、%2　%3年").arg(PlateName(dial.plate, true), ShortTimeKind(dial.time, true)).arg(dial.year);
@@ -208,34 +207,6 @@ void DrawFigure(PagePainter& page, const DialDrawing& drawing, PointMm offset, d
   }
 }
 
-double NotesHeight(const std::vector<QString>& notes, double width) {
-  constexpr double kMeasureDots = 100;
-  const QFontMetricsF metrics(SheetFont(PointsToMm(kNotesPoints) * kMeasureDots, false));
-  double height = 0;
-  for (const QString& note : notes) {
-    height += metrics.boundingRect(QRectF(0, 0, width * kMeasureDots, 1e6), Qt::AlignLeft | Qt::TextWordWrap, note)
-                  .height() /
-                  kMeasureDots +
-              kNotesSpacingMm;
-  }
-  return height;
-}
-
-void DrawNotes(PagePainter& page, const std::vector<QString>& notes, const RectMm& area) {
-  constexpr double kMeasureDots = 100;
-  const QFontMetricsF metrics(SheetFont(PointsToMm(kNotesPoints) * kMeasureDots, false));
-  double top = area.top;
-  for (const QString& note : notes) {
-    const double height =
-        metrics.boundingRect(QRectF(0, 0, area.width * kMeasureDots, 1e6), Qt::AlignLeft | Qt::TextWordWrap, note)
-            .height() /
-        kMeasureDots;
-    page.Text({area.left, top, area.width, height + 0.5}, note, kNotesPoints,
-              Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
-    top += height + kNotesSpacingMm;
-  }
-}
-
 }  // namespace
 
 std::vector<QString> DialNotes(const DialFigure& figure, const DialSheetOptions& options) {
@@ -247,11 +218,11 @@ std::vector<QString> DialNotes(const DialFigure& figure, const DialSheetOptions&
   const bool mean = dial.time == sundial::DialTime::kMean;
   std::vector<QString> notes;
   const QString steps = QString::number(figure.step_minutes);
-  const QString height = QString::number(dial.plate.height_mm, 'g', 10);
+  const QString height = MillimetresText(dial.plate.height_mm);
   notes.push_back(ja ? QStringLiteral("入力：緯度 %1°、経度 %2°、傾き %3°、向き（方位）%4°、ノーダスの高さ %5 mm、%6、"
                                       "時刻線の間隔 %7 分、%8年、%9。")
-                           .arg(Number(dial.place.latitude_degrees, 4), Number(dial.place.longitude_east_degrees, 4),
-                                Number(dial.plate.tilt_degrees, 2), Number(dial.plate.facing_degrees, 2), height,
+                           .arg(DecimalText(dial.place.latitude_degrees, 4), DecimalText(dial.place.longitude_east_degrees, 4),
+                                DecimalText(dial.plate.tilt_degrees, 2), DecimalText(dial.plate.facing_degrees, 2), height,
                                 TimeKind(dial.time, true), steps)
                            .arg(dial.year)
                            .arg(!mean ? QStringLiteral("直線は幾何学的（大気差なし）")
@@ -259,8 +230,8 @@ std::vector<QString> DialNotes(const DialFigure& figure, const DialSheetOptions&
                                             : QStringLiteral("大気差なし"))
                      : QStringLiteral("Inputs: latitude %1°, longitude %2°, tilt %3°, facing azimuth %4°, nodus %5 mm "
                                       "from the plate, %6, lines every %7 minutes, %8, %9.")
-                           .arg(Number(dial.place.latitude_degrees, 4), Number(dial.place.longitude_east_degrees, 4),
-                                Number(dial.plate.tilt_degrees, 2), Number(dial.plate.facing_degrees, 2), height,
+                           .arg(DecimalText(dial.place.latitude_degrees, 4), DecimalText(dial.place.longitude_east_degrees, 4),
+                                DecimalText(dial.plate.tilt_degrees, 2), DecimalText(dial.plate.facing_degrees, 2), height,
                                 TimeKind(dial.time, false), steps)
                            .arg(dial.year)
                            .arg(!mean        ? QStringLiteral("straight lines, geometric (no refraction)")
@@ -269,10 +240,10 @@ std::vector<QString> DialNotes(const DialFigure& figure, const DialSheetOptions&
   QString centre;
   if (style.centre) {
     centre = ja ? QStringLiteral("中心（指時針が盤面と交わる点）x %1 mm、y %2 mm、指時針の長さ（中心からノーダスまで）%3 mm。")
-                      .arg(Number(style.centre->x_mm, 1), Number(style.centre->y_mm, 1), Number(*style.style_length_mm, 1))
+                      .arg(DecimalText(style.centre->x_mm, 1), DecimalText(style.centre->y_mm, 1), DecimalText(*style.style_length_mm, 1))
                 : QStringLiteral(" Centre (where the style meets the plate) x %1 mm, y %2 mm; style length from the "
                                  "centre to the nodus %3 mm.")
-                      .arg(Number(style.centre->x_mm, 1), Number(style.centre->y_mm, 1), Number(*style.style_length_mm, 1));
+                      .arg(DecimalText(style.centre->x_mm, 1), DecimalText(style.centre->y_mm, 1), DecimalText(*style.style_length_mm, 1));
   } else {
     centre = ja ? QStringLiteral("指時針は盤面と平行（中心は無限遠）：時刻線は互いに平行です。")
                 : QStringLiteral(" The style is parallel to the plate (the centre is at infinity): the hour lines are "
@@ -281,14 +252,14 @@ std::vector<QString> DialNotes(const DialFigure& figure, const DialSheetOptions&
   const QString substyle =
       style.substyle_distance_degrees
           ? (ja ? QStringLiteral("サブスタイル角（子午線から）%1°、y 軸から %2°。")
-                      .arg(Number(*style.substyle_distance_degrees, 2), Number(*style.substyle_angle_degrees, 2))
+                      .arg(DecimalText(*style.substyle_distance_degrees, 2), DecimalText(*style.substyle_angle_degrees, 2))
                 : QStringLiteral("Substyle distance (from the noon line) %1°, %2° from the y axis.")
-                      .arg(Number(*style.substyle_distance_degrees, 2), Number(*style.substyle_angle_degrees, 2)))
+                      .arg(DecimalText(*style.substyle_distance_degrees, 2), DecimalText(*style.substyle_angle_degrees, 2)))
           : (ja ? QStringLiteral("指時針は盤面に垂直：足元に立つ棒です。")
                 : QStringLiteral("The style is square to the plate: a rod standing on the foot."));
   notes.push_back((ja ? QStringLiteral("指時針の高さ（盤面との角）%1°。ノーダスの高さ %2 mm。")
                       : QStringLiteral("Style height (its angle with the plate) %1°. Nodus height %2 mm. "))
-                      .arg(Number(style.style_height_degrees, 2), height) +
+                      .arg(DecimalText(style.style_height_degrees, 2), height) +
                   substyle + centre);
   QString key = ja ? QStringLiteral("凡例：太線と数字は正時、細い灰色の線は %1 分ごと。").arg(steps)
                    : QStringLiteral("Key: heavy lines and numerals are the whole hours, thin grey lines every %1 "
@@ -304,9 +275,9 @@ std::vector<QString> DialNotes(const DialFigure& figure, const DialSheetOptions&
               : QStringLiteral(" Green lines are date lines (the path of the nodus's shadow on that day).");
   }
   if (options.summer_seconds != 0) {
-    const QString amount = Number(options.summer_seconds / 3600.0, options.summer_seconds % 3600 == 0 ? 0 : 2);
-    key += ja ? QStringLiteral("赤い数字は夏時間（+%1 時間）。").arg(amount)
-              : QStringLiteral(" Red numerals are summer time (+%1 h).").arg(amount);
+    const QString amount = AmountText(options.summer_seconds, ja);
+    key += ja ? QStringLiteral("赤い数字は夏時間（+%1）。").arg(amount)
+              : QStringLiteral(" Red numerals are summer time (+%1).").arg(amount);
   }
   notes.push_back(key);
   if (!figure.days_without_lines.empty()) {
@@ -322,16 +293,16 @@ std::vector<QString> DialNotes(const DialFigure& figure, const DialSheetOptions&
                                 "north (not magnetic north).");
   } else if (plate.tilt_degrees == 90) {
     mount = ja ? QStringLiteral("取り付け：盤面を鉛直に（下げ振りで）、面が方位 %1° を向く壁に、y 軸を真上にして固定します。")
-                     .arg(Number(plate.facing_degrees, 1))
+                     .arg(DecimalText(plate.facing_degrees, 1))
                : QStringLiteral("Mounting: fix the plate plumb (a plumb line) on the wall facing azimuth %1°, y "
                                 "straight up.")
-                     .arg(Number(plate.facing_degrees, 1));
+                     .arg(DecimalText(plate.facing_degrees, 1));
   } else {
     mount = ja ? QStringLiteral("取り付け：盤面を水平から %1° 傾け、面を方位 %2° に向け、y 軸を傾斜に沿って上にします。")
-                     .arg(Number(plate.tilt_degrees, 1), Number(plate.facing_degrees, 1))
+                     .arg(DecimalText(plate.tilt_degrees, 1), DecimalText(plate.facing_degrees, 1))
                : QStringLiteral("Mounting: tilt the plate %1° from the level, its face towards azimuth %2°, y up "
                                 "the slope.")
-                     .arg(Number(plate.tilt_degrees, 1), Number(plate.facing_degrees, 1));
+                     .arg(DecimalText(plate.tilt_degrees, 1), DecimalText(plate.facing_degrees, 1));
   }
   if (style.substyle_direction) {
     mount += ja ? QStringLiteral("指時針板を型紙どおりに切り、サブスタイルの線上に盤面と垂直に立て、直角の角を足元（+ 印）に、"
@@ -369,23 +340,38 @@ DialPages PlanDialPages(const DialFigure& figure, const DialSheetOptions& option
         metrics.boundingRect(QRectF(0, 0, 1e6, 1e6), Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(text));
     return std::pair{box.width() / kMeasureDots + 0.6, box.height() / kMeasureDots};
   };
-  DialPages result{LayOutDial(figure, options.language, measure), {}};
-  DialDrawing& drawing = result.drawing;
-  result.pages = CutIntoPages(
-      drawing.bounds, options.paper,
-      [&drawing](TileGrid& grid) {
-        for (const DialPath& path : drawing.paths) MarkPolyline(grid, path.points);
-        MarkBox(grid, {drawing.foot.x - 4, drawing.foot.y - 4, 8, 8});
-        for (const DialLabel& label : drawing.labels) MarkBox(grid, label.placed.box);
-        KeepLabelsWholeOnTiles(grid, drawing.labels);
-      },
-      true);
+  // Laid out with room anywhere: the whole page when it fits one.
+  DialPages result{LayOutDial(figure, options.language, measure), {true, {}, 2}};
+  const RectMm area = FigureArea(PaperMm(options.paper));
+  const RectMm& bounds = result.drawing.bounds;
+  if (bounds.width <= area.width && bounds.height <= area.height) return result;
+
+  // Else the pages that cover it, and the labels laid out again, each whole on the
+  // pages it touches and off the lines where they are cut, on a plate of the same
+  // size (the template beside it stays where it was).
+  TileGrid grid = CoverWithTiles(bounds, area.width, area.height, kTileOverlapMm);
+  result.drawing = LayOutDial(figure, options.language, measure, RoomOfTiles(grid), result.drawing.plate);
+  const DialDrawing& drawing = result.drawing;
+  FigureContent content;
+  for (const DialPath& path : drawing.paths) {
+    for (std::size_t i = 0; i + 1 < path.points.size(); ++i) content.segments.push_back({path.points[i], path.points[i + 1]});
+  }
+  content.marks.push_back({drawing.foot.x - 4, drawing.foot.y - 4, 8, 8});
+  for (const auto& dot : {drawing.centre, drawing.nodus}) {
+    if (dot) content.marks.push_back({dot->x - 0.7, dot->y - 0.7, 1.4, 1.4});
+  }
+  for (const DialLabel& label : drawing.labels) {
+    const PlacedLabel& placed = label.placed;
+    content.labels.push_back(
+        {placed.box, placed.leader ? std::optional(std::pair{placed.anchor, LeaderEnd(placed)}) : std::nullopt});
+  }
+  ChoosePrintedTiles(grid, content);
+  result.pages = {false, grid, 1 + grid.UsedCount() + 1};
   return result;
 }
 
 QByteArray EncodeDial(const DialFigure& figure, const DialPages& pages, const DialSheetOptions& options,
                       SheetFormat format) {
-  const std::vector<QString> notes = DialNotes(figure, options);
   SheetParts parts;
   parts.title = Japanese(options) ? QStringLiteral("日時計") : QStringLiteral("Sundial");
   parts.language = options.language;
@@ -393,8 +379,7 @@ QByteArray EncodeDial(const DialFigure& figure, const DialPages& pages, const Di
   parts.mirrored = false;
   parts.header = [&](PagePainter& page, PageMm size) { DrawHeader(page, size, figure, options); };
   parts.figure = [&](PagePainter& page, PointMm offset, double k) { DrawFigure(page, pages.drawing, offset, k); };
-  parts.notes_height = [&](double width) { return NotesHeight(notes, width); };
-  parts.notes = [&](PagePainter& page, const RectMm& area) { DrawNotes(page, notes, area); };
+  for (const QString& note : DialNotes(figure, options)) parts.end_notes << note;
   return EncodeTiledSheet(pages.drawing.bounds, pages.pages, parts, format);
 }
 

@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "paper/noon_mark_sheet.h"
 
-#include <QFont>
 #include <QFontMetricsF>
-#include <QPainter>
-#include <QPainterPath>
+#include <QStringList>
 #include <algorithm>
 #include <cmath>
 
 #include "paper/page_painter.h"
+#include "paper/sheet_text.h"
 #include "paper/tiled_sheet.h"
 
 namespace paper {
@@ -17,6 +16,7 @@ namespace {
 constexpr double kMarginMm = kPageMarginMm;
 constexpr double kLabelPoints = 6.5;
 constexpr double kSeasonPoints = 7;
+constexpr double kLabelMarginMm = 6;   // room for labels kept around the figure's lines
 
 bool Japanese(const NoonMarkSheetOptions& options) { return options.language == SheetLanguage::kJapanese; }
 
@@ -40,29 +40,32 @@ NoonMarkWords Words(const NoonMarkSheetOptions& options, bool floor) {
   return words;
 }
 
-QString ClockText(int minutes) {
-  return QStringLiteral("%1:%2").arg(minutes / 60, 2, 10, QLatin1Char('0')).arg(minutes % 60, 2, 10, QLatin1Char('0'));
-}
-
 // The header's three lines: what the sheet is, where and when, and the surface.
 QStringList HeaderLines(const sundial::NoonMark& mark, const NoonMarkSheetOptions& options) {
   const sundial::NoonMarkInput& in = mark.input;
   const bool ja = Japanese(options);
   const QString clock = ClockText(in.clock_minutes);
-  const QString latitude = Number(std::fabs(in.place.latitude_degrees), 4);
-  const QString longitude = Number(std::fabs(in.place.longitude_east_degrees), 4);
+  const QString latitude = DecimalText(std::fabs(in.place.latitude_degrees), 4);
+  const QString longitude = DecimalText(std::fabs(in.place.longitude_east_degrees), 4);
   const QString zone = QString::fromStdString(options.zone_name);
   const QString offset = OffsetText(in.standard_offset_seconds);
-  const QString height = QString::number(in.height_mm, 'g', 10);
+  const QString summer = OffsetText(in.standard_offset_seconds + options.summer_seconds);
+  const QString clocks =
+      options.summer_seconds == 0
+          ? (ja ? QStringLiteral("標準時 %1、夏時間なし").arg(offset)
+                : QStringLiteral("standard time %1, no summer time").arg(offset))
+          : (ja ? QStringLiteral("標準時 %1、夏時間 %2") : QStringLiteral("standard time %1, summer time %2"))
+                .arg(offset, summer);
+  const QString height = MillimetresText(in.height_mm);
   const bool south = in.place.latitude_degrees < 0;
   const bool west = in.place.longitude_east_degrees < 0;
   const bool refracted = in.refraction == sundial::Refraction::kStandard;
   QStringList lines;
   if (ja) {
     lines << QStringLiteral("アナレンマ：毎日 %1（標準時）のノーダスの影　%2年").arg(clock).arg(in.year);
-    lines << QStringLiteral("%1 %2°　%3 %4°　時間帯 %5（標準時 %6、夏時間は使わない）")
+    lines << QStringLiteral("%1 %2°　%3 %4°　時間帯 %5（%6）")
                  .arg(south ? QStringLiteral("南緯") : QStringLiteral("北緯"), latitude,
-                      west ? QStringLiteral("西経") : QStringLiteral("東経"), longitude, zone, offset);
+                      west ? QStringLiteral("西経") : QStringLiteral("東経"), longitude, zone, clocks);
     const QString surface =
         in.surface == sundial::Surface::kFloor
             ? QStringLiteral("水平な床、ノーダスは床から %1 mm").arg(height)
@@ -77,9 +80,9 @@ QStringList HeaderLines(const sundial::NoonMark& mark, const NoonMarkSheetOption
     lines << QStringLiteral("Noon mark: the shadow of the nodus at %1 standard time every day, %2")
                  .arg(clock)
                  .arg(in.year);
-    lines << QStringLiteral("Latitude %1° %2, longitude %3° %4, zone %5 (standard time %6, no summer time)")
+    lines << QStringLiteral("Latitude %1° %2, longitude %3° %4, zone %5 (%6)")
                  .arg(latitude, south ? QStringLiteral("S") : QStringLiteral("N"), longitude,
-                      west ? QStringLiteral("W") : QStringLiteral("E"), zone, offset);
+                      west ? QStringLiteral("W") : QStringLiteral("E"), zone, clocks);
     const QString surface = in.surface == sundial::Surface::kFloor
                                 ? QStringLiteral("Horizontal floor, nodus %1 mm above it").arg(height)
                                 : QStringLiteral("Vertical wall facing %1, nodus %2 mm from it")
@@ -91,6 +94,48 @@ QStringList HeaderLines(const sundial::NoonMark& mark, const NoonMarkSheetOption
                      .arg(refracted ? QStringLiteral("standard refraction (Sæmundsson, 1010 hPa, 10 °C)")
                                     : QStringLiteral("no refraction"),
                           in.surface == sundial::Surface::kFloor ? QStringLiteral("floor") : QStringLiteral("wall"));
+  }
+  return lines;
+}
+
+// The notes under the header: what the nodus and the figure are, how to set the
+// sheet out, and when to read it (in summer time too).
+QStringList NoteLines(const sundial::NoonMark& mark, const NoonMarkSheetOptions& options) {
+  const sundial::NoonMarkInput& in = mark.input;
+  const bool ja = Japanese(options);
+  const bool floor = in.surface == sundial::Surface::kFloor;
+  const QString clock = ClockText(in.clock_minutes);
+  const QString offset = OffsetText(in.standard_offset_seconds);
+  const QString zone = QString::fromStdString(options.zone_name);
+  QStringList lines;
+  if (ja) {
+    lines << QStringLiteral("ノーダス：影で時を示す点（板にあけた小穴、棒の先の玉など）。"
+                            "アナレンマ：毎日同じ時刻のノーダスの影が一年かけて描く 8 の字。");
+    lines << (floor ? QStringLiteral("設置：ノーダスの足元をノーダスのちょうど真下に置き、子午線を真北と真南"
+                                     "（方位磁針の北ではなく）に合わせます。床は水平に。")
+                    : QStringLiteral("設置：ノーダスの足元をノーダスのちょうど正面（壁の上でノーダスに最も近い点）に置き、"
+                                     "子午線を鉛直（下げ振りの線）に合わせます。"));
+    lines << (options.summer_seconds == 0
+                  ? QStringLiteral("読み方：毎日 %1（標準時 %2）に、ノーダスの影がその日の位置に落ちます。%3 には夏時間が"
+                                   "ないので、一年中時計の %1 に読みます。")
+                        .arg(clock, offset, zone)
+                  : QStringLiteral("読み方：毎日 %1（標準時 %2）に、ノーダスの影がその日の位置に落ちます。"
+                                   "夏時間の間は、時計の %3 に読みます。")
+                        .arg(clock, offset, ClockText(in.clock_minutes + options.summer_seconds / 60)));
+  } else {
+    lines << QStringLiteral("Nodus: the point whose shadow tells the time (a small hole in a plate, a ball on a rod). "
+                            "Analemma: the figure of eight its shadow traces at one clock time through the year.");
+    lines << (floor ? QStringLiteral("Mounting: lay the foot of the nodus exactly under the nodus and the meridian line "
+                                     "true north\u2013south (not by the compass); the floor level.")
+                    : QStringLiteral("Mounting: put the foot of the nodus exactly opposite the nodus (the point of the "
+                                     "wall nearest it) and the meridian line plumb."));
+    lines << (options.summer_seconds == 0
+                  ? QStringLiteral("Reading: at %1 standard time (%2) the shadow of the nodus falls on the day's point. "
+                                   "%3 has no summer time: read it at %1 by the clock all year.")
+                        .arg(clock, offset, zone)
+                  : QStringLiteral("Reading: at %1 standard time (%2) the shadow of the nodus falls on the day's point; "
+                                   "during summer time, read it at %3 by the clock.")
+                        .arg(clock, offset, ClockText(in.clock_minutes + options.summer_seconds / 60)));
   }
   return lines;
 }
@@ -164,6 +209,7 @@ SheetParts Parts(const sundial::NoonMark& mark, const NoonMarkPages& pages, cons
   parts.mirrored = pages.drawing.mirrored;
   parts.header = [&mark, &options](PagePainter& page, PageMm size) { DrawHeader(page, size, mark, options); };
   parts.figure = [&pages](PagePainter& page, PointMm offset, double k) { DrawFigure(page, pages.drawing, offset, k); };
+  parts.head_notes = NoteLines(mark, options);
   return parts;
 }
 
@@ -178,21 +224,50 @@ NoonMarkPages PlanNoonMarkPages(const sundial::NoonMark& mark, const NoonMarkShe
         metrics.boundingRect(QRectF(0, 0, 1e6, 1e6), Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(text));
     return std::pair{box.width() / kMeasureDots + 0.6, box.height() / kMeasureDots};
   };
-  const bool floor = mark.input.surface == sundial::Surface::kFloor;
-  NoonMarkPages pages{LayOutNoonMark(mark, Words(options, floor), measure), true, {}, 1};
-  const NoonMarkDrawing& drawing = pages.drawing;
-  const TiledPages tiled = CutIntoPages(
-      drawing.bounds, options.paper,
-      [&drawing](TileGrid& grid) {
-        for (const auto& piece : drawing.curve) MarkPolyline(grid, piece);
-        MarkPolyline(grid, drawing.meridian);
-        MarkBox(grid, {drawing.foot.x - 4, drawing.foot.y - 4, 8, 8});
-        for (const PlacedLabel& label : drawing.labels) MarkBox(grid, label.box);
-      },
-      false);
-  pages.one_page = tiled.one_page;
-  pages.grid = tiled.grid;
-  pages.page_count = tiled.page_count;
+  const NoonMarkWords words = Words(options, mark.input.surface == sundial::Surface::kFloor);
+  const PageMm paper = PaperMm(options.paper);
+  NoonMarkPages pages{LayOutNoonMarkLines(mark), true, {}, 1, {}, {}};
+  NoonMarkDrawing& drawing = pages.drawing;
+
+  // One page when the lines and some room for their labels fit under the notes:
+  // the labels then stay on the page around the lines' middle.
+  const RectMm area = FigureArea(paper, HeadNotesHeightMm(NoteLines(mark, options), paper));
+  const RectMm lines = drawing.bounds;
+  const RectMm wanted = lines.Grown(kLabelMarginMm);
+  pages.one_page = wanted.width <= area.width && wanted.height <= area.height;
+  if (pages.one_page) {
+    const RectMm page_room{lines.left + lines.width / 2 - area.width / 2, lines.top + lines.height / 2 - area.height / 2,
+                           area.width, area.height};
+    PlaceNoonMarkLabels(drawing, mark, words, measure, RoomOfPage(page_room));
+    pages.figure_area = area;
+    pages.page_offset = CentredIn(area, drawing.bounds);
+    return pages;
+  }
+
+  // Else pages of the figure area without the notes, and each label whole on the
+  // pages it touches, off the lines where they are cut.
+  const RectMm tile_area = FigureArea(paper);
+  pages.figure_area = tile_area;
+  pages.grid = CoverWithTiles(wanted, tile_area.width, tile_area.height, kTileOverlapMm);
+  TileGrid& grid = pages.grid;
+  PlaceNoonMarkLabels(drawing, mark, words, measure, RoomOfTiles(grid));
+
+  // What is drawn: its lines, its marks and its labels.
+  FigureContent content;
+  auto add_polyline = [&](const std::vector<PointMm>& points) {
+    for (std::size_t i = 0; i + 1 < points.size(); ++i) content.segments.push_back({points[i], points[i + 1]});
+  };
+  for (const auto& piece : drawing.curve) add_polyline(piece);
+  add_polyline(drawing.meridian);
+  for (const auto& tick : drawing.ticks) content.segments.push_back(tick);
+  content.marks.push_back({drawing.foot.x - 4, drawing.foot.y - 4, 8, 8});
+  for (const PointMm p : drawing.season_points) content.marks.push_back({p.x - 0.8, p.y - 0.8, 1.6, 1.6});
+  for (const PlacedLabel& label : drawing.labels) {
+    content.labels.push_back({label.box, label.leader ? std::optional(std::pair{label.anchor, LeaderEnd(label)})
+                                                      : std::nullopt});
+  }
+  ChoosePrintedTiles(grid, content);
+  pages.page_count = 1 + grid.UsedCount();
   return pages;
 }
 

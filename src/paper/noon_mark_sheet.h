@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <string>
 
+#include "paper/tiled_sheet.h"
 #include "sheet_layout/noon_mark_layout.h"
 #include "sheet_layout/page_tiles.h"
 #include "sheet_layout/sheet.h"
@@ -14,7 +15,7 @@
 // meridian, the foot of the nodus, which way is north (or up), a 100 mm scale bar
 // and the inputs on every page. A figure larger than the paper is cut into
 // numbered pages that overlap, with marks to align them, after a first page that
-// maps how they fit together.
+// maps how they fit together (paper/tiled_sheet.h).
 namespace paper {
 
 struct NoonMarkPages {
@@ -22,6 +23,10 @@ struct NoonMarkPages {
   bool one_page;   // the whole figure fits the paper
   TileGrid grid;   // otherwise: the tiles; the used ones are printed after the map
   int page_count;  // pages of the PDF: 1, or the map and each used tile
+  // Where the figure is drawn on the paper, in mm of the page: on the one page,
+  // under the header and the notes; on a tile's page, the tile's place.
+  RectMm figure_area;
+  PointMm page_offset;  // one page: what turns the drawing's mm into the page's
 };
 
 // Lays out `mark` and cuts it into pages of the paper. Needs a QGuiApplication

@@ -20,6 +20,10 @@ constexpr double kHeaderMm = 16;
 constexpr double kFooterMm = 13;
 constexpr double kGapMm = 3;
 constexpr double kScaleBarMm = 100;
+constexpr double kHeadNotePoints = 7;
+constexpr double kHeadNoteGapMm = 0.8;  // between the paragraphs under the header
+constexpr double kEndNotePoints = 7.5;
+constexpr double kEndNoteGapMm = 1.2;   // between the paragraphs of the notes' page
 
 bool Japanese(const SheetParts& parts) { return parts.language == SheetLanguage::kJapanese; }
 
@@ -27,6 +31,42 @@ bool Japanese(const SheetParts& parts) { return parts.language == SheetLanguage:
 QString SignedMm(double mm) {
   const long rounded = std::lround(mm);
   return (rounded < 0 ? QStringLiteral("\u2212") : QStringLiteral("+")) + QString::number(std::labs(rounded));
+}
+
+// How tall `notes` stand wrapped to `width`, each followed by `gap`, after `lead`.
+double ParagraphsHeightMm(const QStringList& notes, double points, double gap, double width, double lead) {
+  double height = lead;
+  for (const QString& note : notes) height += WrappedTextHeightMm(note, points, width) + gap;
+  return height;
+}
+
+// `notes` one under the other from `top`, each followed by `gap`; returns where
+// the last one's gap ends.
+double DrawParagraphs(PagePainter& page, const QStringList& notes, double points, double gap, double left,
+                      double top, double width) {
+  double y = top;
+  for (const QString& note : notes) {
+    const double height = WrappedTextHeightMm(note, points, width);
+    page.Text({left, y, width, height}, note, points, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
+    y += height + gap;
+  }
+  return y;
+}
+
+// The notes under the header; returns their height.
+double DrawHeadNotes(PagePainter& page, PageMm size, const QStringList& notes) {
+  if (notes.isEmpty()) return 0;
+  const double y = DrawParagraphs(page, notes, kHeadNotePoints, kHeadNoteGapMm, kMarginMm,
+                                  kMarginMm + kHeaderMm + kHeadNoteGapMm, size.width - 2 * kMarginMm);
+  return y - kMarginMm - kHeaderMm;
+}
+
+double EndNotesHeightMm(const QStringList& notes, double width) {
+  return ParagraphsHeightMm(notes, kEndNotePoints, kEndNoteGapMm, width, 0);
+}
+
+void DrawEndNotes(PagePainter& page, const QStringList& notes, const RectMm& area) {
+  DrawParagraphs(page, notes, kEndNotePoints, kEndNoteGapMm, area.left, area.top, area.width);
 }
 
 // The 100 mm scale bar, and the page's name and place.
@@ -55,20 +95,18 @@ void DrawFooter(PagePainter& page, PageMm size, const QString& name, const QStri
             6, Qt::AlignRight | Qt::AlignVCenter);
 }
 
-double NotesHeight(const SheetParts& parts, double width) { return parts.notes ? parts.notes_height(width) : 0; }
-
-// The whole figure on one page of `size`, centred in the figure area above the
-// notes when they are drawn there.
-void DrawWholePage(PagePainter& page, PageMm size, const RectMm& bounds, const SheetParts& parts, bool with_notes,
+// The whole figure on one page of `size`, centred in the figure area under the
+// head notes, and above the end notes when they are drawn there.
+void DrawWholePage(PagePainter& page, PageMm size, const RectMm& bounds, const SheetParts& parts, bool with_end_notes,
                    const QString& name) {
-  RectMm area = FigureArea(size);
-  if (with_notes && parts.notes) {
-    const double notes = NotesHeight(parts, area.width);
-    parts.notes(page, {area.left, area.Bottom() - notes, area.width, notes});
+  DrawHeadNotes(page, size, parts.head_notes);
+  RectMm area = FigureArea(size, HeadNotesHeightMm(parts.head_notes, size));
+  if (with_end_notes && !parts.end_notes.isEmpty()) {
+    const double notes = EndNotesHeightMm(parts.end_notes, area.width);
+    DrawEndNotes(page, parts.end_notes, {area.left, area.Bottom() - notes, area.width, notes});
     area.height -= notes + kGapMm;
   }
-  const PointMm offset{area.left + (area.width - bounds.width) / 2 - bounds.left,
-                       area.top + (area.height - bounds.height) / 2 - bounds.top};
+  const PointMm offset = CentredIn(area, bounds);
   parts.header(page, size);
   parts.figure(page, offset, 1);
   DrawFooter(page, size, name, QString());
@@ -89,33 +127,14 @@ QString TilePlace(const RectMm& tile, bool mirrored, bool ja) {
 void DrawMapPage(PagePainter& page, PageMm size, const TiledPages& pages, const SheetParts& parts) {
   const bool ja = Japanese(parts);
   const TileGrid& grid = pages.grid;
-  const int tiles = grid.UsedCount();
   parts.header(page, size);
-  const RectMm area = FigureArea(size);
-  const QString how = ja ? QStringLiteral(
-                               "図は実寸で、%1 枚の用紙（%2 行 × %3 列、図の外側の用紙は省略）に分かれています。"
-                               "下の配置図のとおりに並べてください。隣り合う用紙は %4 mm 重なります。"
-                               "一方の用紙を破線で切り、もう一方に重ねて + 印を合わせてください。"
-                               "各用紙の下に、その行と列、ノーダスの足元からの範囲が書かれています。"
-                               "印刷後、100 mm の目盛りで縮尺を確かめてください。")
-                               .arg(tiles)
-                               .arg(grid.rows)
-                               .arg(grid.columns)
-                               .arg(kTileOverlapMm)
-                         : QStringLiteral(
-                               "The figure is at true size on %1 pages (%2 rows × %3 columns; pages outside the "
-                               "figure are left out). Lay them out as the map below shows. Neighbouring pages overlap "
-                               "by %4 mm: cut one page along its dashed line, lay it over the other and match the + "
-                               "marks. Each page names its row and column and the part of the surface it shows, "
-                               "from the foot of the nodus. Check the printer's scale with the 100 mm bar.")
-                               .arg(tiles)
-                               .arg(grid.rows)
-                               .arg(grid.columns)
-                               .arg(kTileOverlapMm);
-  page.Text({area.left, area.top, area.width, 26}, how, 8, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
+  const RectMm area = FigureArea(size, DrawHeadNotes(page, size, parts.head_notes));
+  const QString how = MapPageText(grid, parts.language);
+  const double how_mm = WrappedTextHeightMm(how, 8, area.width);
+  page.Text({area.left, area.top, area.width, how_mm}, how, 8, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
 
   // The map: the grid of pages over the figure, reduced to fit.
-  const RectMm map_area{area.left, area.top + 30, area.width, area.height - 36};
+  const RectMm map_area{area.left, area.top + how_mm + 4, area.width, area.height - how_mm - 10};
   const double covered_width = grid.first.width + (grid.columns - 1) * grid.step_x;
   const double covered_height = grid.first.height + (grid.rows - 1) * grid.step_y;
   const double k = std::min(map_area.width / covered_width, map_area.height / covered_height);
@@ -174,8 +193,8 @@ void DrawTilePage(PagePainter& page, PageMm size, const TiledPages& pages, const
   const double o = kTileOverlapMm;
   auto cross = [&](PointMm c) {
     page.Pen(0.15);
-    page.Line({c.x - 3, c.y}, {c.x + 3, c.y});
-    page.Line({c.x, c.y - 3}, {c.x, c.y + 3});
+    page.Line({c.x - kAlignMarkHalfMm, c.y}, {c.x + kAlignMarkHalfMm, c.y});
+    page.Line({c.x, c.y - kAlignMarkHalfMm}, {c.x, c.y + kAlignMarkHalfMm});
     page.Circle(c, 1.2);
   };
   page.Pen(0.15, QColor(60, 60, 60), Qt::DashLine);
@@ -185,14 +204,7 @@ void DrawTilePage(PagePainter& page, PageMm size, const TiledPages& pages, const
   if (below) page.Line({area.left, area.Bottom() - o}, {area.Right(), area.Bottom() - o});
   if (left) page.Line({area.left + o, area.top}, {area.left + o, area.Bottom()});
   if (right) page.Line({area.Right() - o, area.top}, {area.Right() - o, area.Bottom()});
-  for (const double x : {area.left + 25, area.Right() - 25}) {
-    if (above) cross({x, area.top + o / 2});
-    if (below) cross({x, area.Bottom() - o / 2});
-  }
-  for (const double y : {area.top + 25, area.Bottom() - 25}) {
-    if (left) cross({area.left + o / 2, y});
-    if (right) cross({area.Right() - o / 2, y});
-  }
+  for (const PointMm mark : AlignmentMarks(area, o, {above, below, left, right})) cross(mark);
   DrawFooter(page, size,
              ja ? QStringLiteral("%1（行 %2・列 %3）　%4 / %5 ページ")
                       .arg(TileName(row, column))
@@ -209,10 +221,10 @@ void DrawTilePage(PagePainter& page, PageMm size, const TiledPages& pages, const
              TilePlace(tile, parts.mirrored, ja));
 }
 
-// The last page of a PDF that has notes: the header, the notes, the footer.
+// The last page of a PDF that has end notes: the header, the notes, the footer.
 void DrawNotesPage(PagePainter& page, PageMm size, const TiledPages& pages, const SheetParts& parts) {
   parts.header(page, size);
-  parts.notes(page, FigureArea(size));
+  DrawEndNotes(page, parts.end_notes, FigureArea(size));
   DrawFooter(page, size,
              Japanese(parts) ? QStringLiteral("説明（%1 / %1 ページ）").arg(pages.page_count)
                              : QStringLiteral("Notes (page %1 of %1)").arg(pages.page_count),
@@ -245,23 +257,48 @@ QPageSize QtPageSize(PaperSize paper) {
   return QPageSize(QPageSize::A4);
 }
 
-RectMm FigureArea(PageMm page) {
-  const double top = kMarginMm + kHeaderMm + kGapMm;
+RectMm FigureArea(PageMm page, double notes_mm) {
+  const double top = kMarginMm + kHeaderMm + notes_mm + kGapMm;
   return {kMarginMm, top, page.width - 2 * kMarginMm, page.height - top - kGapMm - kFooterMm - kMarginMm};
 }
 
-TiledPages CutIntoPages(const RectMm& bounds, PaperSize paper, const std::function<void(TileGrid&)>& mark,
-                        bool notes) {
-  const RectMm area = FigureArea(PaperMm(paper));
-  TiledPages pages{bounds.width <= area.width && bounds.height <= area.height, {}, 1};
-  if (!pages.one_page) {
-    pages.grid = CoverWithTiles(bounds, area.width, area.height, kTileOverlapMm);
-    mark(pages.grid);
-    FillRowGaps(pages.grid);
-    pages.page_count = 1 + pages.grid.UsedCount();
+PointMm CentredIn(const RectMm& area, const RectMm& bounds) {
+  return {area.left + (area.width - bounds.width) / 2 - bounds.left,
+          area.top + (area.height - bounds.height) / 2 - bounds.top};
+}
+
+double HeadNotesHeightMm(const QStringList& notes, PageMm size) {
+  if (notes.isEmpty()) return 0;
+  return ParagraphsHeightMm(notes, kHeadNotePoints, kHeadNoteGapMm, size.width - 2 * kMarginMm, kHeadNoteGapMm);
+}
+
+QString MapPageText(const TileGrid& grid, SheetLanguage language) {
+  const int tiles = grid.UsedCount();
+  const bool left_out = tiles < grid.rows * grid.columns;
+  if (language == SheetLanguage::kJapanese) {
+    return QStringLiteral("図は実寸で、%1 枚の用紙（%2 行 × %3 列%4）に分かれています。"
+                          "下の配置図のとおりに並べてください。隣り合う用紙は %5 mm 重なります。"
+                          "一方の用紙を印刷範囲の枠で切り、その縁がもう一方の破線に来るように重ねて、"
+                          "両方にある + 印を合わせてください。"
+                          "各用紙の下に、その行と列、ノーダスの足元からの範囲が書かれています。"
+                          "印刷後、100 mm の目盛りで縮尺を確かめてください。")
+        .arg(tiles)
+        .arg(grid.rows)
+        .arg(grid.columns)
+        .arg(left_out ? QStringLiteral("、図の外側の用紙は省略") : QString())
+        .arg(kTileOverlapMm);
   }
-  if (notes) ++pages.page_count;
-  return pages;
+  auto count = [](int n, const char* one, const char* many) {
+    return QStringLiteral("%1 %2").arg(n).arg(QString::fromLatin1(n == 1 ? one : many));
+  };
+  return QStringLiteral("The figure is at true size on %1 (%2 \u00d7 %3%4). Lay them out as the map below shows. "
+                        "Neighbouring pages overlap by %5 mm: trim one page along the frame of its print, lay it over "
+                        "the other so that its edge lies on the other's dashed line, and match the + marks both "
+                        "carry. Each page names its row and column and the part of the surface it shows, from the "
+                        "foot of the nodus. Check the printer's scale with the 100 mm bar.")
+      .arg(count(tiles, "page", "pages"), count(grid.rows, "row", "rows"), count(grid.columns, "column", "columns"),
+           left_out ? QStringLiteral("; pages outside the figure are left out") : QString())
+      .arg(kTileOverlapMm);
 }
 
 QByteArray EncodeTiledSheet(const RectMm& bounds, const TiledPages& pages, const SheetParts& parts,
@@ -271,15 +308,16 @@ QByteArray EncodeTiledSheet(const RectMm& bounds, const TiledPages& pages, const
   buffer.open(QIODevice::WriteOnly);
   const PageMm paper = PaperMm(parts.paper);
   if (format == SheetFormat::kSvg) {
-    // The paper's page when the figure and the notes fit it, else a page as large
-    // as they are with the header and footer, never narrower than the paper
-    // (their lines are set for it).
-    const RectMm area = FigureArea(paper);
+    // The paper's page when the figure and the end notes fit it, else a page as
+    // large as they are with the header, head notes and footer, never narrower than
+    // the paper (their lines are set for it).
+    const RectMm area = FigureArea(paper, HeadNotesHeightMm(parts.head_notes, paper));
     const double width = std::max(std::ceil(bounds.width + (paper.width - area.width)), paper.width);
-    const double notes = parts.notes ? NotesHeight(parts, width - (paper.width - area.width)) + kGapMm : 0;
+    const double notes =
+        parts.end_notes.isEmpty() ? 0 : EndNotesHeightMm(parts.end_notes, width - (paper.width - area.width)) + kGapMm;
     PageMm size = paper;
     if (!pages.one_page || bounds.height + notes > area.height) {
-      size = {width, std::max(std::ceil(bounds.height + notes + (paper.height - area.height)), paper.height)};
+      size = {width, std::ceil(bounds.height + notes + (paper.height - area.height))};
     }
     QSvgGenerator svg;
     SetUpSvg(svg, &buffer, size.width, size.height, parts.title);
@@ -298,9 +336,9 @@ QByteArray EncodeTiledSheet(const RectMm& bounds, const TiledPages& pages, const
   PagePainter page(painter, pdf.resolution() / 25.4);
   if (pages.one_page) {
     DrawWholePage(page, paper, bounds, parts, false,
-                  parts.notes ? (Japanese(parts) ? QStringLiteral("1 / %1 ページ").arg(pages.page_count)
-                                                 : QStringLiteral("page 1 of %1").arg(pages.page_count))
-                              : QString());
+                  parts.end_notes.isEmpty() ? QString()
+                  : Japanese(parts)         ? QStringLiteral("1 / %1 ページ").arg(pages.page_count)
+                                            : QStringLiteral("page 1 of %1").arg(pages.page_count));
   } else {
     DrawMapPage(page, paper, pages, parts);
     int number = 1;
@@ -312,26 +350,12 @@ QByteArray EncodeTiledSheet(const RectMm& bounds, const TiledPages& pages, const
       }
     }
   }
-  if (parts.notes) {
+  if (!parts.end_notes.isEmpty()) {
     pdf.newPage();
     DrawNotesPage(page, paper, pages, parts);
   }
   painter.end();
   return bytes;
-}
-
-QString OffsetText(int seconds) {
-  const int minutes = std::abs(seconds) / 60;
-  return QStringLiteral("UTC%1%2:%3")
-      .arg(seconds < 0 ? QStringLiteral("\u2212") : QStringLiteral("+"))
-      .arg(minutes / 60, 2, 10, QLatin1Char('0'))
-      .arg(minutes % 60, 2, 10, QLatin1Char('0'));
-}
-
-QString Number(double value, int decimals) {
-  QString text = QString::number(value, 'f', decimals);
-  if (text.startsWith('-') && text.toDouble() == 0) text.remove(0, 1);
-  return text;
 }
 
 }  // namespace paper

@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QPageSize>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 #include "paper/page_painter.h"
@@ -11,10 +12,10 @@
 #include "sheet_layout/sheet.h"
 
 // A sheet whose figure is drawn at true size: on one page of the paper when it
-// fits, else cut into pages that overlap by kTileOverlapMm, with alignment marks,
-// after a first page that maps them; every page has its header, a 100 mm scale bar
-// and its name. An SVG is one drawing: the page, or the figure's own size. The
-// noon mark and the dial are drawn so.
+// fits, else cut into pages that overlap by kTileOverlapMm, with dashed lines and
+// alignment marks, after a first page that maps them; every page has its header, a
+// 100 mm scale bar and its name. An SVG is one drawing: the page, or the figure's
+// own size. The noon mark and the dial are drawn so.
 namespace paper {
 
 // The page's margin on every side.
@@ -28,19 +29,26 @@ struct PageMm {
 PageMm PaperMm(PaperSize paper);
 QPageSize QtPageSize(PaperSize paper);
 
-// Where the figure goes on a page of `page`'s size: below the header, above the footer.
-RectMm FigureArea(PageMm page);
+// Where the figure goes on a page of `page`'s size: below the header and
+// `notes_mm` of notes, above the footer.
+RectMm FigureArea(PageMm page, double notes_mm = 0);
+
+// What turns the millimetres of a figure of `bounds` into a page's, the figure
+// centred in `area`.
+PointMm CentredIn(const RectMm& area, const RectMm& bounds);
+
+// How tall `notes` stand under the header of a page of `size`: 0 without notes.
+double HeadNotesHeightMm(const QStringList& notes, PageMm size);
 
 struct TiledPages {
   bool one_page;   // the whole figure fits the paper
   TileGrid grid;   // otherwise: the tiles; the used ones are printed after the map
-  int page_count;  // pages of the PDF: 1, or the map and each used tile; and the notes
+  int page_count;  // pages of the PDF: 1, or the map and each used tile; and the notes' page
 };
 
-// The pages of a figure of `bounds` (millimetres, y down) on `paper`. `mark` marks
-// the tiles that carry something (page_tiles.h); rows are then filled between
-// their first and last used tile. `notes` adds a page.
-TiledPages CutIntoPages(const RectMm& bounds, PaperSize paper, const std::function<void(TileGrid&)>& mark, bool notes);
+// What the map page says of the pages: how many, in how many rows and columns,
+// how to lay them out and join them.
+QString MapPageText(const TileGrid& grid, SheetLanguage language);
 
 // What a sheet draws on its pages.
 struct SheetParts {
@@ -53,20 +61,17 @@ struct SheetParts {
   // The figure with `offset` added to its millimetres, `k` times its size: at true
   // size (k = 1) with every detail, reduced on the map with the lines alone.
   std::function<void(PagePainter&, PointMm offset, double k)> figure;
-  // Optional: the notes' height for a width, and the notes drawn in an area. A PDF
-  // gives them a last page, an SVG a band below the figure.
-  std::function<double(double width)> notes_height;
-  std::function<void(PagePainter&, const RectMm& area)> notes;
+  // Paragraphs under the header of the one page and of the map, the figure below
+  // them; a figure drawn with them must fit FigureArea(paper, HeadNotesHeightMm).
+  QStringList head_notes;
+  // Paragraphs that a PDF prints on a last page of their own and an SVG below the
+  // figure.
+  QStringList end_notes;
 };
 
 // The sheet as a PDF of the paper's size, or as an SVG: the one page when the
 // figure fits it, else one drawing of the whole figure at true size (for a plotter
 // or a print shop's roll). Needs a QGuiApplication.
 QByteArray EncodeTiledSheet(const RectMm& bounds, const TiledPages& pages, const SheetParts& parts, SheetFormat format);
-
-// "UTC+09:00", "UTC−03:30".
-QString OffsetText(int seconds);
-// A number with `decimals` decimals, never "-0".
-QString Number(double value, int decimals);
 
 }  // namespace paper

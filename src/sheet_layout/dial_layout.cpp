@@ -13,7 +13,10 @@ namespace paper {
 namespace {
 
 constexpr double kFootRadiusMm = 2.5;
+constexpr double kFootCrossMm = 4;       // the cross through the foot reaches this far
+constexpr double kDotMm = 1.4;           // the centre's and the nodus's dots
 constexpr double kPlateMarginMm = 8;     // around everything drawn on the plate
+constexpr double kLabelInsidePlateMm = 3;  // a label on a plate of a fixed size keeps this far inside it
 constexpr double kTemplateGapMm = 15;    // between the plate and the gnomon's template
 constexpr double kRodWidthMm = 3;        // the template of a style square to the plate
 constexpr double kCentreOnPlate = 1.5;   // the centre is drawn up to this many times the lines' reach
@@ -26,6 +29,10 @@ PointMm Unit(PointMm p, PointMm otherwise = {0, -1}) {
   const double length = Length(p);
   return length > 1e-9 ? Scaled(p, 1 / length) : otherwise;
 }
+PointMm Rotated(PointMm p, double degrees) {
+  const double a = degrees * std::numbers::pi / 180;
+  return {p.x * std::cos(a) - p.y * std::sin(a), p.x * std::sin(a) + p.y * std::cos(a)};
+}
 RectMm Around(PointMm p, double half) { return {p.x - half, p.y - half, 2 * half, 2 * half}; }
 RectMm BoxOf(const std::vector<PointMm>& points) {
   RectMm box{points.front().x, points.front().y, 0, 0};
@@ -34,6 +41,13 @@ RectMm BoxOf(const std::vector<PointMm>& points) {
 }
 std::vector<PointMm> Outline(const RectMm& r) {
   return {{r.left, r.top}, {r.Right(), r.top}, {r.Right(), r.Bottom()}, {r.left, r.Bottom()}, {r.left, r.top}};
+}
+
+RectMm Intersection(const RectMm& a, const RectMm& b) {
+  const double left = std::max(a.left, b.left);
+  const double top = std::max(a.top, b.top);
+  return {left, top, std::max(0.0, std::min(a.Right(), b.Right()) - left),
+          std::max(0.0, std::min(a.Bottom(), b.Bottom()) - top)};
 }
 
 // The plate's millimetres (y up the slope) on paper (y down).
@@ -97,7 +111,7 @@ std::vector<PointMm> PointsOf(const sundial::HourLine& line) {
 
 // A numeral: the hour, with its minutes when it has some (a summer amount of half
 // an hour gives 12:30).
-std::string ClockText(int minutes) {
+std::string NumeralText(int minutes) {
   char text[16];
   if (minutes % 60 == 0) {
     std::snprintf(text, sizeof text, "%d", minutes / 60 % 24);
@@ -146,36 +160,51 @@ std::string DialDateText(SheetLanguage language, int month, int day) {
 }
 
 DialDrawing LayOutDial(const DialFigure& figure, SheetLanguage language, const MeasureText& measure) {
+  constexpr double kAnywhere = 1e7;
+  return LayOutDial(figure, language, measure, RoomOfPage({-kAnywhere, -kAnywhere, 2 * kAnywhere, 2 * kAnywhere}),
+                    std::nullopt);
+}
+
+DialDrawing LayOutDial(const DialFigure& figure, SheetLanguage language, const MeasureText& measure,
+                       const LabelRoom& room, const std::optional<RectMm>& fixed_plate) {
   const DialWords words = DialWordsFor(language);
   const sundial::PolarStyle& style = figure.style;
   DialDrawing drawing;
+  // Each path's owner: its hour line's index, or the hour lines' count plus its
+  // date line's index. A label may touch its own line.
+  std::vector<std::size_t> owners;
+  const std::size_t first_date_owner = figure.hour_lines.size();
 
   // The lines, and how far from the foot they reach.
   double reach = kFootRadiusMm;
   auto widen = [&](const std::vector<PointMm>& points) {
     for (const PointMm p : points) reach = std::max(reach, Length(p));
   };
-  for (const sundial::HourLine& line : figure.hour_lines) {
+  auto add_path = [&](DialPath path, std::size_t owner) {
+    drawing.paths.push_back(std::move(path));
+    owners.push_back(owner);
+  };
+  for (std::size_t i = 0; i < figure.hour_lines.size(); ++i) {
+    const sundial::HourLine& line = figure.hour_lines[i];
     const DialStroke stroke = line.whole_hour ? DialStroke::kWholeHour : DialStroke::kStep;
     if (line.points.size() >= 2) {
-      drawing.paths.push_back({{OnPaper(line.points.front().point), OnPaper(line.points.back().point)}, stroke,
-                               false, false});
+      add_path({{OnPaper(line.points.front().point), OnPaper(line.points.back().point)}, stroke, false, false}, i);
     }
     for (const auto& [half, dashed] : {std::pair{&line.december_to_june, false}, std::pair{&line.june_to_december, true}}) {
       for (const sundial::DayRun& run : *half) {
         std::vector<PointMm> points;
         for (const auto& day : run) points.push_back(OnPaper(day.point));
-        if (points.size() >= 2) drawing.paths.push_back({points, stroke, dashed, true});
+        if (points.size() >= 2) add_path({points, stroke, dashed, true}, i);
       }
     }
     widen(PointsOf(line));
   }
-  for (const sundial::DateLine& line : figure.date_lines) {
-    for (const auto& run : line.runs) {
+  for (std::size_t i = 0; i < figure.date_lines.size(); ++i) {
+    for (const auto& run : figure.date_lines[i].runs) {
       std::vector<PointMm> points;
       for (const auto& p : run) points.push_back(OnPaper(p.point));
       widen(points);
-      if (points.size() >= 2) drawing.paths.push_back({points, DialStroke::kDate, false, true});
+      if (points.size() >= 2) add_path({points, DialStroke::kDate, false, true}, first_date_owner + i);
     }
   }
 
@@ -187,23 +216,35 @@ DialDrawing LayOutDial(const DialFigure& figure, SheetLanguage language, const M
                                            : Unit(OnPaper(*style.substyle_direction));
     const PointMm far = Scaled(towards, reach);
     substyle = {drawing.centre ? *drawing.centre : Scaled(far, -1), far};
-    drawing.paths.push_back({{substyle->first, substyle->second}, DialStroke::kSubstyle, false, false});
+    add_path({{substyle->first, substyle->second}, DialStroke::kSubstyle, false, false}, kNoOwner);
   }
 
-  LabelPlacer placer(measure);
-  for (const DialPath& path : drawing.paths) placer.AvoidPolyline(path.points);
-  placer.AvoidBox(Around(drawing.foot, kFootRadiusMm));
-  if (drawing.centre) placer.AvoidBox(Around(*drawing.centre, kFootRadiusMm));
-  auto place = [&](const std::string& text, DialLabelKind kind, PointMm anchor, PointMm direction) {
+  // The labels on the plate: inside the room, and inside the plate when its size is
+  // fixed. Each is kept: where nothing else is free, with its leader or itself over
+  // a line, never over another label or a mark.
+  constexpr std::size_t kFoot = kNoOwner - 1;
+  constexpr std::size_t kCentre = kNoOwner - 2;
+  LabelRoom plate_room = room;
+  if (fixed_plate) plate_room.area = Intersection(room.area, fixed_plate->Grown(-kLabelInsidePlateMm));
+  LabelPlacer placer(measure, plate_room);
+  for (std::size_t i = 0; i < drawing.paths.size(); ++i) placer.AvoidPolyline(drawing.paths[i].points, owners[i]);
+  placer.AvoidBox(Around(drawing.foot, kFootCrossMm), kFoot, true);
+  if (drawing.centre) placer.AvoidBox(Around(*drawing.centre, kFootRadiusMm), kCentre, true);
+  auto place = [&](const std::string& text, DialLabelKind kind, PointMm anchor, PointMm direction,
+                   std::size_t owner = kNoOwner, double own_mark_mm = 0) {
     const bool numeral = kind == DialLabelKind::kNumeral || kind == DialLabelKind::kSummerNumeral;
-    drawing.labels.push_back({placer.Place(text, numeral, anchor, Fan(direction)), kind});
+    std::optional<PlacedLabel> label = placer.Place(text, numeral, anchor, Fan(direction), owner, true, own_mark_mm);
+    // Where the labels crowd, the directions half way between too.
+    if (!label) label = placer.Place(text, numeral, anchor, Fan(Rotated(direction, 22.5)), owner, true, own_mark_mm);
+    if (label) drawing.labels.push_back({*label, kind});
   };
-  place(words.foot, DialLabelKind::kNote, drawing.foot, {-1, 0});
-  if (drawing.centre) place(words.centre, DialLabelKind::kNote, *drawing.centre, {1, 0});
+  place(words.foot, DialLabelKind::kNote, drawing.foot, {-1, 0}, kFoot, kFootCrossMm);
+  if (drawing.centre) place(words.centre, DialLabelKind::kNote, *drawing.centre, {1, 0}, kCentre, kFootRadiusMm);
 
   // Numerals at the outer end of each whole hour's line: away from the centre, or
   // along the substyle when the lines are parallel.
-  for (const sundial::HourLine& line : figure.hour_lines) {
+  for (std::size_t i = 0; i < figure.hour_lines.size(); ++i) {
+    const sundial::HourLine& line = figure.hour_lines[i];
     if (!line.whole_hour) continue;
     const std::vector<PointMm> points = PointsOf(line);
     if (points.empty()) continue;
@@ -216,14 +257,15 @@ DialDrawing LayOutDial(const DialFigure& figure, SheetLanguage language, const M
     const PointMm end = *std::max_element(points.begin(), points.end(),
                                           [&](PointMm a, PointMm b) { return outward(a) < outward(b); });
     const PointMm direction = along ? *along : Unit(Minus(end, reference));
-    place(ClockText(line.minutes), DialLabelKind::kNumeral, end, direction);
-    if (line.summer_minutes) place(ClockText(*line.summer_minutes), DialLabelKind::kSummerNumeral, end, direction);
+    place(NumeralText(line.minutes), DialLabelKind::kNumeral, end, direction, i);
+    if (line.summer_minutes) place(NumeralText(*line.summer_minutes), DialLabelKind::kSummerNumeral, end, direction, i);
   }
 
   // Each date line named at one end: the months of the first half of the year at
   // its start, of the second at its end, so that the pairs of nearly equal
   // declinations are named apart.
-  for (const sundial::DateLine& line : figure.date_lines) {
+  for (std::size_t i = 0; i < figure.date_lines.size(); ++i) {
+    const sundial::DateLine& line = figure.date_lines[i];
     if (line.runs.empty() || line.runs.front().empty()) continue;
     const bool at_start = line.month == 0 || line.month <= 6;
     const auto& run = at_start ? line.runs.front() : line.runs.back();
@@ -231,7 +273,7 @@ DialDrawing LayOutDial(const DialFigure& figure, SheetLanguage language, const M
     const PointMm next = OnPaper(run.size() > 1 ? (at_start ? run[1].point : run[run.size() - 2].point) : run.front().point);
     const std::string text = line.month > 0 ? DialDateText(language, line.month, line.day)
                                             : DeclinationLineText(figure, line, language, words);
-    place(text, DialLabelKind::kDate, end, Unit(Minus(end, next), {1, 0}));
+    place(text, DialLabelKind::kDate, end, Unit(Minus(end, next), {1, 0}), first_date_owner + i);
   }
   if (substyle) {
     const PointMm at = Plus(substyle->second, Scaled(Minus(substyle->first, substyle->second), 0.2));
@@ -239,13 +281,16 @@ DialDrawing LayOutDial(const DialFigure& figure, SheetLanguage language, const M
     place(words.substyle, DialLabelKind::kNote, at, {-along.y, along.x});
   }
 
-  // The plate: everything above with a margin.
-  RectMm plate = Around(drawing.foot, kFootRadiusMm);
+  // The plate: everything above with a margin, or the size fixed beforehand. The
+  // labels off the plate may lie anywhere in the room.
+  RectMm plate = Around(drawing.foot, kFootCrossMm);
   for (const DialPath& path : drawing.paths) plate = plate.United(BoxOf(path.points));
   for (const DialLabel& label : drawing.labels) plate = plate.United(label.placed.box);
-  plate = plate.Grown(kPlateMarginMm);
+  plate = fixed_plate ? *fixed_plate : plate.Grown(kPlateMarginMm);
   drawing.plate = plate;
+  placer.SetRoom(room);
   drawing.paths.push_back({Outline(plate), DialStroke::kOutline, false, false});
+  placer.AvoidPolyline(drawing.paths.back().points);
 
   // The gnomon's template beside the plate: the substyle along the bottom from the
   // centre to the foot, the height of the nodus up from the foot, the style from
@@ -279,11 +324,13 @@ DialDrawing LayOutDial(const DialFigure& figure, SheetLanguage language, const M
   drawing.nodus = nodus;
   drawing.paths.push_back({gnomon, DialStroke::kGnomon, false, false});
   placer.AvoidPolyline(gnomon);
+  placer.AvoidBox(Around(nodus, kDotMm / 2));
   const RectMm template_box = BoxOf(gnomon);
   place(words.gnomon, DialLabelKind::kNote, {template_box.left + template_box.width / 2, template_box.top - 4}, {0, -1});
   std::string height_text = words.nodus_height;
-  char height_digits[32];
-  const auto [height_end, height_error] = std::to_chars(height_digits, height_digits + sizeof height_digits, height);
+  char height_digits[400];
+  const auto [height_end, height_error] =
+      std::to_chars(height_digits, height_digits + sizeof height_digits, height, std::chars_format::fixed);
   height_text.replace(height_text.find("%1"), 2,
                       std::string(height_digits, height_error == std::errc() ? height_end : height_digits));
   place(height_text, DialLabelKind::kNote, {nodus.x, bottom - height / 2}, {1, 0});
@@ -314,41 +361,6 @@ DialDrawing LayOutDial(const DialFigure& figure, SheetLanguage language, const M
   for (const DialLabel& label : drawing.labels) bounds = bounds.United(label.placed.box);
   drawing.bounds = bounds;
   return drawing;
-}
-
-void KeepLabelsWholeOnTiles(TileGrid& grid, std::vector<DialLabel>& labels) {
-  constexpr double kInsetMm = 0.3;
-  auto holds = [](const RectMm& tile, const RectMm& box) {
-    return box.left >= tile.left && box.Right() <= tile.Right() && box.top >= tile.top && box.Bottom() <= tile.Bottom();
-  };
-  for (DialLabel& label : labels) {
-    RectMm& box = label.placed.box;
-    int best = -1;
-    double best_area = -1;
-    bool whole = false;
-    for (int row = 0; row < grid.rows && !whole; ++row) {
-      for (int column = 0; column < grid.columns && !whole; ++column) {
-        const int index = row * grid.columns + column;
-        if (!grid.used[static_cast<std::size_t>(index)]) continue;
-        const RectMm tile = grid.Tile(row, column).Grown(-kInsetMm);
-        if (holds(tile, box)) {
-          whole = true;
-          break;
-        }
-        const double w = std::min(box.Right(), tile.Right()) - std::max(box.left, tile.left);
-        const double h = std::min(box.Bottom(), tile.Bottom()) - std::max(box.top, tile.top);
-        if (w > 0 && h > 0 && w * h > best_area) {
-          best_area = w * h;
-          best = index;
-        }
-      }
-    }
-    if (whole || best < 0) continue;
-    const RectMm tile = grid.Tile(best / grid.columns, best % grid.columns).Grown(-kInsetMm);
-    box.left = std::clamp(box.left, tile.left, tile.Right() - box.width);
-    box.top = std::clamp(box.top, tile.top, tile.Bottom() - box.height);
-    label.placed.leader = true;
-  }
 }
 
 }  // namespace paper

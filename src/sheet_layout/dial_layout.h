@@ -91,13 +91,16 @@ std::string DialDateText(SheetLanguage language, int month, int day);
 // Lays out `figure`: lines, numerals (whole hours; the summer-time ones when the
 // lines carry them), date labels, the foot, the centre, the substyle, the plate's
 // outline and the gnomon's template, and for figures of eight the key to their
-// halves beside the template. Labels go where they cross neither the lines
-// nor each other when a place near their point allows it.
-DialDrawing LayOutDial(const DialFigure& figure, SheetLanguage language, const MeasureText& measure);
+// halves beside the template. No label overlaps another, a mark or a leader; each
+// crosses no line, nor does its leader, where a place near its point allows it
+// (label_placer.h), and lies in `room`. The plate is everything on it with a
+// margin, or `fixed_plate` (the labels on it then keep inside it); the template
+// stands below or beside it.
+DialDrawing LayOutDial(const DialFigure& figure, SheetLanguage language, const MeasureText& measure,
+                       const LabelRoom& room, const std::optional<RectMm>& fixed_plate);
 
-// Moves each label that no tile of `grid` holds whole into the tile that holds
-// most of it, so that a label is read whole on some page, and marks that tile.
-void KeepLabelsWholeOnTiles(TileGrid& grid, std::vector<DialLabel>& labels);
+// The same with room anywhere and the plate as large as what it carries.
+DialDrawing LayOutDial(const DialFigure& figure, SheetLanguage language, const MeasureText& measure);
 
 // The texts drawn at this size (points): numerals, other labels.
 inline constexpr double kDialNumeralPoints = 8;

@@ -8,7 +8,7 @@
 namespace paper {
 namespace {
 
-constexpr double kFootRadiusMm = 2.5;
+constexpr double kFootCrossMm = 4;     // the cross through the foot reaches this far
 constexpr double kSeasonDotMm = 1.6;   // the dot's diameter
 
 long DayNumber(int year, int month, int day) {
@@ -25,13 +25,43 @@ PointMm Unit(PointMm p) {
 }
 RectMm Around(PointMm p, double half) { return {p.x - half, p.y - half, 2 * half, 2 * half}; }
 
+// The surface as seen: east to the right (left on a wall facing north), up up.
+PointMm OnPaper(const sundial::NoonMark& mark, const sundial::ShadowPoint& p) {
+  const double sense = mark.input.surface == sundial::Surface::kWallFacingNorth ? -1 : 1;
+  return {sense * p.x_mm, -p.y_mm};
+}
+
+// The days hold 1 January and 31 December: the curve runs on from the last to
+// the first.
+bool WholeYearJoins(const sundial::NoonMark& mark) {
+  return !mark.days.empty() && mark.days.front().month == 1 && mark.days.front().day == 1 &&
+         mark.days.back().month == 12 && mark.days.back().day == 31;
+}
+
+// Each tick's day: the index into mark.days of the days that carry a tick.
+std::vector<std::size_t> TickDays(const sundial::NoonMark& mark) {
+  std::vector<std::size_t> days;
+  for (std::size_t i = 0; i < mark.days.size(); ++i) {
+    if (sundial::IsTickDay(mark.days[i].day)) days.push_back(i);
+  }
+  return days;
+}
+
+// The unit normal to the curve at day `i`, from its neighbours along the year.
+PointMm NormalAt(const sundial::NoonMark& mark, std::size_t i) {
+  const bool joins = WholeYearJoins(mark);
+  const std::size_t before = i > 0 ? i - 1 : (joins ? mark.days.size() - 1 : i);
+  const std::size_t after = i + 1 < mark.days.size() ? i + 1 : (joins ? 0 : i);
+  const PointMm tangent =
+      Unit(Minus(OnPaper(mark, mark.days[after].shadow), OnPaper(mark, mark.days[before].shadow)));
+  return {-tangent.y, tangent.x};
+}
+
 }  // namespace
 
-NoonMarkDrawing LayOutNoonMark(const sundial::NoonMark& mark, const NoonMarkWords& words, const MeasureText& measure) {
+NoonMarkDrawing LayOutNoonMarkLines(const sundial::NoonMark& mark) {
   NoonMarkDrawing drawing;
   drawing.mirrored = mark.input.surface == sundial::Surface::kWallFacingNorth;
-  const double sense = drawing.mirrored ? -1 : 1;
-  auto on_paper = [&](const sundial::ShadowPoint& p) { return PointMm{sense * p.x_mm, -p.y_mm}; };
   const int year = mark.input.year;
 
   // The curve, one piece for each run of consecutive days; the last day of the
@@ -44,9 +74,7 @@ NoonMarkDrawing LayOutNoonMark(const sundial::NoonMark& mark, const NoonMarkWord
     if (!follows) runs.emplace_back();
     runs.back().push_back(i);
   }
-  const bool whole_year_joins = !runs.empty() && mark.days.front().month == 1 && mark.days.front().day == 1 &&
-                                mark.days.back().month == 12 && mark.days.back().day == 31;
-  if (whole_year_joins) {
+  if (WholeYearJoins(mark)) {
     if (runs.size() == 1) {
       runs.front().push_back(0);
     } else {
@@ -56,31 +84,70 @@ NoonMarkDrawing LayOutNoonMark(const sundial::NoonMark& mark, const NoonMarkWord
   }
   for (const auto& run : runs) {
     std::vector<PointMm> piece;
-    for (const std::size_t i : run) piece.push_back(on_paper(mark.days[i].shadow));
+    for (const std::size_t i : run) piece.push_back(OnPaper(mark, mark.days[i].shadow));
     drawing.curve.push_back(piece);
   }
 
   // The meridian through every noon shadow and the foot, end to end.
   std::vector<PointMm> meridian{drawing.foot};
-  for (const auto& noon : mark.meridian) meridian.push_back(on_paper(noon.shadow));
+  for (const auto& noon : mark.meridian) meridian.push_back(OnPaper(mark, noon.shadow));
   std::sort(meridian.begin(), meridian.end(),
             [](PointMm a, PointMm b) { return a.y < b.y || (a.y == b.y && a.x < b.x); });
   drawing.meridian = meridian;
 
-  LabelPlacer placer(measure);
+  for (const std::size_t i : TickDays(mark)) {
+    const PointMm p = OnPaper(mark, mark.days[i].shadow);
+    const PointMm n = NormalAt(mark, i);
+    drawing.ticks.push_back({Plus(p, Scaled(n, kTickMm / 2)), Plus(p, Scaled(n, -kTickMm / 2))});
+  }
+  for (const auto& day : mark.days) {
+    for (const auto& s : mark.seasons) {
+      if (s.month == day.month && s.day == day.day) drawing.season_points.push_back(OnPaper(mark, day.shadow));
+    }
+  }
+
+  // Everything drawn so far.
+  RectMm bounds = Around(drawing.foot, kFootCrossMm);
+  auto include = [&](PointMm p) { bounds = bounds.United({p.x, p.y, 0, 0}); };
+  for (const auto& piece : drawing.curve) std::for_each(piece.begin(), piece.end(), include);
+  std::for_each(drawing.meridian.begin(), drawing.meridian.end(), include);
+  for (const auto& [a, b] : drawing.ticks) {
+    include(a);
+    include(b);
+  }
+  drawing.bounds = bounds;
+  return drawing;
+}
+
+void PlaceNoonMarkLabels(NoonMarkDrawing& drawing, const sundial::NoonMark& mark, const NoonMarkWords& words,
+                         const MeasureText& measure, const LabelRoom& room) {
+  LabelPlacer placer(measure, room);
   for (const auto& piece : drawing.curve) placer.AvoidPolyline(piece);
   placer.AvoidPolyline(drawing.meridian);
-  placer.AvoidBox(Around(drawing.foot, kFootRadiusMm));
+  constexpr std::size_t kFoot = kNoOwner - 1;
+  placer.AvoidBox(Around(drawing.foot, kFootCrossMm), kFoot);
+  for (std::size_t i = 0; i < mark.days.size(); ++i) {
+    for (const auto& s : mark.seasons) {
+      if (s.month == mark.days[i].month && s.day == mark.days[i].day) {
+        placer.AvoidBox(Around(OnPaper(mark, mark.days[i].shadow), kSeasonDotMm / 2), i);
+      }
+    }
+  }
+  const std::vector<std::size_t> tick_days = TickDays(mark);
+  for (std::size_t k = 0; k < tick_days.size() && k < drawing.ticks.size(); ++k) {
+    placer.AvoidSegment(drawing.ticks[k].first, drawing.ticks[k].second, tick_days[k]);
+  }
 
   // The middle of the figure: labels go away from it.
   PointMm middle{0, 0};
-  for (const auto& day : mark.days) middle = Plus(middle, on_paper(day.shadow));
+  for (const auto& day : mark.days) middle = Plus(middle, OnPaper(mark, day.shadow));
   if (!mark.days.empty()) middle = Scaled(middle, 1.0 / static_cast<double>(mark.days.size()));
 
   struct Marker {
     std::size_t index;  // into mark.days
     std::string text;
     bool season;
+    int rank;  // 0 the seasons, 1 the 1st of a month, 2 the 11th and 21st
   };
   std::vector<Marker> markers;
   for (std::size_t i = 0; i < mark.days.size(); ++i) {
@@ -93,60 +160,43 @@ NoonMarkDrawing LayOutNoonMark(const sundial::NoonMark& mark, const NoonMarkWord
         season = true;
       }
     }
-    if (season || sundial::IsTickDay(day.day)) markers.push_back({i, text, season});
+    if (season || sundial::IsTickDay(day.day)) markers.push_back({i, text, season, season ? 0 : day.day == 1 ? 1 : 2});
   }
-  // Each marker's normal to the curve, from its neighbours along the year.
-  auto normal_at = [&](std::size_t i) {
-    const std::size_t before = i > 0 ? i - 1 : (whole_year_joins ? mark.days.size() - 1 : i);
-    const std::size_t after = i + 1 < mark.days.size() ? i + 1 : (whole_year_joins ? 0 : i);
-    const PointMm tangent = Unit(Minus(on_paper(mark.days[after].shadow), on_paper(mark.days[before].shadow)));
-    return PointMm{-tangent.y, tangent.x};
+  std::stable_sort(markers.begin(), markers.end(), [](const Marker& a, const Marker& b) { return a.rank < b.rank; });
+
+  auto place_marker = [&](const Marker& m) {
+    const PointMm p = OnPaper(mark, mark.days[m.index].shadow);
+    PointMm n = NormalAt(mark, m.index);
+    if ((p.x - middle.x) * n.x + (p.y - middle.y) * n.y < 0) n = Scaled(n, -1);
+    if (auto label = placer.Place(m.text, m.season, p, Fan(n), m.index, m.season)) drawing.labels.push_back(*label);
   };
+  // The seasons first, then the foot and the meridian's name (beside the line
+  // between the foot and the figure), which have few places to go, then the dates.
   for (const Marker& m : markers) {
-    const PointMm p = on_paper(mark.days[m.index].shadow);
-    const PointMm n = normal_at(m.index);
-    if (m.season) {
-      drawing.season_points.push_back(p);
-      placer.AvoidBox(Around(p, kSeasonDotMm / 2));
-    }
-    if (sundial::IsTickDay(mark.days[m.index].day)) {
-      const PointMm a = Plus(p, Scaled(n, kTickMm / 2));
-      const PointMm b = Plus(p, Scaled(n, -kTickMm / 2));
-      drawing.ticks.push_back({a, b});
-      placer.AvoidSegment(a, b);
-    }
+    if (m.season) place_marker(m);
   }
-  // The foot and the meridian's name (beside the line between the foot and the
-  // figure) first: they have fewer places to go than the dates.
-  drawing.labels.push_back(placer.Place(words.foot, false, drawing.foot, Fan({-1, 0})));
+  if (auto label = placer.Place(words.foot, false, drawing.foot, Fan({-1, 0}), kFoot, true, kFootCrossMm)) {
+    drawing.labels.push_back(*label);
+  }
   if (drawing.meridian.size() > 1) {
     const PointMm top = drawing.meridian.front();
     const PointMm bottom = drawing.meridian.back();
-    const double from_foot_top = std::hypot(top.x, top.y);
-    const double from_foot_bottom = std::hypot(bottom.x, bottom.y);
-    const PointMm far = from_foot_top > from_foot_bottom ? top : bottom;
+    const PointMm far = std::hypot(top.x, top.y) > std::hypot(bottom.x, bottom.y) ? top : bottom;
     const PointMm at = Plus(drawing.foot, Scaled(Minus(far, drawing.foot), 0.5));
-    drawing.labels.push_back(placer.Place(words.meridian, false, at, Fan({1, 0})));
+    if (auto label = placer.Place(words.meridian, false, at, Fan({1, 0}), kNoOwner, true)) {
+      drawing.labels.push_back(*label);
+    }
   }
-
   for (const Marker& m : markers) {
-    const PointMm p = on_paper(mark.days[m.index].shadow);
-    PointMm n = normal_at(m.index);
-    if ((p.x - middle.x) * n.x + (p.y - middle.y) * n.y < 0) n = Scaled(n, -1);
-    drawing.labels.push_back(placer.Place(m.text, m.season, p, Fan(n)));
+    if (!m.season) place_marker(m);
   }
+  for (const PlacedLabel& label : drawing.labels) drawing.bounds = drawing.bounds.United(label.box);
+}
 
-  // Everything drawn, labels included.
-  RectMm bounds = Around(drawing.foot, kFootRadiusMm);
-  auto include = [&](PointMm p) { bounds = bounds.United({p.x, p.y, 0, 0}); };
-  for (const auto& piece : drawing.curve) std::for_each(piece.begin(), piece.end(), include);
-  std::for_each(drawing.meridian.begin(), drawing.meridian.end(), include);
-  for (const auto& [a, b] : drawing.ticks) {
-    include(a);
-    include(b);
-  }
-  for (const PlacedLabel& label : drawing.labels) bounds = bounds.United(label.box);
-  drawing.bounds = bounds;
+NoonMarkDrawing LayOutNoonMark(const sundial::NoonMark& mark, const NoonMarkWords& words, const MeasureText& measure) {
+  NoonMarkDrawing drawing = LayOutNoonMarkLines(mark);
+  const double anywhere = 1e7;
+  PlaceNoonMarkLabels(drawing, mark, words, measure, RoomOfPage({-anywhere, -anywhere, 2 * anywhere, 2 * anywhere}));
   return drawing;
 }
 

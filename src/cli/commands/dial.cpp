@@ -2,13 +2,11 @@
 // `orvalin-cli dial`: a flat sundial of any tilt and facing with a nodus, its hour
 // lines and date lines, as CSV, at true size on paper, or as DXF for a cutter.
 #include <QDate>
-#include <QDateTime>
 #include <QTimeZone>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -22,6 +20,7 @@
 #include "cli/io/sheet_options.h"
 #include "cli/io/values.h"
 #include "cli/io/zone_argument.h"
+#include "clock/dial_standard_time.h"
 #include "dxf/dial_dxf.h"
 #include "sheet_layout/dial_layout.h"
 #include "sundial/plate_sunlight.h"
@@ -42,20 +41,6 @@ std::string Clock(int minutes) {
   char text[8];
   std::snprintf(text, sizeof text, "%02d:%02d", minutes / 60 % 24, minutes % 60);
   return text;
-}
-
-// The zone's offsets for a dial of `year`: its standard offset, the lower of the
-// offsets in force at the two solstices (a zone whose summer falls in either half
-// of the year), and the summer amount, their difference (0 without summer time).
-struct ZoneOffsets {
-  int standard_seconds;
-  int summer_seconds;
-};
-
-ZoneOffsets DialZoneOffsets(const QTimeZone& zone, int year) {
-  const int june = zone.offsetFromUtc(QDateTime(QDate(year, 6, 21), QTime(12, 0), QTimeZone::utc()));
-  const int december = zone.offsetFromUtc(QDateTime(QDate(year, 12, 21), QTime(12, 0), QTimeZone::utc()));
-  return {std::min(june, december), std::abs(june - december)};
 }
 
 // How far a dial's lines reach from the foot, in heights of the nodus: 3 (over a
@@ -303,15 +288,15 @@ Command DialCommand() {
     std::optional<int> summer_minutes;
     paper::DialSheetOptions options{zone ? zone->id().toStdString() : std::string(), language, paper_size, 0};
     if (zone) {
-      const ZoneOffsets offsets = DialZoneOffsets(*zone, year);
-      dial.standard_offset_seconds = offsets.standard_seconds;
+      const sundial::DialStandardTime standard = sundial::DialStandardTimeOf(*zone, year);
+      dial.standard_offset_seconds = standard.offset_seconds;
       if (parsed.Has("summer")) {
-        if (offsets.summer_seconds == 0) {
+        if (standard.summer_seconds == 0) {
           out.Note("dial: " + options.zone_name + " has no summer time in " + std::to_string(year) +
                        ": no summer-time numerals");
         } else {
-          summer_minutes = offsets.summer_seconds / 60;
-          options.summer_seconds = offsets.summer_seconds;
+          summer_minutes = standard.summer_seconds / 60;
+          options.summer_seconds = standard.summer_seconds;
         }
       }
     }
