@@ -4,12 +4,12 @@
 #include <QDate>
 #include <QDateTime>
 #include <QTimeZone>
-#include <charconv>
 #include <cmath>
 #include <optional>
 
 #include "cli/commands/command_table.h"
 #include "cli/io/day_value.h"
+#include "cli/io/decimal_text.h"
 #include "cli/io/drawing_module.h"
 #include "cli/io/echo.h"
 #include "cli/io/errors.h"
@@ -21,15 +21,6 @@
 
 namespace cli {
 namespace {
-
-// Fixed decimals, the same in every locale, never "-0.0".
-std::string Fixed(double value, int decimals) {
-  char text[64];
-  const auto [end, error] = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
-  std::string result(text, error == std::errc() ? end : text);
-  if (result.find_first_not_of("-0.") == std::string::npos && result[0] == '-') result.erase(0, 1);
-  return result;
-}
 
 std::string Csv(const sundial::NoonMark& mark) {
   std::string csv = "date,x_mm,y_mm,altitude_deg,azimuth_deg\r\n";
