@@ -258,11 +258,12 @@ TEST(CliErrors, BadArgumentsGiveOneLineAStatusAndNoFile) {
 }
 
 TEST(CliHelp, EveryCommandHasHelpAndTheVersionIsPrinted) {
-  for (const std::vector<std::string>& args : {std::vector<std::string>{"--help"}, {"at", "--help"},
-                                               {"table", "--help"}, {"noon", "--help"}, {"chart", "--help"}}) {
-    const Result result = RunCommand(args);
-    EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.out.rfind("Usage: orvalin-cli", 0), 0u) << args[0];
+  EXPECT_EQ(RunCommand({"--help"}).out.rfind("Usage: orvalin-cli", 0), 0u);
+  for (const cli::Command& command : cli::CommandTable()) {
+    const Result result = RunCommand({command.name, "--help"});
+    EXPECT_EQ(result.status, 0) << command.name;
+    EXPECT_EQ(result.out.rfind("Usage: orvalin-cli " + command.name + " ", 0), 0u) << command.name;
+    EXPECT_NE(RunCommand({"--help"}).out.find("  " + command.name + " "), std::string::npos) << command.name;
   }
   EXPECT_NE(RunCommand({"at", "--help"}).out.find("Universal Time"), std::string::npos);
   EXPECT_NE(RunCommand({"noon", "--help"}).out.find("12 h - DEG/15 h - E/60 h"), std::string::npos) << "the method";
@@ -532,6 +533,151 @@ TEST(CliChart, TheFormatComesFromTheNameOrTheOption) {
     }
     EXPECT_EQ(bytes.rfind(c.starts_with, 0), 0u) << path;
   }
+}
+
+
+// The number after "facing " on the first line of `text`.
+double FacingDegrees(const std::string& text) {
+  EXPECT_EQ(text.rfind("facing ", 0), 0u) << text;
+  return std::stod(text.substr(7));
+}
+
+// A wall's facing from a rod's shadow: the Sun's azimuth then, less the angle.
+// The azimuths are PyEphem's (4.1.4) for the same places and instants, so each
+// case checks the conversion of the clock time as well as the Sun.
+TEST(CliFacing, FacingsAgreeWithAnEphemerisSun) {
+  const struct {
+    std::vector<std::string> args;
+    double ephemeris_facing;  // PyEphem's azimuth less the angle
+    const char* meaning;
+  } kCases[] = {
+      // Tokyo, 05:30 UTC: PyEphem's Sun at azimuth 256.2590.
+      {{"--latitude", "35.6812", "-l", "139.7671", "-z", "Asia/Tokyo", "--at", "2026-05-10T14:30", "--shadow-angle",
+        "12.5"},
+       243.7590, "south of west"},
+      // Berlin in summer time (UTC+02:00), 10:30 UTC: 161.6100.
+      {{"--latitude", "52.52", "-l", "13.405", "-z", "Europe/Berlin", "--at", "2026-06-29T12:30", "--shadow-angle",
+        "-20"},
+       181.6100, "west of south"},
+      // Berlin on the morning summer time ends, after the change (UTC+01:00), 09:30 UTC: 158.5701.
+      {{"--latitude", "52.52", "-l", "13.405", "-z", "Europe/Berlin", "--at", "2026-10-25T10:30", "--shadow-angle",
+        "30"},
+       128.5701, "38.6° south of east"},
+      // Sydney in its summer (UTC+11:00), 02:00 UTC, the Sun in the north: 4.6589.
+      {{"--latitude", "-33.8688", "-l", "151.2093", "-z", "Australia/Sydney", "--at", "2026-01-15T13:00",
+        "--shadow-angle", "0"},
+       4.6589, "east of north"},
+      // Honolulu (UTC-10:00), 20:00 UTC: 113.5372; the same instant written in UTC.
+      {{"--latitude", "21.3069", "-l", "-157.8583", "-z", "Pacific/Honolulu", "--at", "2026-03-20T10:00",
+        "--shadow-angle", "-35"},
+       148.5372, "east of south"},
+      {{"--latitude", "21.3069", "-l", "-157.8583", "-z", "Asia/Tokyo", "--at", "2026-03-20T20:00Z", "--shadow-angle",
+        "-35"},
+       148.5372, "east of south"},
+  };
+  for (const auto& c : kCases) {
+    std::vector<std::string> args{"facing"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const Result result = RunCommand(args);
+    ASSERT_EQ(result.status, 0) << c.args[7] << ": " << result.err;
+    EXPECT_NEAR(FacingDegrees(result.out), c.ephemeris_facing, 0.05 + 0.03) << c.args[7];  // printed to 0.1
+    EXPECT_NE(result.out.find(c.meaning), std::string::npos) << result.out;
+    const auto lines = Lines(result.out, "\n");
+    ASSERT_EQ(lines.size(), 3u) << result.out;
+    EXPECT_EQ(lines[1], "give dial and noonmark --facing " + result.out.substr(7, result.out.find("°") - 7));
+  }
+}
+
+TEST(CliFacing, RefusalsSayWhy) {
+  const std::vector<std::string> berlin = {"facing", "--latitude", "52.52", "-l", "13.405", "-z", "Europe/Berlin"};
+  const struct {
+    std::vector<std::string> args;
+    int status;
+    const char* mentions;
+  } kCases[] = {
+      {{"--at", "2026-06-29T23:30", "--shadow-angle", "5"}, 1, "the Sun was below the horizon"},
+      {{"--at", "2026-06-29T12:30", "--shadow-angle", "95"}, 1, "on or behind the wall"},
+      {{"--at", "2026-06-29T12:30", "--shadow-angle", "-90"}, 1, "on or behind the wall"},
+      {{"--at", "2026-06-29T12:30", "--shadow-angle", "181"}, 1, "--shadow-angle '181' is not an angle"},
+      {{"--at", "2026-06-29T12:30", "--shadow-angle", "12,5"}, 1, "--shadow-angle '12,5'"},
+      {{"--at", "2026-03-29T02:30", "--shadow-angle", "0"}, 1, "never showed on Europe/Berlin's clocks"},
+      {{"--at", "2026-10-25T02:30", "--shadow-angle", "0"}, 1, "showed twice"},
+      {{"--at", "2026-06-29", "--shadow-angle", "0"}, 1, "is not a clock time"},
+      {{"--at", "2026-06-29T12:30"}, 2, "facing needs --shadow-angle DEG"},
+      {{"--shadow-angle", "0"}, 2, "facing needs --at TIME and --shadow-angle DEG, or --from FILE"},
+      {{"--from", "-", "--at", "2026-06-29T12:30"}, 2, "not --at"},
+      {{"--at", "2026-06-29T12:30", "--shadow-angle", "0", "2026"}, 2, "2026"},
+  };
+  for (const auto& c : kCases) {
+    std::vector<std::string> args = berlin;
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const Result result = RunCommand(args);
+    EXPECT_EQ(result.status, c.status) << c.mentions;
+    EXPECT_EQ(result.out, "") << c.mentions;
+    EXPECT_NE(result.err.find(c.mentions), std::string::npos) << result.err;
+    EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+  }
+  EXPECT_EQ(RunCommand({"facing", "-l", "13.4", "--at", "2026-06-29T12:30", "--shadow-angle", "0"}).status, 2)
+      << "no latitude";
+}
+
+// Several readings from a file: each one's facing by its line, then the mean and
+// the spread; a line that gives none is named by its number and skipped.
+TEST(CliFacing, ReadingsFromAFileGiveEachAndTheirMean) {
+  QTemporaryDir folder;
+  const QString path = folder.filePath("readings.txt");
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  // Tokyo: at 14:30 the Sun stands at azimuth 256.2590 (PyEphem), so an angle of
+  // 12.5 gives 243.759 and one of 12.9 gives 243.359: the mean is 243.559 and the
+  // spread (n - 1) 0.283.
+  file.write("# the south-west wall\n"
+             "2026-05-10T14:30 12.5\n"
+             "\n"
+             "2026-05-10T14:30 12.9\r\n"
+             "2026-05-10T23:30 12.5\n"
+             "2026-05-10T14:30\n"
+             "2026-05-10T14:30 twelve\n");
+  file.close();
+  const Result result = RunCommand({"facing", "--latitude", "35.6812", "-l", "139.7671", "-z", "Asia/Tokyo", "--from",
+                                    path.toStdString()});
+  EXPECT_EQ(result.status, 1);
+  const auto lines = Lines(result.out, "\n");
+  ASSERT_EQ(lines.size(), 5u) << result.out;
+  EXPECT_EQ(lines[0].rfind("line 2: facing ", 0), 0u) << lines[0];
+  EXPECT_EQ(lines[1].rfind("line 4: facing ", 0), 0u) << lines[1];
+  EXPECT_NEAR(std::stod(lines[0].substr(15)), 243.759, 0.08);
+  EXPECT_NEAR(std::stod(lines[1].substr(15)), 243.359, 0.08);
+  ASSERT_EQ(lines[2].rfind("mean of 2 readings: facing ", 0), 0u) << lines[2];
+  EXPECT_NEAR(std::stod(lines[2].substr(27)), 243.559, 0.08);
+  EXPECT_EQ(lines[3], "spread 0.3° (standard deviation); line 2 lies farthest from the mean, 0.2°");
+  EXPECT_EQ(lines[4].rfind("give dial and noonmark --facing 243.", 0), 0u) << lines[4];
+  const auto complaints = Lines(result.err, "\n");
+  ASSERT_EQ(complaints.size(), 3u) << result.err;
+  EXPECT_NE(complaints[0].find("line 5: the Sun was below the horizon"), std::string::npos) << complaints[0];
+  EXPECT_NE(complaints[1].find("line 6: '2026-05-10T14:30' is not a reading"), std::string::npos) << complaints[1];
+  EXPECT_NE(complaints[2].find("line 7: ANGLE 'twelve' is not an angle"), std::string::npos) << complaints[2];
+
+  // Facings either side of north average to north, not south.
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  file.write("2026-05-10T14:30 -102.0\n2026-05-10T14:30 -105.0\n");
+  file.close();
+  const Result north = RunCommand({"facing", "--latitude", "35.6812", "-l", "139.7671", "-z", "Asia/Tokyo", "--from",
+                                   path.toStdString()});
+  EXPECT_EQ(north.status, 1) << "both put the Sun behind the wall: " << north.err;
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  // The Sun at azimuth 84.1137 (PyEphem): facings 5.1 and 355.1, whose mean is 0.1, not 180.1.
+  file.write("2026-05-10T06:40 79\n2026-05-10T06:40 89\n");
+  file.close();
+  const Result wrap = RunCommand({"facing", "--latitude", "35.6812", "-l", "139.7671", "-z", "Asia/Tokyo", "--from",
+                                  path.toStdString()});
+  ASSERT_EQ(wrap.status, 0) << wrap.err;
+  const auto wrap_lines = Lines(wrap.out, "\n");
+  ASSERT_EQ(wrap_lines.size(), 5u) << wrap.out;
+  const double mean = std::stod(wrap_lines[2].substr(27));
+  EXPECT_LT(std::min(mean, 360 - mean), 0.2) << wrap_lines[2];
+  EXPECT_NE(wrap_lines[2].find("east of north"), std::string::npos) << wrap_lines[2];
+  EXPECT_EQ(wrap_lines[3], "spread 7.1° (standard deviation); line 1 lies farthest from the mean, 5.0°");
 }
 
 }  // namespace

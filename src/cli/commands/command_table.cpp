@@ -4,8 +4,8 @@
 namespace cli {
 
 const std::vector<Command>& CommandTable() {
-  static const std::vector<Command> commands = {AtCommand(),    TableCommand(), NoonCommand(),    ZonesCommand(),
-                                                ChartCommand(), CardCommand(),  NoonMarkCommand()};
+  static const std::vector<Command> commands = {AtCommand(),    TableCommand(), NoonCommand(),     ZonesCommand(),
+                                                ChartCommand(), CardCommand(),  NoonMarkCommand(), FacingCommand()};
   return commands;
 }
 

@@ -27,5 +27,7 @@ Command ChartCommand();
 Command CardCommand();
 // `noonmark --latitude DEG --longitude DEG --height MM`: the noon mark at true size.
 Command NoonMarkCommand();
+// `facing --latitude DEG --longitude DEG --at TIME --shadow-angle DEG`: a wall's facing.
+Command FacingCommand();
 
 }  // namespace cli
