@@ -680,4 +680,110 @@ TEST(CliFacing, ReadingsFromAFileGiveEachAndTheirMean) {
   EXPECT_EQ(wrap_lines[3], "spread 7.1° (standard deviation); line 1 lies farthest from the mean, 5.0°");
 }
 
+// The analemmatic dial's setting-out distances: the centre, the foci, the hour
+// points of standard time (and of summer time), the dates on the north-south axis.
+TEST(CliAnalemmatic, CsvGivesTheSettingOutDistances) {
+  const struct {
+    const char* zone;
+    const char* latitude;
+    const char* longitude;
+    bool summer;
+    const char* noon_label;  // the hour point nearest noon's, labelled
+    double noon_x_m;         // M sin(H) with H from the zone's standard meridian
+  } kCases[] = {
+      // Tokyo lies 4.7671 degrees east of 135: the 12:00 point 3 sin(4.7671) east.
+      {"Asia/Tokyo", "35.6812", "139.7671", false, "12:00", 0.249},
+      // Berlin's standard meridian is 15 E, in winter: 12:00 is 1.595 degrees west.
+      {"Europe/Berlin", "52.52", "13.405", true, "12:00", -0.084},
+      // Dublin's clocks keep UTC+00:00 in winter and UTC+01:00 in summer: the lower is
+      // standard time, though the zone's data calls the winter time the exception.
+      {"Europe/Dublin", "53.35", "-6.26", true, "12:00", -0.327},
+      // Sydney, south of the equator, in summer time in December.
+      {"Australia/Sydney", "-33.8688", "151.2093", true, "12:00", 0.063},
+  };
+  for (const auto& c : kCases) {
+    std::vector<std::string> args = {"analemmatic", "--latitude", c.latitude, "-l", c.longitude, "-z", c.zone,
+                                     "--size", "3", "--year", "2026", "-f", "csv"};
+    if (c.summer) args.push_back("--summer");
+    const Result result = RunCommand(args);
+    ASSERT_EQ(result.status, 0) << c.zone << ": " << result.err;
+    const auto records = Lines(result.out, "\r\n");
+    ASSERT_GT(records.size(), 4u);
+    EXPECT_EQ(records[0], "kind,label,x_m,y_m");
+    EXPECT_EQ(records[1], "centre,,0.000,0.000");
+    std::map<std::string, int> kinds;
+    std::vector<std::string> dates;
+    for (std::size_t i = 1; i < records.size(); ++i) {
+      const auto fields = CsvFields(records[i]);
+      ASSERT_EQ(fields.size(), 4u) << records[i];
+      ++kinds[fields[0]];
+      for (const int f : {2, 3}) {  // metres to the millimetre
+        EXPECT_EQ(fields[f].size() - fields[f].find('.'), 4u) << records[i];
+      }
+      if (fields[0] == "hour" && fields[1] == c.noon_label) {
+        EXPECT_NEAR(std::stod(fields[2]), c.noon_x_m, 0.0011) << c.zone;
+      }
+      if (fields[0] == "date") {
+        EXPECT_EQ(fields[2], "0.000") << records[i];
+        dates.push_back(fields[1]);
+      }
+      if (fields[0] == "hour" || fields[0] == "summer") {
+        EXPECT_EQ(fields[1].size(), 5u) << records[i];
+        EXPECT_EQ(fields[1][2], ':') << records[i];
+      }
+    }
+    EXPECT_EQ(kinds["centre"], 1);
+    EXPECT_EQ(kinds["focus"], 2);
+    EXPECT_EQ(kinds["date"], 16) << "the 1st of each month and the four seasons";
+    EXPECT_EQ(kinds["summer"], c.summer ? kinds["hour"] : 0) << c.zone;
+    EXPECT_TRUE(std::is_sorted(dates.begin(), dates.end()));
+    EXPECT_EQ(dates.front(), "2026-01-01");
+    // Summer numerals name the standard hour's point an hour later.
+    if (c.summer) {
+      const std::size_t twelve = result.out.find("\r\nhour,12:00,");
+      const std::size_t thirteen = result.out.find("\r\nsummer,13:00,");
+      ASSERT_NE(twelve, std::string::npos);
+      ASSERT_NE(thirteen, std::string::npos);
+      EXPECT_EQ(result.out.substr(twelve + 13, 12), result.out.substr(thirteen + 15, 12)) << c.zone;
+    }
+  }
+}
+
+TEST(CliAnalemmatic, RefusalsSayWhy) {
+  const std::vector<std::string> tokyo = {"analemmatic", "--latitude", "35.6812", "-l", "139.7671",
+                                          "-z",          "Asia/Tokyo", "--year",  "2026"};
+  const struct {
+    std::vector<std::string> args;
+    int status;
+    const char* mentions;
+  } kCases[] = {
+      {{"--size", "3", "--summer", "-f", "csv"}, 1, "--summer: Asia/Tokyo keeps no summer time in 2026"},
+      {{"--size", "0", "-f", "csv"}, 1, "--size '0' is not a length 0 < M <= 1000"},
+      {{"--size", "1000.5", "-f", "csv"}, 1, "--size '1000.5'"},
+      {{"--size", "3", "--scale", "50", "-o", "-", "-f", "svg"}, 1, "--scale '50' is not a scale 1:N"},
+      {{"--size", "3", "--scale", "1:0", "-o", "-", "-f", "svg"}, 1, "--scale '1:0'"},
+      {{"--size", "3", "--scale", "1:2.5", "-o", "-", "-f", "svg"}, 1, "--scale '1:2.5'"},
+      {{"--size", "3", "--scale", "1:10", "-o", "-", "-f", "svg"}, 1,
+       "analemmatic: at 1:10 the plan is"},
+      {{"--size", "3", "--scale", "1:10", "-o", "-", "-f", "svg"}, 1, "a4 holds"},
+      {{"--size", "3", "--scale", "1:10", "-o", "-", "-f", "svg"}, 1, "; 1:40 fits"},
+      {{"--size", "3", "-f", "png"}, 1, "--format 'png' is not csv, svg or pdf"},
+      {{"-f", "csv"}, 2, "analemmatic needs --size M"},
+      {{"--size", "3", "--year", "0", "-f", "csv"}, 1, "--year '0' is before year 1"},
+  };
+  for (const auto& c : kCases) {
+    std::vector<std::string> args = tokyo;
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const Result result = RunCommand(args);
+    EXPECT_EQ(result.status, c.status) << c.mentions;
+    EXPECT_EQ(result.out, "") << c.mentions;
+    EXPECT_NE(result.err.find(c.mentions), std::string::npos) << result.err;
+    EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+  }
+  const Result equator = RunCommand({"analemmatic", "--latitude", "-0.9", "-l", "0", "-z", "UTC", "--size", "3",
+                                     "-f", "csv"});
+  EXPECT_EQ(equator.status, 1);
+  EXPECT_NE(equator.err.find("within 1 degree of the equator"), std::string::npos) << equator.err;
+}
+
 }  // namespace

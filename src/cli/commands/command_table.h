@@ -29,5 +29,7 @@ Command CardCommand();
 Command NoonMarkCommand();
 // `facing --latitude DEG --longitude DEG --at TIME --shadow-angle DEG`: a wall's facing.
 Command FacingCommand();
+// `analemmatic --latitude DEG --longitude DEG --size M`: the dial a person stands on.
+Command AnalemmaticCommand();
 
 }  // namespace cli

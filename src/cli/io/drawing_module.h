@@ -6,7 +6,9 @@
 #include "chart/chart.h"
 #include "chart/chart_format.h"
 #include "clock/correction_card.h"
+#include "sheet_layout/analemmatic_layout.h"
 #include "sheet_layout/sheet.h"
+#include "sundial/analemmatic.h"
 #include "sundial/noon_mark.h"
 
 // What orvalin-cli draws with Qt's GUI libraries: the chart as an image and the
@@ -34,6 +36,11 @@ class Drawing {
   // past kMaxNoonMarkPages pages or an SVG side of kMaxSvgSideMm.
   virtual std::string NoonMark(const sundial::NoonMark& mark, const paper::NoonMarkSheetOptions& options,
                                paper::SheetFormat format) = 0;
+
+  // The analemmatic dial's plan on one page, at the scale the options name or the
+  // largest round one that fits the paper. Refused when the named scale does not fit.
+  virtual std::string AnalemmaticDial(const sundial::AnalemmaticDial& dial, const sundial::AnalemmaticInput& input,
+                                      const paper::AnalemmaticSheetOptions& options, paper::SheetFormat format) = 0;
 };
 
 // The drawing module, loaded on the first call from ORVALIN_DRAWING_MODULE, a path
