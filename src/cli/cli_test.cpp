@@ -786,4 +786,34 @@ TEST(CliAnalemmatic, RefusalsSayWhy) {
   EXPECT_NE(equator.err.find("within 1 degree of the equator"), std::string::npos) << equator.err;
 }
 
+// The card's kinds from the command line, and their refusals.
+TEST(CliCard, KindsOfCardAndTheirRefusals) {
+  const std::vector<std::string> berlin = {"card", "2026", "-l", "13.4050", "-z", "Europe/Berlin", "-f", "svg",
+                                           "--lang", "en", "-o", "-"};
+  const struct {
+    std::vector<std::string> args;
+    int status;
+    const char* mentions;  // in the page, or the complaint
+  } kCases[] = {
+      {{}, 0, "Kind: longitude and equation of time"},
+      {{"--no-longitude"}, 0, "Kind: equation of time alone"},
+      {{"--mean-years", "4"}, 0, "Sundial correction card, 2026–2029"},
+      {{"--mean-years=400"}, 0, "2026–2425"},
+      {{"--mean-years", "0"}, 1, "--mean-years '0' is not a whole number 1..400"},
+      {{"--mean-years", "401"}, 1, "--mean-years '401'"},
+      {{"--mean-years", "4.0"}, 1, "--mean-years '4.0'"},
+      {{"--no-longitude=yes"}, 2, "--no-longitude"},
+  };
+  for (const auto& c : kCases) {
+    std::vector<std::string> args = berlin;
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const Result result = RunCommand(args);
+    EXPECT_EQ(result.status, c.status) << c.mentions << ": " << result.err;
+    EXPECT_NE((c.status == 0 ? result.out : result.err).find(c.mentions), std::string::npos) << c.mentions;
+  }
+  const Result late = RunCommand({"card", "32766", "-l", "0", "-z", "UTC", "--mean-years", "3", "-o", "-", "-f", "svg"});
+  EXPECT_EQ(late.status, 1);
+  EXPECT_NE(late.err.find("--mean-years '3' runs past the year 32767"), std::string::npos) << late.err;
+}
+
 }  // namespace

@@ -13,22 +13,44 @@ namespace sundial {
 
 struct CardDay {
   bool has_noon = false;             // a real date of the year with a transit on it
-  int standard_correction_seconds;   // standard-time clock at the transit − 12:00, rounded
+  int standard_correction_seconds;   // what to add to the dial's reading, rounded (see CardKind)
   int summer_extra_seconds;          // what summer time adds on the clock that day; 0 outside it
+  int summer_years = 0;              // of the card's years, how many keep summer time that day
+};
+
+// Which dial the card is for, and for how long.
+struct CardKind {
+  // True: a dial whose lines show local apparent time; the card adds the
+  // difference of longitude from the zone's meridian and the equation of time.
+  // False: a dial whose lines carry the longitude correction already (they show
+  // standard time but for the equation of time); the card adds −E alone.
+  bool with_longitude = true;
+  // The mean of this many years from the card's year, 1..400: a card that lasts.
+  int mean_years = 1;
 };
 
 struct CorrectionCard {
   int year;
   double longitude_east_degrees;
   QByteArray zone_id;
+  CardKind kind;
   std::array<std::array<CardDay, 31>, 12> days;  // [month − 1][day − 1]
+  // The mean card's largest difference from the card of any one of its years,
+  // cell by cell, seconds; 0 for a card of one year.
+  int largest_year_difference_seconds = 0;
 };
 
-// The card of `year` (1..32767) at a longitude (−180..180) in `zone`: the same
-// transits as ClockNoonsOfYear, each read on the zone's standard-time clock (its
-// offset less the summer-time part in force then). Where a date has two transits
-// (far from the zone's meridian) the first counts.
-CorrectionCard MakeCorrectionCard(int year, double longitude_east_degrees, const QTimeZone& zone);
+// The card of `year` (1..32767, and the last of its years no later) at a longitude
+// (−180..180) in `zone`: the same transits as ClockNoonsOfYear, each read on the
+// zone's standard-time clock (its offset less the summer-time part in force then),
+// less 12:00; without the longitude, −E at the transit (the standard-time clock
+// less 12:00 and less the difference of longitude, (zone's meridian − longitude)
+// × 4 min). Where a date has two transits (far from the zone's meridian) the first
+// counts. A mean of years averages each date over the years that have it (29
+// February over the leap years) before rounding; a day keeps the summer addition
+// of the years that have summer time then.
+CorrectionCard MakeCorrectionCard(int year, double longitude_east_degrees, const QTimeZone& zone,
+                                  CardKind kind = {});
 
 // "+9:56", "−3:05" (U+2212 MINUS SIGN), "+0:00": signed minutes and seconds.
 std::string CorrectionText(int seconds);

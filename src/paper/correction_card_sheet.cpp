@@ -3,6 +3,7 @@
 
 #include <QBuffer>
 #include <QDateTime>
+#include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -60,6 +61,63 @@ int UsualSummerExtra(const sundial::CorrectionCard& card) {
   return usual;
 }
 
+// The size, at most `points`, at which `text` fits `width_mm` on one line.
+double FittingPoints(const QString& text, double width_mm, double points) {
+  constexpr double kDots = 100;
+  const double width = QFontMetricsF(SheetFont(PointsToMm(points) * kDots, false)).horizontalAdvance(text) / kDots;
+  return width <= width_mm ? points : points * width_mm / width * 0.98;
+}
+
+// The years of the card: "2026", or "2026–2029" for a mean.
+QString YearsText(const sundial::CorrectionCard& card) {
+  if (card.kind.mean_years <= 1) return QString::number(card.year);
+  return QStringLiteral("%1\u2013%2").arg(card.year).arg(card.year + card.kind.mean_years - 1);
+}
+
+// Which dial the card is for, and over which years.
+QString KindText(const sundial::CorrectionCard& card, bool ja) {
+  const bool mean = card.kind.mean_years > 1;
+  QString text;
+  if (ja) {
+    text = card.kind.with_longitude ? QStringLiteral("経度の補正と均時差（視太陽時を示す日時計）")
+                                    : QStringLiteral("均時差のみ（時刻線に経度の補正を含む日時計）");
+    if (mean) {
+      text += QStringLiteral("、%1年（%2年間）の平均：各年の表との差は最大 %3 秒")
+                  .arg(YearsText(card))
+                  .arg(card.kind.mean_years)
+                  .arg(card.largest_year_difference_seconds);
+    }
+    return QStringLiteral("種類：") + text;
+  }
+  text = card.kind.with_longitude ? QStringLiteral("longitude and equation of time (a dial showing local apparent time)")
+                                  : QStringLiteral("equation of time alone (a dial whose lines carry the longitude "
+                                                   "correction)");
+  if (mean) {
+    text += QStringLiteral("; the mean of %1 (%2 years), at most %3 s from the card of any one of them")
+                .arg(YearsText(card))
+                .arg(card.kind.mean_years)
+                .arg(card.largest_year_difference_seconds);
+  }
+  return QStringLiteral("Kind: ") + text;
+}
+
+// How far the values lie from an ephemeris. The equation of time is within 4.8 s
+// of PyEphem's every day of 1700–2200 (tools/accuracy.py), the card rounds to
+// the second: 5.3 s at most; the printed cells were measured within 5.0 s, 1.3 s
+// RMS (tools/card_accuracy.py).
+QString AccuracyText(const sundial::CorrectionCard& card, bool ja) {
+  const bool measured = card.year >= 1700 && card.year + card.kind.mean_years - 1 <= 2200;
+  if (ja) {
+    return measured ? QStringLiteral("精度：1700〜2200年の値と天体暦（PyEphem）との差は最大 5.3 秒、二乗平均 1.3 秒。")
+                    : QStringLiteral("精度：天体暦と比べた 1700〜2200 年（差は最大 5.3 秒）の外では、差はより大きくなります"
+                                     "（0年で約 27 秒、4000年で約 36 秒）。");
+  }
+  return measured ? QStringLiteral("Accuracy: in 1700–2200 the values lie within 5.3 s of an ephemeris (PyEphem), "
+                                   "1.3 s RMS.")
+                  : QStringLiteral("Accuracy: within 5.3 s of an ephemeris in 1700–2200; outside those years the "
+                                   "difference grows (about 27 s in year 0, 36 s in 4000).");
+}
+
 }  // namespace
 
 void DrawCorrectionCard(QPainter& painter, const sundial::CorrectionCard& card, SheetLanguage language,
@@ -80,8 +138,8 @@ void DrawCorrectionCard(QPainter& painter, const sundial::CorrectionCard& card, 
 
   // Title: what the card is for, where and when.
   sheet.Text(RectMm{kMarginMm, kMarginMm, width, 9},
-             ja ? QStringLiteral("日時計の補正表　%1年").arg(card.year)
-                : QStringLiteral("Sundial correction card, %1").arg(card.year),
+             ja ? QStringLiteral("日時計の補正表　%1年").arg(YearsText(card))
+                : QStringLiteral("Sundial correction card, %1").arg(YearsText(card)),
              16, Qt::AlignLeft | Qt::AlignVCenter, true);
   sheet.Text(RectMm{kMarginMm, kMarginMm + 10, width, 6},
              ja ? QStringLiteral("%1　時間帯 %2（標準時 %3）")
@@ -93,6 +151,9 @@ void DrawCorrectionCard(QPainter& painter, const sundial::CorrectionCard& card, 
              ja ? QStringLiteral("日時計の読みに表の値（分:秒）を加えると、その日の正午の標準時になります。")
                 : QStringLiteral("Add the value (minutes:seconds) to the dial's reading to get the zone's standard time."),
              9.5, Qt::AlignLeft | Qt::AlignVCenter);
+  const QString kind = KindText(card, ja);
+  sheet.Text(RectMm{kMarginMm, kMarginMm + 23.5, width, 4.5}, kind, FittingPoints(kind, width, 8),
+             Qt::AlignLeft | Qt::AlignVCenter);
 
   // The table: a header row of months, a column of days.
   static const char* const kMonthsEn[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
@@ -110,7 +171,9 @@ void DrawCorrectionCard(QPainter& painter, const sundial::CorrectionCard& card, 
       const sundial::CardDay& cell = card.days[month][day];
       const RectMm box{x, top + (day + 1) * kRowMm, kMonthColumnMm, kRowMm};
       if (!cell.has_noon) continue;
-      if (cell.summer_extra_seconds != 0) sheet.Fill(box, QColor(210, 210, 210));
+      if (cell.summer_years > 0) {
+        sheet.Fill(box, cell.summer_years == card.kind.mean_years ? QColor(210, 210, 210) : QColor(235, 235, 235));
+      }
       sheet.Text(box, QString::fromStdString(sundial::CorrectionText(cell.standard_correction_seconds)), 8.5,
                  Qt::AlignCenter);
     }
@@ -145,21 +208,39 @@ void DrawCorrectionCard(QPainter& painter, const sundial::CorrectionCard& card, 
                          : QStringLiteral("%1 hour%2").arg(minutes / 60).arg(minutes == 60 ? "" : "s"))
             : sign + (ja ? QStringLiteral("%1分").arg(minutes) : QStringLiteral("%1 minutes").arg(minutes));
     sheet.Fill(RectMm{left, y + 1, 5, 3.5}, QColor(210, 210, 210));
+    bool some_years = false;
+    for (const auto& month : card.days) {
+      for (const sundial::CardDay& day : month) some_years |= day.summer_years > 0 && day.summer_years < card.kind.mean_years;
+    }
     sheet.Text(RectMm{left + 7, y, width - 7, 5.5},
-               ja ? QStringLiteral("網掛けの日は夏時間です。時計の時刻には、さらに %1を加えます。").arg(amount)
-                  : QStringLiteral("Shaded days are in summer time: add %1 more to get the clock's time.").arg(amount),
+               (ja ? QStringLiteral("網掛けの日は夏時間です。時計の時刻には、さらに %1を加えます。").arg(amount)
+                   : QStringLiteral("Shaded days are in summer time: add %1 more to get the clock's time.").arg(amount)) +
+                   (!some_years ? QString()
+                    : ja        ? QStringLiteral("薄い網掛けは一部の年だけ。")
+                                : QStringLiteral(" Lightly shaded: in some of the years only.")),
                9, Qt::AlignLeft | Qt::AlignVCenter);
     y += 6;
   }
-  sheet.Text(RectMm{left, y, width, 12},
-             ja ? QStringLiteral("方法：太陽が経度 %1 の子午線を通る世界時 = 12時 − 経度/15 時 − 均時差/60 時"
-                                 "（均時差は分、その時刻で評価、0.01秒まで反復）。値はその時刻の標準時の時計 − "
-                                 "12:00 を秒に丸めたもの。")
-                      .arg(LongitudeText(card.longitude_east_degrees, true))
-                : QStringLiteral("Method: the Sun crosses the meridian at UT = 12 h − longitude/15 h − E/60 h, E being "
-                                 "the equation of time in minutes at that instant (iterated to 0.01 s); each value is "
-                                 "the standard-time clock then, minus 12:00, rounded to the second."),
-             7.5, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
+  const QString longitude = LongitudeText(card.longitude_east_degrees, ja);
+  QString method =
+      ja ? QStringLiteral("方法：太陽が経度 %1 の子午線を通る世界時 = 12時 − 経度/15 時 − 均時差/60 時"
+                          "（均時差は分、その時刻で評価、0.01秒まで反復）。")
+               .arg(longitude)
+         : QStringLiteral("Method: the Sun crosses the meridian at UT = 12 h − longitude/15 h − E/60 h, E being "
+                          "the equation of time in minutes at that instant (iterated to 0.01 s); ");
+  if (card.kind.with_longitude) {
+    method += ja ? QStringLiteral("値はその時刻の標準時の時計 − 12:00")
+                 : QStringLiteral("each value is the standard-time clock then, minus 12:00");
+  } else {
+    method += ja ? QStringLiteral("値はその時刻の −均時差") : QStringLiteral("each value is −E then");
+  }
+  if (card.kind.mean_years > 1) {
+    method += ja ? QStringLiteral("の %1 年間の平均").arg(card.kind.mean_years)
+                 : QStringLiteral(", averaged over the %1 years").arg(card.kind.mean_years);
+  }
+  method += ja ? QStringLiteral("を秒に丸めたもの。") : QStringLiteral(", rounded to the second. ");
+  method += AccuracyText(card, ja);
+  sheet.Text(RectMm{left, y, width, 12}, method, 7.5, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
   sheet.Text(RectMm{left, kPageHeightMm - kMarginMm + 4, width, 5},
              QStringLiteral("Orvalin %1.%2.%3")
                  .arg(platform::kVersionMajor)

@@ -93,6 +93,11 @@ double ReadHeightMm(const std::string& name, const std::string& text) {
   Refuse(name, text, "is not a height 0 < MM <= 100000 (millimetres, decimal, with a point)");
 }
 
+int ReadWholeInRange(const std::string& name, const std::string& text, int low, int high) {
+  return static_cast<int>(ReadWhole(name, text, low, high,
+                                    "a whole number " + std::to_string(low) + ".." + std::to_string(high)));
+}
+
 double ReadSignedAngle(const std::string& name, const std::string& text) {
   const std::string ascii = AsciiDigits(text);
   const bool negative = !ascii.empty() && ascii[0] == '-';

@@ -37,6 +37,9 @@ double ReadLatitude(const std::string& name, const std::string& text);
 // A decimal number of millimetres, 0 < mm <= 100000 (100 m).
 double ReadHeightMm(const std::string& name, const std::string& text);
 
+// A whole number in [low, high] (decimal digits only).
+int ReadWholeInRange(const std::string& name, const std::string& text, int low, int high);
+
 // A decimal number of degrees with an optional leading minus, -180..180: an angle
 // measured either way from a direction.
 double ReadSignedAngle(const std::string& name, const std::string& text);
