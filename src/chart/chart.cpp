@@ -26,7 +26,7 @@ ChartCurve CurveOf(CurveKind kind, int16_t year, platform::Colour colour, const 
 Chart ChartOfYears(const std::vector<int16_t>& years, bool rate) {
   Chart chart;
   for (std::size_t i = 0; i < years.size(); ++i) {
-    const platform::Colour colour = platform::QBColor(static_cast<int>(i % kCurveColours));
+    const platform::Colour colour = CurveColour(CurveColourIndexOfNth(i));
     chart.AddCurve(CurveOf(CurveKind::kEquationOfTime, years[i], colour, SweepEquationOfTime(years[i])));
   }
   if (!years.empty()) {

@@ -41,10 +41,24 @@ struct ChartColours {
   platform::Colour box_text = 0x000000;
 };
 
-// Back cycles the equation-of-time curves through the first kCurveColours palette
-// colours; the rate curve is always red.
+// The colours of the curves. Back moves the next equation-of-time curve to the
+// next of the first kCurveColours palette colours (QBColor 0, black; 1, blue; 2,
+// green; ... 12), and after the last back to the first; the rate curve is always red.
 inline constexpr int kCurveColours = 13;
 inline constexpr platform::Colour kRateColour = platform::RGB(255, 0, 0);
+
+// The colour index after `index`, as Back moves it: 0..12, then 0 again.
+inline int16_t NextCurveColourIndex(int16_t index) {
+  const int16_t next = static_cast<int16_t>(index + 1);
+  return next > kCurveColours - 1 ? int16_t{0} : next;
+}
+
+// The colour of the equation-of-time curve drawn with colour index `index`.
+inline platform::Colour CurveColour(int16_t index) { return platform::QBColor(index); }
+
+// The colour index of the n-th year (from 0) drawn with Back in between, starting
+// from a new chart: NextCurveColourIndex applied n times.
+inline int16_t CurveColourIndexOfNth(std::size_t n) { return static_cast<int16_t>(n % kCurveColours); }
 
 struct Chart {
   ChartColours colours;

@@ -10,6 +10,17 @@ namespace {
 
 using chart::CurveKind;
 
+// The window moves its colour index with Back; the command line picks the n-th
+// year's colour directly. Both must name the same colour for every n.
+TEST(CurveColours, TheNthYearHasTheColourBackGivesIt) {
+  int16_t index = 0;
+  for (std::size_t n = 0; n < 40; ++n) {
+    EXPECT_EQ(chart::CurveColourIndexOfNth(n), index) << "year " << n;
+    index = chart::NextCurveColourIndex(index);
+  }
+  EXPECT_EQ(chart::NextCurveColourIndex(12), 0) << "after the thirteenth colour, the first";
+}
+
 TEST(ChartOfYears, CurvesInBacksColoursThenTheRateOfTheLastYear) {
   std::vector<int16_t> years;
   for (int16_t year = 2000; year < 2015; ++year) years.push_back(year);  // 15: past the 13 colours

@@ -17,6 +17,9 @@ namespace Module1 {
 // added in that order, ⌊ ⌋ the floor (never truncation, so negative years work).
 // Months 0, 13, 14 and days past the month's end continue linearly (day 32 of
 // January is 1 February).
+// Reference: source not confirmed. It gives the standard Julian Days of J2000.0
+// (2451545.0), 1900 January 0.5 (2415020.0) and 1582 October 15 (2299160.5), as
+// calendar_test checks.
 double JulianDay(int16_t year, double month, double day);
 
 // Julian centuries from JD 2415020.0 (1900 January 0, 12h).

@@ -24,15 +24,23 @@ double Obliquity(double T);
 
 // Mean longitude of the Sun L, degrees, reduced to 0 ≤ L < 360:
 //   L = 279.696678 + 36000.768925 T + 0.0003025 T².
-// Note: the classical mean longitude referred to the 1900 epoch.
+// Reference: Newcomb's mean longitude of the Sun, 279°41′48.04″ + 129 602 768.13″T
+// + 1.089″T² with T from 1900, in degrees (Explanatory Supplement to the
+// Astronomical Ephemeris, 1961).
 double SunMeanLongitude(double T);
 
 // Eccentricity of the Earth's orbit e, a pure number (0.0167498 at T = 0):
 //   e = 0.0167498 − 0.00004258 T − 0.000000137 T².
+// Reference: source not confirmed. It is not Newcomb's expression (0.01675104 −
+// 0.0000418 T − 0.000000126 T², Explanatory Supplement, 1961), from which it
+// differs by less than 4 × 10⁻⁶ for years 1700–2200.
 double OrbitEccentricity(double T);
 
 // Longitude of perihelion ϖ, degrees, reduced to 0 ≤ ϖ < 360:
 //   ϖ = 281.2206 + 1.717697 T + 0.000483333 T² + 0.00000277777 T³.
+// Reference: source not confirmed. It is not Newcomb's longitude of perigee + 180°
+// (281.220833 + 1.719175 T + 0.0004527 T² + 0.0000033 T³, Explanatory Supplement,
+// 1961), from which it differs by less than 0.005° for years 1700–2200.
 double PerihelionLongitude(double T);
 
 // The five mean elements at one instant, as the equation of time takes them.

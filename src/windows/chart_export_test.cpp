@@ -25,6 +25,7 @@
 #include <map>
 
 #include "chart/chart.h"
+#include "platform/core/geometry.h"
 #include "chart_drawing/chart_painter.h"
 #include "chart/equation_of_time_curve.h"
 #include "chart/rate_of_change_curve.h"
@@ -345,6 +346,37 @@ TEST_F(ChartExport, TheChartDrawnFromTheSweepsIsTheWindowsPicture) {
       ConfirmYear("2002");
     }
   }
+}
+
+// On a screen scaled by 2 the window's surface has twice the pixels and plots each
+// sample in one of them (FormClient::PSet); the saved PNG has the same pixels, not
+// the unscaled picture blown up.
+TEST(ChartPng, AtTheWindowsDevicePixelRatioEachSampleIsTheDevicePixelTheWindowPlots) {
+  const chart::Chart chart = chart::ChartOfYears({2002}, true);
+  const QImage png =
+      QImage::fromData(chart::EncodeChart(chart, chart::ChartFormat::kPng, false, 2)).convertToFormat(QImage::Format_ARGB32);
+  ASSERT_EQ(png.size(), QSize(1340, 942));
+  chart::Chart frame_only = chart;
+  frame_only.ClearCurves();
+  const QImage frame = QImage::fromData(chart::EncodeChart(frame_only, chart::ChartFormat::kPng, false, 2))
+                           .convertToFormat(QImage::Format_ARGB32);
+  std::map<std::pair<long, long>, platform::Colour> plotted;  // later curves over earlier
+  for (const chart::ChartCurve& curve : chart.curves) {
+    for (const chart::ChartPoint& point : curve.points) {
+      plotted[{platform::PlottedPixel(point.x_twips, 2), platform::PlottedPixel(point.y_twips, 2)}] = curve.colour;
+    }
+  }
+  int checked = 0, wrong = 0;
+  for (const auto& [pixel, colour] : plotted) {
+    const auto [x, y] = pixel;
+    if (x < 0 || y < 0 || x >= png.width() || y >= png.height()) continue;
+    // The grid, the axes and the captions lie over the surface, in the window too.
+    if ((frame.pixel(static_cast<int>(x), static_cast<int>(y)) & 0xFFFFFF) != chart.colours.background) continue;
+    ++checked;
+    wrong += (png.pixel(static_cast<int>(x), static_cast<int>(y)) & 0xFFFFFF) != colour;
+  }
+  EXPECT_GT(checked, 4000);
+  EXPECT_EQ(wrong, 0) << "of " << checked << " plotted device pixels";
 }
 
 // Files and paper carry a legend under the chart; the window's PNG and the chart

@@ -154,8 +154,8 @@ TEST(StartUp, HelpAndVersionNeedNoDisplay) {
   } kCases[] = {
       {{"--help"}, 0, "Usage: orvalin ", ""},
       {{"-platform", "xcb", "-h"}, 0, "Usage: orvalin ", ""},
-      {{"--version"}, 0, "orvalin 2.0.18\n", ""},
-      {{"-V"}, 0, "orvalin 2.0.18\n", ""},
+      {{"--version"}, 0, "orvalin ", ""},
+      {{"-V"}, 0, "orvalin ", ""},
       {{}, 1, "", "orvalin: no display found"},
   };
   for (const auto& c : kCases) {

@@ -118,8 +118,7 @@ void Frm2kin::Form_Unload() {
 void Frm2kin::mnureturn_Click() {
   Hide();
   session_.frm1kin().Show();
-  ColorIndex = static_cast<int16_t>(ColorIndex + 1);
-  if (ColorIndex > chart::kCurveColours - 1) ColorIndex = 0;
+  ColorIndex = chart::NextCurveColourIndex(ColorIndex);
 }
 
 void Frm2kin::mnuend_Click() {
@@ -141,7 +140,7 @@ void Frm2kin::mnuday_Click() {
 }
 
 void Frm2kin::mnuhyouji_Click() {
-  const platform::Colour colour = platform::QBColor(ColorIndex);
+  const platform::Colour colour = chart::CurveColour(ColorIndex);
   const std::vector<chart::CurveSample> samples = chart::SweepEquationOfTime(session_.CalcYear);
   for (const chart::CurveSample& sample : samples) {
     PointX = sample.x_twips;

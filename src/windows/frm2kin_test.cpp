@@ -5,6 +5,7 @@
 
 #include "windows/version_message.h"
 #include "platform/core/palette.h"
+#include "platform/core/version.h"
 #include "windows/testing/program_fixture.h"
 
 namespace {
@@ -138,7 +139,8 @@ TEST_F(Chart, VersionBoxThenTheSound) {
   ASSERT_EQ(events_.size(), 2u);
   EXPECT_EQ(events_[0].kind, "message");
   EXPECT_EQ(events_[0].title, "バージョン情報");
-  EXPECT_EQ(events_[0].text, windows::VersionMessageText(2, 0, 18));
+  EXPECT_EQ(events_[0].text,
+            windows::VersionMessageText(platform::kVersionMajor, platform::kVersionMinor, platform::kVersionRevision));
   EXPECT_EQ(events_[1].kind, "sound") << "the sound follows the closed box";
   EXPECT_EQ(events_[1].text, "c:\\windows\\media\\notify.wav");
   EXPECT_EQ(windows_.session.SoundPath, "c:\\windows\\media\\notify.wav");

@@ -8,9 +8,9 @@
 
 namespace windows {
 
-// The program's three windows and the session they share. main() has one; the
-// command-line chart, the benchmarks and the tests make their own, each starting
-// from a fresh session.
+// The program's three windows and the session they share. main() has one; each
+// window test makes its own, starting from a fresh session. (The command line and
+// the benchmarks draw from the chart model and never make windows.)
 struct ProgramWindows {
   ProgramWindows();
   ProgramWindows(const ProgramWindows&) = delete;

@@ -15,8 +15,8 @@ namespace windows {
 // the sound path of the version box, and the windows themselves by name. A window
 // reaches another only through the platform::Form found here (show, hide, enable,
 // unload), never through the other's class. ProgramWindows makes one and hands it
-// to each window; the program, the command line, the benchmarks and the tests each
-// have their own, so nothing is left over from one to the next.
+// to each window; the program has one and each window test its own, so nothing is
+// left over from one test to the next.
 class Session {
  public:
   Session() = default;
