@@ -25,15 +25,16 @@
 namespace cli {
 namespace {
 
-// The offsets a dial of `year` keeps: the lower of the offsets in force at the two
-// solstices is its standard time, and the higher one is summer time, `summer`
-// seconds later (0 in a zone without it).
-struct DialOffsets {
-  int standard_seconds;
+// The standard time a dial of `year` keeps: the lower of the offsets in force at
+// the two solstices (the winter clock, even where the zone's data call the summer
+// offset standard, as Europe/Dublin's do), and what summer time adds to it (0 in a
+// zone without it).
+struct DialStandardTime {
+  int offset_seconds;
   int summer_seconds;
 };
 
-DialOffsets DialOffsetsOf(const QTimeZone& zone, int year) {
+DialStandardTime DialStandardTimeOf(const QTimeZone& zone, int year) {
   const int june = zone.offsetFromUtc(QDateTime(QDate(year, 6, 21), QTime(12, 0), QTimeZone::utc()));
   const int december = zone.offsetFromUtc(QDateTime(QDate(year, 12, 21), QTime(12, 0), QTimeZone::utc()));
   return {std::min(june, december), std::abs(june - december)};
@@ -164,14 +165,14 @@ Command AnalemmaticCommand() {
     if (year < 1) throw ValueError{"--year " + Echo(parsed.Value("year")) + " is before year 1, where time zones end"};
     const QTimeZone zone =
         ReadZone(parsed.Has("zone") ? std::optional<std::string>(parsed.Value("zone")) : std::nullopt);
-    const DialOffsets offsets = DialOffsetsOf(zone, year);
+    const DialStandardTime offsets = DialStandardTimeOf(zone, year);
     const bool summer = parsed.Has("summer");
     if (summer && offsets.summer_seconds == 0) {
       throw ValueError{"--summer: " + zone.id().toStdString() + " keeps no summer time in " + std::to_string(year)};
     }
     if (format != "csv") RefusePageToTerminal("analemmatic", parsed, true);
 
-    const sundial::AnalemmaticInput input{{latitude, longitude}, offsets.standard_seconds, size_m, year};
+    const sundial::AnalemmaticInput input{{latitude, longitude}, offsets.offset_seconds, size_m, year};
     const sundial::AnalemmaticDial dial = sundial::MakeAnalemmaticDial(input);
     std::string bytes;
     if (format == "csv") {
