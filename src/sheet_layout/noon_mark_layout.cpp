@@ -101,9 +101,9 @@ PointMm LeaderEnd(const PlacedLabel& label) {
 
 NoonMarkDrawing LayOutNoonMark(const sundial::NoonMark& mark, const NoonMarkWords& words, const MeasureText& measure) {
   NoonMarkDrawing drawing;
-  drawing.mirrored = mark.input.surface == sundial::Surface::kWallFacingNorth;
-  const double sense = drawing.mirrored ? -1 : 1;
-  auto on_paper = [&](const sundial::ShadowPoint& p) { return PointMm{sense * p.x_mm, -p.y_mm}; };
+  // The plate as it is seen: its x to the right, its y up the page.
+  drawing.mirrored = !mark.input.orientation && mark.input.surface == sundial::Surface::kWallFacingNorth;
+  auto on_paper = [](const sundial::ShadowPoint& p) { return PointMm{p.x_mm, -p.y_mm}; };
   const int year = mark.input.year;
 
   // The curve, one piece for each run of consecutive days; the last day of the
@@ -132,9 +132,26 @@ NoonMarkDrawing LayOutNoonMark(const sundial::NoonMark& mark, const NoonMarkWord
     drawing.curve.push_back(piece);
   }
 
-  // The meridian through every noon shadow and the foot, end to end.
-  std::vector<PointMm> meridian{drawing.foot};
-  for (const auto& noon : mark.meridian) meridian.push_back(on_paper(noon.shadow));
+  // The meridian through every noon shadow, end to end. The meridian's plane holds
+  // the nodus; it holds the foot too where the plate's normal lies in it (a floor,
+  // a wall facing south or north), and the line runs through the foot. On a plate
+  // facing another way the line passes the foot by, and the noon shadows of a low
+  // Sun run out along it far from the figure: it is drawn as far out as the figure
+  // reaches, and a tenth more.
+  const auto& orientation = mark.input.orientation;
+  const bool through_foot = !orientation || orientation->tilt_degrees == 0 ||
+                            std::remainder(orientation->facing_degrees, 180.0) == 0;
+  double reach = std::numeric_limits<double>::infinity();
+  if (orientation) {
+    reach = 0;
+    for (const auto& day : mark.days) reach = std::max(reach, std::hypot(day.shadow.x_mm, day.shadow.y_mm));
+    reach *= 1.1;
+  }
+  std::vector<PointMm> meridian;
+  if (through_foot) meridian.push_back(drawing.foot);
+  for (const auto& noon : mark.meridian) {
+    if (std::hypot(noon.shadow.x_mm, noon.shadow.y_mm) <= reach) meridian.push_back(on_paper(noon.shadow));
+  }
   std::sort(meridian.begin(), meridian.end(),
             [](PointMm a, PointMm b) { return a.y < b.y || (a.y == b.y && a.x < b.x); });
   drawing.meridian = meridian;
@@ -197,7 +214,9 @@ NoonMarkDrawing LayOutNoonMark(const sundial::NoonMark& mark, const NoonMarkWord
     const double from_foot_top = std::hypot(top.x, top.y);
     const double from_foot_bottom = std::hypot(bottom.x, bottom.y);
     const PointMm far = from_foot_top > from_foot_bottom ? top : bottom;
-    const PointMm at = Plus(drawing.foot, Scaled(Minus(far, drawing.foot), 0.5));
+    // Between the foot and the figure; on a line that passes the foot by, its middle.
+    const PointMm at = through_foot ? Plus(drawing.foot, Scaled(Minus(far, drawing.foot), 0.5))
+                                    : Scaled(Plus(top, bottom), 0.5);
     drawing.labels.push_back(placer.Place(words.meridian, false, at, Fan({1, 0})));
   }
 
