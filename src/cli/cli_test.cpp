@@ -824,4 +824,73 @@ TEST(CliCard, KindsOfCardAndTheirRefusals) {
   EXPECT_NE(late.err.find("--mean-years '3' runs past the year 32767"), std::string::npos) << late.err;
 }
 
+// The noon mark on a plate of any facing: the floor and the walls of --surface are
+// plates too, giving the same rows (x east on a wall facing north, where the
+// plate's own x runs west); days without a point are named on standard error.
+TEST(CliNoonMark, PlatesIncludeTheFloorAndTheWalls) {
+  auto run = [](const char* latitude, const char* longitude, const char* zone, std::vector<std::string> more) {
+    std::vector<std::string> args = {"noonmark", "--latitude", latitude, "-l", longitude, "-z", zone,
+                                     "--height", "100", "--year", "2026", "-f", "csv"};
+    args.insert(args.end(), more.begin(), more.end());
+    return RunCommand(args);
+  };
+  const Result floor = run("35.6812", "139.7671", "Asia/Tokyo", {});
+  const Result flat_plate = run("35.6812", "139.7671", "Asia/Tokyo", {"--facing", "77", "--tilt", "0"});
+  const Result wall = run("35.6812", "139.7671", "Asia/Tokyo", {"--surface", "wall", "--time", "13:40"});
+  const Result south_plate = run("35.6812", "139.7671", "Asia/Tokyo", {"--facing", "180", "--time", "13:40"});
+  for (const Result* r : {&floor, &flat_plate, &wall, &south_plate}) {
+    ASSERT_EQ(r->status, 0) << r->err;
+    EXPECT_EQ(r->err, "");
+  }
+  EXPECT_EQ(flat_plate.out, floor.out) << "a plate lying flat is the floor";
+  EXPECT_EQ(south_plate.out, wall.out) << "--facing 180 is the wall facing south";
+
+  const Result north_wall = run("-33.8688", "151.2093", "Australia/Sydney", {"--surface", "wall"});
+  const Result north_plate = run("-33.8688", "151.2093", "Australia/Sydney", {"--facing", "0", "--tilt", "90"});
+  ASSERT_EQ(north_wall.status + north_plate.status, 0) << north_wall.err << north_plate.err;
+  const auto wall_rows = Lines(north_wall.out, "\r\n");
+  const auto plate_rows = Lines(north_plate.out, "\r\n");
+  ASSERT_EQ(wall_rows.size(), plate_rows.size());
+  ASSERT_EQ(wall_rows.size(), 366u);
+  for (std::size_t i = 1; i < wall_rows.size(); ++i) {
+    const auto a = CsvFields(wall_rows[i]);
+    const auto b = CsvFields(plate_rows[i]);
+    EXPECT_EQ(a[0], b[0]);
+    EXPECT_EQ(std::stod(a[1]), -std::stod(b[1])) << a[0] << ": x east on the wall, west (to the right) on the plate";
+    EXPECT_EQ(a[2], b[2]);
+    // The shadow lies on the far side of the foot from the Sun: east of it when the
+    // Sun stands west of north (azimuth over 180 counts as west).
+    const double azimuth = std::stod(a[4]);
+    if (std::stod(a[1]) != 0) EXPECT_EQ(std::stod(a[1]) > 0, azimuth > 180 && azimuth < 360) << wall_rows[i];
+  }
+
+  // Inside the tropics the noon Sun stands behind a wall facing the equator for
+  // weeks: the rows are those of the other days, and standard error says which.
+  const Result honolulu = run("21.3069", "-157.8583", "Pacific/Honolulu", {"--surface", "wall"});
+  EXPECT_EQ(honolulu.status, 0);
+  EXPECT_EQ(Lines(honolulu.out, "\r\n").size(), 1u + 285);
+  EXPECT_EQ(honolulu.err, "orvalin-cli: noonmark: no shadow on the wall at 12:00 on 80 days: 2026-05-12 to "
+                          "2026-07-30\n");
+
+  const struct {
+    std::vector<std::string> more;
+    int status;
+    const char* mentions;
+  } kRefusals[] = {
+      {{"--facing", "90"}, 1, "noonmark: on no day of 2026 at 12:00 does the nodus's shadow fall on the plate"},
+      {{"--facing", "180", "--tilt", "180"}, 1, "on no day of 2026"},
+      {{"--surface", "wall", "--facing", "180"}, 2, "noonmark takes --surface or --facing and --tilt, not both"},
+      {{"--surface", "floor", "--tilt", "10"}, 2, "not both"},
+      {{"--facing", "360.5"}, 1, "--facing '360.5' is not an azimuth 0..360"},
+      {{"--facing", "-10"}, 1, "--facing '-10'"},
+      {{"--facing", "180", "--tilt", "180.5"}, 1, "--tilt '180.5' is not a tilt 0..180"},
+  };
+  for (const auto& c : kRefusals) {
+    const Result result = run("35.6812", "139.7671", "Asia/Tokyo", c.more);
+    EXPECT_EQ(result.status, c.status) << c.mentions;
+    EXPECT_EQ(result.out, "") << c.mentions;
+    EXPECT_NE(result.err.find(c.mentions), std::string::npos) << result.err;
+  }
+}
+
 }  // namespace

@@ -15,6 +15,7 @@
 #include <cstdlib>
 
 #include "paper/page_painter.h"
+#include "sundial/wall_facing.h"
 #include "platform/core/version.h"
 
 namespace paper {
@@ -109,6 +110,47 @@ QString SignedMm(double mm) {
   return (rounded < 0 ? QStringLiteral("\u2212") : QStringLiteral("+")) + QString::number(std::labs(rounded));
 }
 
+// Whether the mark is drawn on a plate of --facing rather than the floor or a wall
+// of --surface; a plate lying flat is seen as the floor is, north up.
+bool OnPlate(const sundial::NoonMark& mark) { return mark.input.orientation.has_value(); }
+bool FlatPlate(const sundial::NoonMark& mark) { return OnPlate(mark) && mark.input.orientation->tilt_degrees == 0; }
+
+// The compass point nearest an azimuth: "東", "南西"; "E", "SW".
+QString CompassPoint(double azimuth_degrees, bool ja) {
+  static const char* const kJa[] = {"北", "北東", "東", "南東", "南", "南西", "西", "北西"};
+  static const char* const kEn[] = {"N", "NE", "E", "SE", "S", "SW", "W", "NW"};
+  const long index = std::lround(std::fmod(std::fmod(azimuth_degrees, 360.0) + 360.0, 360.0) / 45) % 8;
+  return QString::fromUtf8(ja ? kJa[index] : kEn[index]);
+}
+
+// The days without a point: how many, and their runs ("3/16–9/27", "16 Mar–27 Sep").
+struct MissingDays {
+  int count = 0;
+  QString runs;
+};
+
+MissingDays MissingDaysOf(const sundial::NoonMark& mark, bool ja) {
+  static const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                        "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+  auto date = [ja](const sundial::CalendarDay& d) {
+    return ja ? QStringLiteral("%1/%2").arg(d.month).arg(d.day)
+              : QStringLiteral("%1 %2").arg(d.day).arg(QString::fromLatin1(kMonths[d.month - 1]));
+  };
+  MissingDays missing;
+  for (const sundial::DateRun& run : sundial::DaysWithoutShadow(mark)) {
+    missing.count += run.days;
+    if (!missing.runs.isEmpty()) missing.runs += ja ? QStringLiteral("、") : QStringLiteral(", ");
+    missing.runs += date(run.first);
+    if (run.days > 1) missing.runs += QStringLiteral("\u2013") + date(run.last);
+  }
+  return missing;
+}
+
+QString MissingDaysTitle(const MissingDays& missing, bool ja) {
+  return ja ? QStringLiteral("影のない日：%1 日").arg(missing.count)
+            : QStringLiteral("No shadow on %1 day%2").arg(missing.count).arg(missing.count == 1 ? "" : "s");
+}
+
 // The header's three lines: what the sheet is, where and when, and the surface.
 QStringList HeaderLines(const sundial::NoonMark& mark, const NoonMarkSheetOptions& options) {
   const sundial::NoonMarkInput& in = mark.input;
@@ -123,13 +165,20 @@ QStringList HeaderLines(const sundial::NoonMark& mark, const NoonMarkSheetOption
   const bool west = in.place.longitude_east_degrees < 0;
   const bool refracted = in.refraction == sundial::Refraction::kStandard;
   QStringList lines;
+  const bool every_day = sundial::DaysWithoutShadow(mark).empty();
   if (ja) {
-    lines << QStringLiteral("アナレンマ：毎日 %1（標準時）のノーダスの影　%2年").arg(clock).arg(in.year);
+    lines << (every_day ? QStringLiteral("アナレンマ：毎日 %1（標準時）のノーダスの影　%2年").arg(clock).arg(in.year)
+                        : QStringLiteral("アナレンマ：%1（標準時）のノーダスの影　%2年（影のない日あり）")
+                              .arg(clock)
+                              .arg(in.year));
     lines << QStringLiteral("%1 %2°　%3 %4°　時間帯 %5（標準時 %6、夏時間は使わない）")
                  .arg(south ? QStringLiteral("南緯") : QStringLiteral("北緯"), latitude,
                       west ? QStringLiteral("西経") : QStringLiteral("東経"), longitude, zone, offset);
     const QString surface =
-        in.surface == sundial::Surface::kFloor
+        OnPlate(mark)
+            ? QStringLiteral("方位 %1° を向き水平から %2° 傾いた面、ノーダスは面から %3 mm")
+                  .arg(Number(in.orientation->facing_degrees, 1), Number(in.orientation->tilt_degrees, 1), height)
+        : in.surface == sundial::Surface::kFloor
             ? QStringLiteral("水平な床、ノーダスは床から %1 mm").arg(height)
             : QStringLiteral("%1向きの鉛直な壁、ノーダスは壁から %2 mm")
                   .arg(in.surface == sundial::Surface::kWallFacingSouth ? QStringLiteral("南") : QStringLiteral("北"),
@@ -137,15 +186,26 @@ QStringList HeaderLines(const sundial::NoonMark& mark, const NoonMarkSheetOption
     lines << surface + QStringLiteral("　%1　実寸（紙の 1 mm = %2の 1 mm）")
                            .arg(refracted ? QStringLiteral("大気差：標準（Sæmundsson、1010 hPa、10 °C）")
                                           : QStringLiteral("大気差なし"),
-                                in.surface == sundial::Surface::kFloor ? QStringLiteral("床") : QStringLiteral("壁"));
+                                OnPlate(mark)                          ? QStringLiteral("面")
+                                : in.surface == sundial::Surface::kFloor ? QStringLiteral("床")
+                                                                         : QStringLiteral("壁"));
   } else {
-    lines << QStringLiteral("Noon mark: the shadow of the nodus at %1 standard time every day, %2")
-                 .arg(clock)
-                 .arg(in.year);
+    lines << (every_day ? QStringLiteral("Noon mark: the shadow of the nodus at %1 standard time every day, %2")
+                              .arg(clock)
+                              .arg(in.year)
+                        : QStringLiteral("Noon mark: the shadow of the nodus at %1 standard time, %2 (not every day)")
+                              .arg(clock)
+                              .arg(in.year));
     lines << QStringLiteral("Latitude %1° %2, longitude %3° %4, zone %5 (standard time %6, no summer time)")
                  .arg(latitude, south ? QStringLiteral("S") : QStringLiteral("N"), longitude,
                       west ? QStringLiteral("W") : QStringLiteral("E"), zone, offset);
-    const QString surface = in.surface == sundial::Surface::kFloor
+    const QString surface = OnPlate(mark)
+                                ? QStringLiteral("Plate %1, tilted %2°, nodus %3 mm from it")
+                                      .arg(QString::fromStdString(sundial::FacingText(in.orientation->facing_degrees))
+                                               .replace(QStringLiteral(": "), QStringLiteral(" (")) +
+                                               QStringLiteral(")"),
+                                           Number(in.orientation->tilt_degrees, 1), height)
+                            : in.surface == sundial::Surface::kFloor
                                 ? QStringLiteral("Horizontal floor, nodus %1 mm above it").arg(height)
                                 : QStringLiteral("Vertical wall facing %1, nodus %2 mm from it")
                                       .arg(in.surface == sundial::Surface::kWallFacingSouth ? QStringLiteral("south")
@@ -155,7 +215,9 @@ QStringList HeaderLines(const sundial::NoonMark& mark, const NoonMarkSheetOption
                  QStringLiteral("; %1; true size (1 mm on paper = 1 mm on the %2)")
                      .arg(refracted ? QStringLiteral("standard refraction (Sæmundsson, 1010 hPa, 10 °C)")
                                     : QStringLiteral("no refraction"),
-                          in.surface == sundial::Surface::kFloor ? QStringLiteral("floor") : QStringLiteral("wall"));
+                          OnPlate(mark)                            ? QStringLiteral("plate")
+                          : in.surface == sundial::Surface::kFloor ? QStringLiteral("floor")
+                                                                   : QStringLiteral("wall"));
   }
   return lines;
 }
@@ -210,16 +272,31 @@ void DrawFigure(PagePainter& page, const NoonMarkDrawing& drawing, PointMm offse
 }
 
 // Title and inputs on the left, north (or up) and east on the right.
+// The size, at most `points`, at which `text` fits `width_mm` on one line.
+double FittingPoints(const QString& text, double width_mm, double points, bool bold) {
+  constexpr double kDots = 100;
+  const double width = QFontMetricsF(SheetFont(PointsToMm(points) * kDots, bold)).horizontalAdvance(text) / kDots;
+  return width <= width_mm ? points : points * width_mm / width * 0.98;
+}
+
 void DrawHeader(PagePainter& page, PageMm size, const sundial::NoonMark& mark, const NoonMarkSheetOptions& options) {
   const QStringList lines = HeaderLines(mark, options);
   const double width = size.width - 2 * kMarginMm - 24;
   page.Text({kMarginMm, kMarginMm, width, 6}, lines[0], 10, Qt::AlignLeft | Qt::AlignVCenter, true);
   page.Text({kMarginMm, kMarginMm + 6.5, width, 4.5}, lines[1], 6.8, Qt::AlignLeft | Qt::AlignVCenter);
-  page.Text({kMarginMm, kMarginMm + 11, width, 4.5}, lines[2], 6.8, Qt::AlignLeft | Qt::AlignVCenter);
+  // A plate's line, longer than a floor's or a wall's, is set smaller where it must be.
+  page.Text({kMarginMm, kMarginMm + 11, width, 4.5}, lines[2],
+            OnPlate(mark) ? FittingPoints(lines[2], width, 6.8, false) : 6.8, Qt::AlignLeft | Qt::AlignVCenter);
 
   const bool ja = Japanese(options);
-  const bool floor = mark.input.surface == sundial::Surface::kFloor;
-  const bool mirrored = mark.input.surface == sundial::Surface::kWallFacingNorth;
+  // Up the page: north on a floor, up on a wall or up the slope of a plate. To the
+  // right: east, but west on a wall facing north and, on a plate, its x's compass
+  // point (the facing less 90 degrees).
+  const bool plate = OnPlate(mark);
+  const bool floor = plate ? FlatPlate(mark) : mark.input.surface == sundial::Surface::kFloor;
+  const bool mirrored = !plate && mark.input.surface == sundial::Surface::kWallFacingNorth;
+  const QString right = plate && !floor ? CompassPoint(mark.input.orientation->facing_degrees - 90, ja)
+                                        : (ja ? QStringLiteral("東") : QStringLiteral("E"));
   const PointMm base{size.width - kMarginMm - 12, kMarginMm + 14};
   page.Pen(0.3);
   page.Line(base, {base.x, base.y - 11});
@@ -232,8 +309,7 @@ void DrawHeader(PagePainter& page, PageMm size, const sundial::NoonMark& mark, c
   const QString up =
       floor ? (ja ? QStringLiteral("北") : QStringLiteral("N")) : (ja ? QStringLiteral("上") : QStringLiteral("up"));
   page.Text({base.x - 12, base.y - 12, 10.5, 4}, up, 8, Qt::AlignRight | Qt::AlignVCenter, true);
-  page.Text({mirrored ? base.x - 8 - 10.5 : base.x + 8.5, base.y - 4.5, 10, 4},
-            ja ? QStringLiteral("東") : QStringLiteral("E"), 8,
+  page.Text({mirrored ? base.x - 8 - 10.5 : base.x + 8.5, base.y - 4.5, 10, 4}, right, 8,
             (mirrored ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter, true);
 }
 
@@ -272,7 +348,12 @@ void DrawWholePage(PagePainter& page, PageMm size, const sundial::NoonMark& mark
                        area.top + (area.height - bounds.height) / 2 - bounds.top};
   DrawHeader(page, size, mark, options);
   DrawFigure(page, pages.drawing, offset);
-  DrawFooter(page, size, QString(), QString());
+  const MissingDays missing = MissingDaysOf(mark, Japanese(options));
+  if (missing.count == 0) {
+    DrawFooter(page, size, QString(), QString());
+  } else {
+    DrawFooter(page, size, MissingDaysTitle(missing, Japanese(options)), missing.runs);
+  }
 }
 
 QString TileName(int row, int column) { return QStringLiteral("%1-%2").arg(row + 1).arg(column + 1); }
@@ -348,10 +429,11 @@ void DrawMapPage(PagePainter& page, PageMm size, const sundial::NoonMark& mark, 
                : QStringLiteral("Map of the pages (about 1:%1). Blue frames are the printed pages, named row-column.")
                      .arg(denominator),
             7, Qt::AlignLeft | Qt::AlignVCenter);
+  const MissingDays missing = MissingDaysOf(mark, ja);
   DrawFooter(page, size,
              ja ? QStringLiteral("配置図（1 / %1 ページ）").arg(pages.page_count)
                 : QStringLiteral("Map (page 1 of %1)").arg(pages.page_count),
-             QString());
+             missing.count == 0 ? QString() : MissingDaysTitle(missing, ja) + QStringLiteral(": ") + missing.runs);
 }
 
 // One tile at true size, with its overlaps, alignment marks and name.
@@ -423,7 +505,7 @@ NoonMarkPages PlanNoonMarkPages(const sundial::NoonMark& mark, const NoonMarkShe
         metrics.boundingRect(QRectF(0, 0, 1e6, 1e6), Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(text));
     return std::pair{box.width() / kMeasureDots + 0.6, box.height() / kMeasureDots};
   };
-  const bool floor = mark.input.surface == sundial::Surface::kFloor;
+  const bool floor = OnPlate(mark) ? FlatPlate(mark) : mark.input.surface == sundial::Surface::kFloor;
   NoonMarkPages pages{LayOutNoonMark(mark, Words(options, floor), measure), true, {}, 1};
   const RectMm area = FigureArea(PaperMm(options.paper));
   const RectMm& bounds = pages.drawing.bounds;

@@ -2,11 +2,17 @@
 // The noon mark on paper: true size on every paper, the texts on the page, labels
 // clear of each other, and a large figure cut into the pages the map announces.
 #include "paper/noon_mark_sheet.h"
+#include "paper/page_painter.h"
 
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QPainter>
 #include <QString>
+#include <QSvgRenderer>
 #include <algorithm>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -91,6 +97,69 @@ TEST(NoonMarkSheet, ALargeFigureIsCutIntoTheMappedPages) {
   const QByteArray pdf = paper::EncodeNoonMark(mark, pages, options, paper::SheetFormat::kPdf);
   EXPECT_EQ(pdf.count("/Type /Page\n"), pages.page_count);
   EXPECT_TRUE(pdf.contains("/Count " + QByteArray::number(pages.page_count)));
+}
+
+// Whether any dot within `band_mm` of the image's edges is not white.
+bool InkNearTheEdge(const QImage& image, double dots_per_mm, double band_mm) {
+  const int band = static_cast<int>(band_mm * dots_per_mm);
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const bool near = x < band || y < band || x >= image.width() - band || y >= image.height() - band;
+      if (near && (image.pixel(x, y) & 0xFFFFFFu) != 0xFFFFFFu) return true;
+    }
+  }
+  return false;
+}
+
+// A wall of any facing, a sloping plate, and a wall the Sun leaves for part of the
+// year: the sheet names the plate and which way is right, does not say "every day"
+// when it is not so and names the dates without a point, and stays on its page.
+TEST(NoonMarkSheet, APlateAndAPartYearSaySo) {
+  const struct {
+    const char* what;
+    double latitude, longitude;
+    int offset_hours, clock_minutes;
+    std::optional<sundial::PlateOrientation> orientation;
+    sundial::Surface surface;
+    paper::SheetLanguage language;
+    std::vector<QString> in_svg;
+    std::vector<QString> not_in_svg;
+  } kCases[] = {
+      {"Tokyo, wall facing 243.8 at 14:30", 35.6812, 139.7671, 9, 870, {{90, 243.8}}, sundial::Surface::kFloor,
+       paper::SheetLanguage::kJapanese, {"毎日", "方位 243.8°", "90.0°", "南東"}, {"影のない日"}},
+      {"Berlin, plate tilted 30 facing 200 at 13:00", 52.52, 13.405, 1, 780, {{30, 200}},
+       sundial::Surface::kFloor, paper::SheetLanguage::kEnglish,
+       {"Plate facing 200.0° (20.0° west of south), tilted 30.0°", "every day", ">E<", "1 mm on the plate"},
+       {"No shadow"}},
+      {"Berlin, wall facing 300 at 17:00", 52.52, 13.405, 1, 1020, {{90, 300}}, sundial::Surface::kFloor,
+       paper::SheetLanguage::kEnglish, {"(not every day)", "No shadow on 110 days", "1 Jan–6 Feb, 20 Oct–31 Dec"},
+       {"every day,"}},
+      {"Honolulu, south wall at 12:00", 21.3069, -157.8583, -10, 720, std::nullopt,
+       sundial::Surface::kWallFacingSouth, paper::SheetLanguage::kJapanese, {"2026年（影", "あり）", "80 日", "5/12–7/30"},
+       {"毎日"}},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.what);
+    sundial::NoonMarkInput input{{c.latitude, c.longitude}, c.offset_hours * 3600, c.clock_minutes, 2026, 60,
+                                 c.surface, sundial::Refraction::kStandard, c.orientation};
+    const sundial::NoonMark mark = sundial::MakeNoonMark(input);
+    const paper::NoonMarkSheetOptions options{"Somewhere/Zone", c.language, paper::PaperSize::kA4};
+    const paper::NoonMarkPages pages = paper::PlanNoonMarkPages(mark, options);
+    // One page, or a drawing of the figure's size.
+    const QString svg = QString::fromUtf8(paper::EncodeNoonMark(mark, pages, options, paper::SheetFormat::kSvg));
+    for (const QString& text : c.in_svg) EXPECT_TRUE(svg.contains(text)) << text.toStdString();
+    for (const QString& text : c.not_in_svg) EXPECT_FALSE(svg.contains(text)) << text.toStdString();
+    QSvgRenderer renderer(svg.toUtf8());
+    constexpr double kDotsPerMm = 4;
+    const QSizeF size_mm = renderer.viewBoxF().size() / paper::kSvgDotsPerMm;
+    QImage image(static_cast<int>(size_mm.width() * kDotsPerMm), static_cast<int>(size_mm.height() * kDotsPerMm),
+                 QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    renderer.render(&painter);
+    painter.end();
+    EXPECT_FALSE(InkNearTheEdge(image, kDotsPerMm, 7)) << "something drawn within 7 mm of the edge";
+  }
 }
 
 }  // namespace

@@ -27,6 +27,13 @@ void CommandOutput::Complain(std::string_view message) {
   if (flush_ && err_.size() >= kFlushBytes) FlushNow();
 }
 
+void CommandOutput::Note(std::string_view message) {
+  err_ += "orvalin-cli: ";
+  err_ += message;
+  err_ += '\n';
+  if (flush_ && err_.size() >= kFlushBytes) FlushNow();
+}
+
 void CommandOutput::FlushNow() {
   if (!flush_ || (out_.empty() && err_.empty())) return;
   // Emptied whether or not the flush throws, keeping the buffers' capacity.

@@ -32,6 +32,10 @@ class CommandOutput {
   void Complain(std::string_view message);
   bool complained() const { return complained_; }
 
+  // One line for standard error that tells of something the output leaves out,
+  // without a complaint: the exit status stays 0.
+  void Note(std::string_view message);
+
   // Hands everything gathered to the flush now (before waiting for more input, so a
   // reader at the other end of a pipe sees the rows of the lines it sent).
   void FlushNow();

@@ -112,6 +112,12 @@ double ReadLengthM(const std::string& name, const std::string& text) {
   Refuse(name, text, "is not a length 0 < M <= 1000 (metres, decimal, with a point)");
 }
 
+double ReadDegrees(const std::string& name, const std::string& text, double high, const std::string& what) {
+  const std::optional<double> degrees = ReadPlainDecimal(AsciiDigits(text));
+  if (degrees && *degrees <= high) return *degrees;
+  Refuse(name, text, "is not " + what + " (decimal degrees, with a point)");
+}
+
 int ReadClockMinutes(const std::string& name, const std::string& text) {
   const std::string ascii = AsciiDigits(text);
   const bool shaped = ascii.size() == 5 && ascii[2] == ':' && AllDigits(std::string_view(ascii).substr(0, 2)) &&

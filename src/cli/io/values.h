@@ -37,6 +37,11 @@ double ReadLatitude(const std::string& name, const std::string& text);
 // A decimal number of millimetres, 0 < mm <= 100000 (100 m).
 double ReadHeightMm(const std::string& name, const std::string& text);
 
+// A decimal number of degrees, 0 <= degrees <= `high` (no sign): a plate's tilt or
+// facing. `what` names it in the refusal: "is not a tilt 0..180 (decimal degrees,
+// with a point)".
+double ReadDegrees(const std::string& name, const std::string& text, double high, const std::string& what);
+
 // A whole number in [low, high] (decimal digits only).
 int ReadWholeInRange(const std::string& name, const std::string& text, int low, int high);
 
