@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: MIT
 # bash completion for orvalin-cli: its commands, their options, file names after
-# --output and --from, the formats after --format, noonmark's surfaces and papers
+# --output and --from, the formats after --format, noonmark's surfaces, the papers
 # and, after --zone, the names that `orvalin-cli zones` lists (the ones --zone
 # accepts, links of the zone data too).
 # An option's value may follow it as the next word or after "=" (--output=FILE).
@@ -16,12 +16,12 @@ _orvalin_cli_dequote() {
 }
 
 _orvalin_cli() {
-  local cur prev command word option prefix=
+  local cur prev command= word option prefix=
   cur=${COMP_WORDS[COMP_CWORD]}
   prev=${COMP_WORDS[COMP_CWORD-1]}
   for word in "${COMP_WORDS[@]:1:COMP_CWORD-1}"; do
     case $word in
-      at|table|noon|zones|chart|card|noonmark) command=$word; break ;;
+      at|table|noon|zones|chart|card|noonmark|facing|analemmatic) command=$word; break ;;
     esac
   done
   # Where "=" breaks words (bash's default), --output=my is three words: --output,
@@ -42,11 +42,12 @@ _orvalin_cli() {
       # One answer a line, so that a name with blanks stays one name.
       mapfile -t COMPREPLY < <(compgen -f -- "$cur")
       [[ -z $prefix ]] && compopt -o filenames 2>/dev/null ;;
-    -H|--hour|-l|--longitude|--latitude|--height|--time|--year) COMPREPLY=() ;;
+    -H|--hour|-l|--longitude|--latitude|--height|--time|--year|--facing|--tilt|--at|--shadow-angle|--size|--scale|\
+    --mean-years) COMPREPLY=() ;;
     -f|--format)
       case $command in
         card) mapfile -t COMPREPLY < <(compgen -W "pdf svg" -- "$cur") ;;
-        noonmark) mapfile -t COMPREPLY < <(compgen -W "svg pdf csv" -- "$cur") ;;
+        noonmark|analemmatic) mapfile -t COMPREPLY < <(compgen -W "svg pdf csv" -- "$cur") ;;
         *) mapfile -t COMPREPLY < <(compgen -W "png svg pdf" -- "$cur") ;;
       esac ;;
     --surface) mapfile -t COMPREPLY < <(compgen -W "floor wall" -- "$cur") ;;
@@ -69,14 +70,17 @@ _orvalin_cli() {
     table) options="--hour -H --csv -c --json -j --help -h" ;;
     noon) options="--longitude -l --zone -z --csv -c --json -j --help -h" ;;
     zones) options="--help -h" ;;
-    card) options="--longitude -l --zone -z --output -o --format -f --lang --help -h" ;;
+    card) options="--longitude -l --zone -z --no-longitude --mean-years --output -o --format -f --lang --help -h" ;;
     chart) options="--rate -r --legend --output -o --format -f --help -h" ;;
-    noonmark) options="--latitude --longitude -l --zone -z --height --surface --time --year --no-refraction
-                       --output -o --format -f --paper --lang --help -h" ;;
+    noonmark) options="--latitude --longitude -l --zone -z --height --surface --facing --tilt --time --year
+                       --no-refraction --output -o --format -f --paper --lang --help -h" ;;
+    facing) options="--latitude --longitude -l --zone -z --at --shadow-angle --from --help -h" ;;
+    analemmatic) options="--latitude --longitude -l --zone -z --size --year --summer --scale --output -o --format -f
+                          --paper --lang --help -h" ;;
     *) options="--help -h --version -V" ;;
   esac
   if [[ -z $command && $cur != -* ]]; then
-    mapfile -t COMPREPLY < <(compgen -W "at table noon zones chart card noonmark" -- "$cur")
+    mapfile -t COMPREPLY < <(compgen -W "at table noon zones chart card noonmark facing analemmatic" -- "$cur")
   elif [[ $cur == -* ]]; then
     mapfile -t COMPREPLY < <(compgen -W "$options" -- "$cur")
   fi
