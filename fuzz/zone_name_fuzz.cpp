@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Property of the zone names: a name is accepted only when the system has that
 // zone id (Qt lists it, or a zone file of that relative path exists outside the
-// posix/ and right/ copies) or it is UTC or UTC±hh[:mm]; a fixed offset is the
-// offset written. Checked here without the product's own helpers.
+// posix/ and right/ copies, and not posixrules, localtime or Factory) or it is UTC
+// or UTC±hh[:mm]; a fixed offset is the offset written. Checked here without the
+// product's own helpers.
 
 #include <QByteArray>
 #include <QDateTime>
@@ -47,6 +48,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const QDateTime instant(QDate(2026, 1, 1), QTime(0, 0), QTimeZone::utc());
     FUZZ_CHECK(zone->offsetFromUtc(instant) == expected, "the offset as written");
     return 0;
+  }
+  for (const char* placeless : {"posixrules", "localtime", "Factory"}) {
+    FUZZ_CHECK(name != placeless, "accepted a file of the zone folder that is no place's zone");
   }
   const bool listed = QTimeZone::isTimeZoneIdAvailable(QByteArray::fromStdString(name));
   FUZZ_CHECK(listed || SystemHasZoneFile(name), "accepted only an id the system has");

@@ -11,7 +11,6 @@
 #include <fstream>
 #include <functional>
 #include <map>
-#include <regex>
 #include <set>
 #include <string>
 #include <vector>
@@ -71,9 +70,20 @@ struct SourceFile {
   std::vector<std::string> includes;  // of the product's own headers
 };
 
+// The header of an `#include "..."` line, else empty.
+std::string QuotedInclude(const std::string& line) {
+  std::size_t at = line.find_first_not_of(" \t");
+  if (at == std::string::npos || line[at] != '#') return {};
+  at = line.find_first_not_of(" \t", at + 1);
+  if (at == std::string::npos || line.compare(at, 7, "include") != 0) return {};
+  const std::size_t open = line.find_first_not_of(" \t", at + 7);
+  if (open == std::string::npos || line[open] != '"') return {};
+  const std::size_t close = line.find('"', open + 1);
+  return close == std::string::npos ? std::string() : line.substr(open + 1, close - open - 1);
+}
+
 std::vector<SourceFile> ReadSources() {
   const fs::path root = ORVALIN_SOURCE_ROOT;
-  const std::regex include_line(R"(^\s*#\s*include\s+"([^"]+)\")");
   std::vector<SourceFile> files;
   for (const auto& entry : fs::recursive_directory_iterator(root)) {
     const std::string extension = entry.path().extension().string();
@@ -89,12 +99,9 @@ std::vector<SourceFile> ReadSources() {
     file.unit = file.folder + "/" + stem;
     std::ifstream in(entry.path());
     std::string line;
-    std::smatch match;
     while (std::getline(in, line)) {
-      if (std::regex_search(line, match, include_line)) {
-        const std::string header = match[1].str();
-        if (header.find('/') != std::string::npos) file.includes.push_back(header);
-      }
+      const std::string header = QuotedInclude(line);
+      if (header.find('/') != std::string::npos) file.includes.push_back(header);
     }
     files.push_back(std::move(file));
   }

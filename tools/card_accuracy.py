@@ -9,8 +9,8 @@ cell is compared with the same quantity from the ephemeris:
   with the longitude (the default card): the zone's standard-time clock at the
       Sun's transit of the dial's meridian, less 12:00, in seconds; the transit
       is 12 h - longitude/15 h - E/60 h, iterated, with E = GAST - RA(apparent
-      Sun) + 12 h - UT; the standard offset is Python's zoneinfo's (utcoffset
-      less dst) at the transit;
+      Sun) + 12 h - UT; the standard offset is the lower of the zone's
+      offsets at the two solstices, by Python's zoneinfo;
   --no-longitude: -E at that transit;
   --mean-years N: the mean of the single years' references over the N years.
 
@@ -104,15 +104,13 @@ def reference_day(year, month, day, longitude, zone):
     for _ in range(4):
         E = equation_of_time_seconds(program_jd(year, month, day, ut))
         ut = 12.0 - longitude / 15.0 - E / 3600.0
-    # The standard offset in force then.
-    instant = (datetime.datetime(2000, 1, 1, tzinfo=datetime.timezone.utc)
-               + datetime.timedelta(days=program_jd(year, month, day, ut) - 2451544.5))
     if zone.startswith("UTC"):
         sign = -1 if zone[3] == "-" else 1
         standard = sign * (int(zone[4:6]) * 3600 + int(zone[7:9]) * 60)
     else:
-        local = instant.astimezone(zoneinfo.ZoneInfo(zone))
-        standard = (local.utcoffset() - local.dst()).total_seconds()
+        # The dial maker's standard time: the lower of the offsets at the two solstices.
+        standard = min(datetime.datetime(year, solstice, 21, 12, tzinfo=datetime.timezone.utc)
+                       .astimezone(zoneinfo.ZoneInfo(zone)).utcoffset().total_seconds() for solstice in (6, 12))
     return ut * 3600.0 + standard - 12 * 3600.0, -E
 
 
@@ -214,7 +212,8 @@ def main():
       "`--no-longitude`, and with `--mean-years 4`. Every cell of each card is read back from the page."
       % (args.cli, len(plan), args.seed, first, last, ", ".join(z for z, _ in ZONES)))
     w("- Reference: PyEphem %s (Debian python3-ephem), Python %s: E = GAST - RA(apparent Sun) + 12 h - UT; the "
-      "transit 12 h - longitude/15 h - E/60 h, iterated; the standard offset by Python's zoneinfo. Run time %.1f s."
+      "transit 12 h - longitude/15 h - E/60 h, iterated; the standard offset the lower of the zone's at the two "
+      "solstices, by Python's zoneinfo. Run time %.1f s."
       % (ephem.__version__, platform.python_version(), elapsed))
     w("- Differences are the printed value less the reference, in seconds; the printed values are whole seconds.")
     w("")

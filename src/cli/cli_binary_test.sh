@@ -55,6 +55,18 @@ expect 1 err "orvalin-cli: ZONE 'Nowhere/Else' is not a time-zone name" noon 202
 TZ=Asia/Tokyo expect 0 out '2026-01-01,11:44:19,-941' noon 2026 -l 139.7667 --csv
 TZ=:Japan expect 0 out '2026-01-01,11:44:19,-941' noon 2026 -l 139.7667 --csv
 TZ=JST-9 expect 1 err "orvalin-cli: TZ 'JST-9' is not a time-zone name" noon 2026 -l 139.7667
+# Names that mislead: a tz Etc/GMT+9 is UTC-09:00, and three files of the zone
+# folder are no place's zone (posixrules is New York's rules under another name).
+expect 1 err "orvalin-cli: ZONE 'GMT+9' is not a time-zone name; did you mean UTC+09:00? (Etc/GMT-9 is the tz name for UTC+09:00" noon 2026 -l 135 -z GMT+9
+expect 1 err "orvalin-cli: ZONE '+09:00' is not a time-zone name; did you mean UTC+09:00?" noon 2026 -l 135 -z +09:00
+expect 1 err "orvalin-cli: ZONE 'Z' is not a time-zone name; did you mean UTC?" noon 2026 -l 0 -z Z
+expect 1 err "orvalin-cli: ZONE 'Asia/Tokyo ' is not a time-zone name; did you mean Asia/Tokyo?" noon 2026 -l 135 -z 'Asia/Tokyo '
+for name in posixrules localtime Factory; do
+  expect 1 err "orvalin-cli: ZONE '$name' is not a place's zone but " card 2026 -l 0 -z $name -o x.pdf
+  TZ=$name expect 1 err "orvalin-cli: TZ '$name' is not a place's zone but " noon 2026 -l 0
+  "$cli" zones | grep -qx "$name" && fail "zones lists $name"
+done
+[ ! -e x.pdf ] || fail "a refused zone left a card"
 expect 0 out 'Asia/Tokyo' zones
 expect 0 out 'US/Pacific' zones
 expect 0 out '<svg' chart 2002 -o - --format svg
@@ -335,7 +347,10 @@ expect 1 err "and an SVG holds 100 m at most" noonmark --latitude 60 -l 0 -z UTC
 expect 2 err 'orvalin-cli: noonmark needs --height MM' noonmark --latitude 35 -l 0 -f csv
 expect 1 err "orvalin-cli: --latitude '90.5' is not a latitude" noonmark --latitude 90.5 -l 0 --height 10 -f csv
 expect 1 err "orvalin-cli: --latitude '-0.5' is within 1 degree of the equator" noonmark --latitude -0.5 -l 0 --height 10 --surface wall -f csv
-expect 1 err "orvalin-cli: --height '0' is not a height 0 < MM <= 100000" noonmark --latitude 35 -l 0 --height 0 -f csv
+expect 1 err "orvalin-cli: --height '0' is not a height 0.1 <= MM <= 100000" noonmark --latitude 35 -l 0 --height 0 -f csv
+# A height the sheet could print only as 1e-21 was accepted; below 0.1 mm is refused.
+expect 1 err "orvalin-cli: --height '0.000000000000000000001' is not a height" noonmark --latitude 35 -l 0 --height 0.000000000000000000001 -f csv
+expect 1 err "orvalin-cli: --height '0.09'" noonmark --latitude 35 -l 0 --height 0.09 -f csv
 expect 1 err "orvalin-cli: --height '100000.1'" noonmark --latitude 35 -l 0 --height 100000.1 -f csv
 expect 1 err "orvalin-cli: --time '24:00' is not a clock time HH:MM" noonmark --latitude 35 -l 0 --height 10 --time 24:00 -f csv
 expect 1 err "orvalin-cli: --time '7:30'" noonmark --latitude 35 -l 0 --height 10 --time 7:30 -f csv

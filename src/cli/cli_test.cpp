@@ -16,6 +16,10 @@
 #include "cli/drawing/qt_drawing.h"
 #include "cli/io/drawing_module.h"
 #include "cli/io/echo.h"
+#include "cli/io/errors.h"
+#include "cli/io/values.h"
+#include "paper/sheet_text.h"
+#include "paper/svg_text_testing.h"
 #include "cli/commands/command_table.h"
 #include "platform/core/testing/scoped_locale.h"
 #include "platform/core/version.h"
@@ -543,6 +547,79 @@ TEST(CliChart, TheFormatComesFromTheNameOrTheOption) {
   }
 }
 
+// The usage line names every option, in the command's help and in the list of
+// commands: noonmark's once left out [--lang ja|en].
+TEST(CliHelp, TheUsageLineNamesEveryOption) {
+  const std::string main_help = RunCommand({"--help"}).out;
+  for (const cli::Command& command : cli::CommandTable()) {
+    const std::string help = RunCommand({command.name, "--help"}).out;
+    const std::string usage = help.substr(0, help.find('\n'));
+    const std::size_t listed = main_help.find("  " + command.name + " ");
+    ASSERT_NE(listed, std::string::npos) << command.name;
+    const std::string listed_line = main_help.substr(listed, main_help.find('\n', listed) - listed);
+    for (const cli::OptionSpec& option : command.options) {
+      EXPECT_NE(usage.find("--" + option.long_name), std::string::npos) << command.name << " --" << option.long_name;
+      EXPECT_NE(listed_line.find("--" + option.long_name), std::string::npos)
+          << command.name << " --" << option.long_name << " in orvalin-cli --help";
+    }
+  }
+}
+
+// The height the sheet prints reads back as the height given: 1e-21 mm was
+// accepted and printed as "1e-21 mm", which --height refuses.
+TEST(CliNoonMark, TheHeightPrintedIsTheHeightRead) {
+  for (const char* text : {"0.1", "0.25", "1", "120", "120.25", "99999.9", "100000", "12345.678901", "0.30000000000000004",
+                           "１２０．５"}) {
+    const double read = cli::ReadHeightMm("--height", text);
+    const std::string printed = paper::MillimetresText(read).toStdString();
+    EXPECT_EQ(printed.find_first_not_of("0123456789."), std::string::npos) << text << " printed as " << printed;
+    EXPECT_EQ(cli::ReadHeightMm("--height", printed), read) << text << " printed as " << printed;
+  }
+  for (const char* text : {"0.09", "0.000000000000000000001", "1e-21", "0", "100000.1"}) {
+    EXPECT_THROW(cli::ReadHeightMm("--height", text), cli::ValueError) << text;
+  }
+  // And on the sheet itself.
+  const Result result = RunCommand({"noonmark", "--latitude", "35.6812", "-l", "139.7671", "-z", "Asia/Tokyo",
+                                    "--height", "120.25", "--lang", "en", "-f", "svg"});
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_TRUE(paper::testing::SvgText(QByteArray::fromStdString(result.out)).contains("nodus 120.25 mm above it"));
+}
+
+// A zone's noon mark is read on the clock of its winter: the same figure as the
+// fixed offset of that clock. Dublin's tz data call UTC+01:00 standard, and its
+// mark was set for 11:00 of the winter clock.
+TEST(CliNoonMark, TheClockIsTheZonesWinterClock) {
+  const struct {
+    const char* zone;
+    const char* winter;
+    int status;  // 1: at longitude 0 the clocks of the far east read 12:00 at night, refused
+  } kCases[] = {
+      {"Europe/Dublin", "UTC", 0},
+      {"Europe/Berlin", "UTC+01:00", 0},
+      {"Australia/Sydney", "UTC+10:00", 1},
+      {"Africa/Casablanca", "UTC+01:00", 0},
+      {"Asia/Tokyo", "UTC+09:00", 1},
+  };
+  for (const auto& c : kCases) {
+    auto csv = [](const char* zone) {
+      return RunCommand({"noonmark", "--latitude", "40", "-l", "0", "-z", zone, "--height", "500", "--year", "2026",
+                         "-f", "csv"});
+    };
+    const Result zone = csv(c.zone);
+    const Result winter = csv(c.winter);
+    ASSERT_EQ(zone.status, c.status) << c.zone << ": " << zone.err;
+    EXPECT_EQ(winter.status, c.status) << c.winter << ": " << winter.err;
+    EXPECT_EQ(zone.out, winter.out) << c.zone;
+    EXPECT_EQ(zone.err, winter.err) << c.zone;
+  }
+  // The sheet names both clocks and says when to read it in summer.
+  const Result sheet = RunCommand({"noonmark", "--latitude", "53.35", "-l", "-6.26", "-z", "Europe/Dublin", "--height",
+                                   "100", "--lang", "en", "-f", "svg"});
+  ASSERT_EQ(sheet.status, 0) << sheet.err;
+  const QString text = paper::testing::SvgText(QByteArray::fromStdString(sheet.out)).remove(QLatin1Char(' '));
+  EXPECT_TRUE(text.contains("standardtimeUTC+00:00,summertimeUTC+01:00")) << text.toStdString();
+  EXPECT_TRUE(text.contains("duringsummertime,readitat13:00bytheclock")) << text.toStdString();
+}
 
 // The number after "facing " on the first line of `text`.
 double FacingDegrees(const std::string& text) {
@@ -861,7 +938,9 @@ TEST(CliNoonMark, PlatesIncludeTheFloorAndTheWalls) {
     // The shadow lies on the far side of the foot from the Sun: east of it when the
     // Sun stands west of north (azimuth over 180 counts as west).
     const double azimuth = std::stod(a[4]);
-    if (std::stod(a[1]) != 0) EXPECT_EQ(std::stod(a[1]) > 0, azimuth > 180 && azimuth < 360) << wall_rows[i];
+    if (std::stod(a[1]) != 0) {
+      EXPECT_EQ(std::stod(a[1]) > 0, azimuth > 180 && azimuth < 360) << wall_rows[i];
+    }
   }
 
   // Inside the tropics the noon Sun stands behind a wall facing the equator for

@@ -10,7 +10,6 @@
 #include "clock/clock_noon.h"
 
 namespace sundial {
-
 namespace {
 
 constexpr int kDaySeconds = 24 * 3600;
@@ -20,17 +19,17 @@ struct YearDay {
   bool has_noon = false;
   double seconds = 0;  // on the standard-time clock less 12:00, or −E, unrounded
   int rounded = 0;     // as a card of this year alone prints it
-  int summer_extra_seconds = 0;
+  int clock_extra_seconds = 0;
 };
 using YearDays = std::array<std::array<YearDay, 31>, 12>;
 
 YearDays DaysOfYear(int year, double longitude_east_degrees, const QTimeZone& zone, bool with_longitude) {
   YearDays days{};
+  const int standard_offset = DialStandardTimeOf(zone, year).offset_seconds;
   for (const ClockNoon& noon : ClockNoonsOfYear(year, longitude_east_degrees, zone)) {
-    const int standard_offset = zone.standardTimeOffset(noon.transit_utc);
-    const int summer_extra = noon.offset_seconds - standard_offset;
+    const int clock_extra = noon.offset_seconds - standard_offset;
     // The standard-time clock may show the date before (or after) the real clock.
-    int standard_clock = noon.clock_seconds - summer_extra;
+    int standard_clock = noon.clock_seconds - clock_extra;
     QDate date = noon.clock_date;
     if (standard_clock < 0) {
       standard_clock += kDaySeconds;
@@ -53,7 +52,7 @@ YearDays DaysOfYear(int year, double longitude_east_degrees, const QTimeZone& zo
       seconds -= standard_offset - longitude_east_degrees * 240;
       rounded = static_cast<int>(std::lround(seconds));
     }
-    day = {true, seconds, rounded, summer_extra};
+    day = {true, seconds, rounded, clock_extra};
   }
   return days;
 }
@@ -61,7 +60,7 @@ YearDays DaysOfYear(int year, double longitude_east_degrees, const QTimeZone& zo
 }  // namespace
 
 CorrectionCard MakeCorrectionCard(int year, double longitude_east_degrees, const QTimeZone& zone, CardKind kind) {
-  CorrectionCard card{year, longitude_east_degrees, zone.id(), kind, {}, 0};
+  CorrectionCard card{year, longitude_east_degrees, zone.id(), DialStandardTimeOf(zone, year), kind, {}, 0};
   const int last = std::min(year + std::max(kind.mean_years, 1) - 1, 32767);
   card.kind.mean_years = last - year + 1;
   std::vector<YearDays> years;
@@ -70,24 +69,24 @@ CorrectionCard MakeCorrectionCard(int year, double longitude_east_degrees, const
     for (int day = 0; day < 31; ++day) {
       double sum = 0;
       int count = 0;
-      std::map<int, int> extras;  // summer additions, and on how many of the years
+      std::map<int, int> extras;  // the clock's other offsets, and on how many of the years
       for (const YearDays& days : years) {
         const YearDay& d = days[month][day];
         if (!d.has_noon) continue;
         sum += d.seconds;
         ++count;
-        if (d.summer_extra_seconds != 0) ++extras[d.summer_extra_seconds];
+        if (d.clock_extra_seconds != 0) ++extras[d.clock_extra_seconds];
       }
       if (count == 0) continue;
       CardDay& cell = card.days[month][day];
       cell.has_noon = true;
       cell.standard_correction_seconds =
           years.size() == 1 ? years[0][month][day].rounded : static_cast<int>(std::lround(sum / count));
-      cell.summer_extra_seconds = 0;
+      cell.clock_extra_seconds = 0;
       for (const auto& [extra, times] : extras) {
-        cell.summer_years += times;
-        if (cell.summer_extra_seconds == 0 || times > extras[cell.summer_extra_seconds]) {
-          cell.summer_extra_seconds = extra;
+        cell.clock_extra_years += times;
+        if (cell.clock_extra_seconds == 0 || times > extras[cell.clock_extra_seconds]) {
+          cell.clock_extra_seconds = extra;
         }
       }
       for (const YearDays& days : years) {

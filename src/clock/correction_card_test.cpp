@@ -18,7 +18,7 @@ TEST(CorrectionCard, StandardTimeCorrectionsAndSummerDays) {
     double longitude;
     int month, day;
     const char* text;  // from noon's clock time less the summer hour
-    int summer_extra_seconds;
+    int clock_extra_seconds;
   } kCases[] = {
       {"Europe/Berlin", 13.4050, 1, 1, "+9:56", 0},        // noon 12:09:56
       {"Europe/Berlin", 13.4050, 3, 28, "+11:25", 0},      // 12:11:25
@@ -27,13 +27,23 @@ TEST(CorrectionCard, StandardTimeCorrectionsAndSummerDays) {
       {"Europe/Berlin", 13.4050, 10, 25, "\u22129:35", 0}, // 11:50:25
       {"Asia/Tokyo", 139.7667, 11, 1, "\u221235:31", 0},   // 11:24:29
       {"Asia/Tokyo", 139.7667, 1, 1, "\u221215:41", 0},    // 11:44:19
+      // The winter clock is standard even where the tz data says otherwise.
+      {"Europe/Dublin", -6.2603, 1, 1, "+28:37", 0},        // 12:28:37 in winter
+      {"Europe/Dublin", -6.2603, 3, 29, "+29:46", 3600},    // 13:29:46 in summer time
+      {"Europe/Dublin", -6.2603, 10, 26, "+8:58", 0},       // 12:08:58
+      {"Australia/Sydney", 151.2093, 1, 1, "\u22121:28", 3600},  // 12:58:32 in summer time
+      {"Australia/Sydney", 151.2093, 4, 5, "\u22122:03", 0},     // 11:57:57
+      // Casablanca keeps UTC+01:00 and goes back an hour for Ramadan.
+      {"Africa/Casablanca", -7.5898, 1, 1, "+93:56", 0},          // 13:33:56
+      {"Africa/Casablanca", -7.5898, 2, 15, "+104:28", -3600},    // 12:44:28, an hour behind
+      {"Africa/Casablanca", -7.5898, 3, 22, "+97:11", 0},         // 13:37:11
   };
   for (const auto& c : kCases) {
     const sundial::CorrectionCard card = sundial::MakeCorrectionCard(2026, c.longitude, *sundial::ZoneNamed(c.zone));
     const sundial::CardDay& day = card.days[c.month - 1][c.day - 1];
     ASSERT_TRUE(day.has_noon) << c.zone << " " << c.month << "/" << c.day;
     EXPECT_EQ(sundial::CorrectionText(day.standard_correction_seconds), c.text) << c.zone << " " << c.month << "/" << c.day;
-    EXPECT_EQ(day.summer_extra_seconds, c.summer_extra_seconds) << c.zone << " " << c.month << "/" << c.day;
+    EXPECT_EQ(day.clock_extra_seconds, c.clock_extra_seconds) << c.zone << " " << c.month << "/" << c.day;
   }
 }
 
@@ -71,7 +81,7 @@ TEST(CorrectionCard, WithoutTheLongitudeTheEquationOfTimeAlone) {
     EXPECT_NEAR(b.standard_correction_seconds, c.without, 5) << c.month << "/" << c.day;
     // The two differ by Berlin's 1.595 degrees west of 15 E: 382.8 s, to the rounding.
     EXPECT_NEAR(a.standard_correction_seconds - b.standard_correction_seconds, 382.8, 1) << c.month << "/" << c.day;
-    EXPECT_EQ(a.summer_extra_seconds, b.summer_extra_seconds);
+    EXPECT_EQ(a.clock_extra_seconds, b.clock_extra_seconds);
   }
 }
 
@@ -112,13 +122,13 @@ TEST(CorrectionCard, AMeanOfYearsLastsAndSaysHowFarItIsFromEach) {
   EXPECT_FALSE(sundial::MakeCorrectionCard(2029, 13.4050, berlin, {true, 3}).days[1][28].has_noon)
       << "2029-2031 have no 29 February";
   const struct {
-    int month, day, summer_years;
+    int month, day, clock_extra_years;
   } kSummer[] = {{3, 24, 0}, {3, 25, 1}, {3, 26, 2}, {3, 28, 3}, {3, 29, 4}, {7, 1, 4}, {10, 24, 4}, {10, 25, 3},
                  {10, 31, 0}};
   for (const auto& c : kSummer) {
     const auto& cell = mean.days[c.month - 1][c.day - 1];
-    EXPECT_EQ(cell.summer_years, c.summer_years) << c.month << "/" << c.day;
-    EXPECT_EQ(cell.summer_extra_seconds, c.summer_years > 0 ? 3600 : 0) << c.month << "/" << c.day;
+    EXPECT_EQ(cell.clock_extra_years, c.clock_extra_years) << c.month << "/" << c.day;
+    EXPECT_EQ(cell.clock_extra_seconds, c.clock_extra_years > 0 ? 3600 : 0) << c.month << "/" << c.day;
   }
 }
 

@@ -2,18 +2,17 @@
 #include "paper/correction_card_sheet.h"
 
 #include <QBuffer>
-#include <QDateTime>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
-#include <QTimeZone>
 #include <cmath>
-#include <map>
+#include <set>
 
 #include "paper/page_painter.h"
+#include "paper/sheet_text.h"
 #include "platform/core/version.h"
 
 namespace paper {
@@ -25,16 +24,11 @@ constexpr double kPageHeightMm = 297;
 constexpr double kMarginMm = 15;
 constexpr double kTableTopMm = 44;
 constexpr double kDayColumnMm = 12;
-constexpr double kRowMm = 6.9;
+constexpr double kRowMm = 6.7;
 constexpr double kMonthColumnMm = (kPageWidthMm - 2 * kMarginMm - kDayColumnMm) / 12;
-
-QString OffsetText(int seconds) {
-  const int minutes = std::abs(seconds) / 60;
-  return QStringLiteral("UTC%1%2:%3")
-      .arg(seconds < 0 ? QStringLiteral("\u2212") : QStringLiteral("+"))
-      .arg(minutes / 60, 2, 10, QLatin1Char('0'))
-      .arg(minutes % 60, 2, 10, QLatin1Char('0'));
-}
+const QColor kSummerShade(210, 210, 210);
+const QColor kSomeYearsShade(235, 235, 235);  // summer time in some of a mean card's years
+const QColor kHatchColour(175, 175, 175);
 
 QString LongitudeText(double degrees, bool japanese) {
   const QString number = QString::number(std::fabs(degrees), 'f', 4);
@@ -42,23 +36,46 @@ QString LongitudeText(double degrees, bool japanese) {
   return number + (degrees < 0 ? QStringLiteral("° W") : QStringLiteral("° E"));
 }
 
-// The summer-time addition most days of the card have (an hour almost everywhere).
-int UsualSummerExtra(const sundial::CorrectionCard& card) {
-  std::map<int, int> count;
-  for (const auto& month : card.days) {
-    for (const sundial::CardDay& day : month) {
-      if (day.has_noon && day.summer_extra_seconds != 0) ++count[day.summer_extra_seconds];
-    }
+// How a day's cell looks: plain on standard time, shaded in summer time (lightly
+// when only some of a mean card's years keep it that day), hatched when the clock
+// keeps some other offset (Casablanca's hour back for Ramadan).
+enum class DayMark { kStandard, kSummer, kSummerSomeYears, kOther };
+
+DayMark MarkOf(const sundial::CorrectionCard& card, const sundial::CardDay& day) {
+  if (day.clock_extra_seconds == 0) return DayMark::kStandard;
+  if (card.standard.summer_seconds > 0 && day.clock_extra_seconds == card.standard.summer_seconds) {
+    return day.clock_extra_years < card.kind.mean_years ? DayMark::kSummerSomeYears : DayMark::kSummer;
   }
-  int usual = 0;
-  int most = 0;
-  for (const auto& [extra, days] : count) {
-    if (days > most) {
-      usual = extra;
-      most = days;
-    }
+  return DayMark::kOther;
+}
+
+// Diagonal lines across `box`, 1.6 mm apart.
+void Hatch(PagePainter& sheet, const RectMm& box) {
+  sheet.Clip(box);
+  sheet.Pen(0.15, kHatchColour);
+  for (double x = box.left - box.height; x < box.Right(); x += 1.6) {
+    sheet.Line({x, box.Bottom()}, {x + box.height, box.top});
   }
-  return usual;
+  sheet.NoClip();
+}
+
+// What the card says of its seconds: the clock time of noon against an
+// ephemeris's transits (tools/noon_accuracy.py, PyEphem, every day of 1700–2200
+// at four longitudes: 4.6 s at most before 2100, 5.2 s after, 1.3 s RMS).
+QString AccuracyText(int first_year, int last_year, bool ja) {
+  if (first_year >= 1700 && last_year <= 2200) {
+    const int most = last_year < 2100 ? 5 : 6;
+    return ja ? QStringLiteral("精度：天体暦の南中時刻との差は ±%1 秒以内（二乗平均 1.3 秒、1700〜2200 年の毎日で測定）。")
+                    .arg(most)
+              : QStringLiteral("Accuracy: within \u00b1%1 s of the transits of an ephemeris (1.3 s RMS; measured for "
+                               "every day of 1700\u20132200).")
+                    .arg(most);
+  }
+  return ja ? QStringLiteral("精度：天体暦の南中時刻との差は 1700〜2200 年で ±6 秒以内と測定。それより遠い年は差が"
+                             "大きくなります（均時差で 500 年に 15 秒、3000 年に 14 秒）。")
+            : QStringLiteral("Accuracy: within \u00b16 s of the transits of an ephemeris, measured for 1700\u20132200; "
+                             "further from the present it grows (the equation of time is 15 s off in 500, 14 s in "
+                             "3000).");
 }
 
 // The size, at most `points`, at which `text` fits `width_mm` on one line.
@@ -101,24 +118,11 @@ QString KindText(const sundial::CorrectionCard& card, bool ja) {
   return QStringLiteral("Kind: ") + text;
 }
 
-// How far the values lie from an ephemeris. The equation of time is within 4.8 s
-// of PyEphem's every day of 1700–2200 (tools/accuracy.py), the card rounds to
-// the second: 5.3 s at most; the printed cells were measured within 5.0 s, 1.3 s
-// RMS (tools/card_accuracy.py).
-QString AccuracyText(const sundial::CorrectionCard& card, bool ja) {
-  const bool measured = card.year >= 1700 && card.year + card.kind.mean_years - 1 <= 2200;
-  if (ja) {
-    return measured ? QStringLiteral("精度：1700〜2200年の値と天体暦（PyEphem）との差は最大 5.3 秒、二乗平均 1.3 秒。")
-                    : QStringLiteral("精度：天体暦と比べた 1700〜2200 年（差は最大 5.3 秒）の外では、差はより大きくなります"
-                                     "（0年で約 27 秒、4000年で約 36 秒）。");
-  }
-  return measured ? QStringLiteral("Accuracy: in 1700–2200 the values lie within 5.3 s of an ephemeris (PyEphem), "
-                                   "1.3 s RMS.")
-                  : QStringLiteral("Accuracy: within 5.3 s of an ephemeris in 1700–2200; outside those years the "
-                                   "difference grows (about 27 s in year 0, 36 s in 4000).");
-}
-
 }  // namespace
+
+RectMm CardCellMm(int month, int day) {
+  return {kMarginMm + kDayColumnMm + (month - 1) * kMonthColumnMm, kTableTopMm + day * kRowMm, kMonthColumnMm, kRowMm};
+}
 
 void DrawCorrectionCard(QPainter& painter, const sundial::CorrectionCard& card, SheetLanguage language,
                         double dots_per_mm) {
@@ -131,10 +135,16 @@ void DrawCorrectionCard(QPainter& painter, const sundial::CorrectionCard& card, 
     sheet.Line({x1, y1}, {x2, y2});
   };
   const double width = kPageWidthMm - 2 * kMarginMm;
-  const QTimeZone zone(card.zone_id);
-  const int standard_offset =
-      zone.standardTimeOffset(QDateTime(QDate(card.year, 1, 1), QTime(12, 0), QTimeZone::utc()));
+  const int standard_offset = card.standard.offset_seconds;
+  const int summer_seconds = card.standard.summer_seconds;
   const QString zone_name = QString::fromUtf8(card.zone_id);
+  const QString clocks =
+      summer_seconds == 0
+          ? (ja ? QStringLiteral("標準時 %1、夏時間なし").arg(OffsetText(standard_offset))
+                : QStringLiteral("standard time %1, no summer time").arg(OffsetText(standard_offset)))
+          : (ja ? QStringLiteral("標準時 %1、夏時間 %2")
+                : QStringLiteral("standard time %1, summer time %2"))
+                .arg(OffsetText(standard_offset), OffsetText(standard_offset + summer_seconds));
 
   // Title: what the card is for, where and when.
   sheet.Text(RectMm{kMarginMm, kMarginMm, width, 9},
@@ -142,10 +152,9 @@ void DrawCorrectionCard(QPainter& painter, const sundial::CorrectionCard& card, 
                 : QStringLiteral("Sundial correction card, %1").arg(YearsText(card)),
              16, Qt::AlignLeft | Qt::AlignVCenter, true);
   sheet.Text(RectMm{kMarginMm, kMarginMm + 10, width, 6},
-             ja ? QStringLiteral("%1　時間帯 %2（標準時 %3）")
-                      .arg(LongitudeText(card.longitude_east_degrees, true), zone_name, OffsetText(standard_offset))
-                : QStringLiteral("Longitude %1, zone %2 (standard time %3)")
-                      .arg(LongitudeText(card.longitude_east_degrees, false), zone_name, OffsetText(standard_offset)),
+             ja ? QStringLiteral("%1　時間帯 %2（%3）").arg(LongitudeText(card.longitude_east_degrees, true), zone_name, clocks)
+                : QStringLiteral("Longitude %1, zone %2 (%3)")
+                      .arg(LongitudeText(card.longitude_east_degrees, false), zone_name, clocks),
              10.5, Qt::AlignLeft | Qt::AlignVCenter);
   sheet.Text(RectMm{kMarginMm, kMarginMm + 17, width, 6},
              ja ? QStringLiteral("日時計の読みに表の値（分:秒）を加えると、その日の正午の標準時になります。")
@@ -163,17 +172,18 @@ void DrawCorrectionCard(QPainter& painter, const sundial::CorrectionCard& card, 
   sheet.Text(RectMm{left, top, kDayColumnMm, kRowMm}, ja ? QStringLiteral("日") : QStringLiteral("Day"), 9,
              Qt::AlignCenter, true);
   for (int month = 0; month < 12; ++month) {
-    const double x = left + kDayColumnMm + month * kMonthColumnMm;
+    const double x = CardCellMm(month + 1, 1).left;
     sheet.Text(RectMm{x, top, kMonthColumnMm, kRowMm},
                ja ? QStringLiteral("%1月").arg(month + 1) : QString::fromLatin1(kMonthsEn[month]), 9, Qt::AlignCenter,
                true);
     for (int day = 0; day < 31; ++day) {
       const sundial::CardDay& cell = card.days[month][day];
-      const RectMm box{x, top + (day + 1) * kRowMm, kMonthColumnMm, kRowMm};
+      const RectMm box = CardCellMm(month + 1, day + 1);
       if (!cell.has_noon) continue;
-      if (cell.summer_years > 0) {
-        sheet.Fill(box, cell.summer_years == card.kind.mean_years ? QColor(210, 210, 210) : QColor(235, 235, 235));
-      }
+      const DayMark mark = MarkOf(card, cell);
+      if (mark == DayMark::kSummer) sheet.Fill(box, kSummerShade);
+      if (mark == DayMark::kSummerSomeYears) sheet.Fill(box, kSomeYearsShade);
+      if (mark == DayMark::kOther) Hatch(sheet, box);
       sheet.Text(box, QString::fromStdString(sundial::CorrectionText(cell.standard_correction_seconds)), 8.5,
                  Qt::AlignCenter);
     }
@@ -197,35 +207,66 @@ void DrawCorrectionCard(QPainter& painter, const sundial::CorrectionCard& card, 
     rule(x, top, x, bottom, month == 0 ? 0.35 : 0.12);
   }
 
-  // Notes: summer time, then the method.
-  double y = bottom + 3;
-  if (const int extra = UsualSummerExtra(card); extra != 0) {
-    const int minutes = std::abs(extra) / 60;
-    const QString sign = extra < 0 ? QStringLiteral("\u2212") : QString();
-    const QString amount =
-        minutes % 60 == 0
-            ? sign + (ja ? QStringLiteral("%1時間").arg(minutes / 60)
-                         : QStringLiteral("%1 hour%2").arg(minutes / 60).arg(minutes == 60 ? "" : "s"))
-            : sign + (ja ? QStringLiteral("%1分").arg(minutes) : QStringLiteral("%1 minutes").arg(minutes));
-    sheet.Fill(RectMm{left, y + 1, 5, 3.5}, QColor(210, 210, 210));
-    bool some_years = false;
-    for (const auto& month : card.days) {
-      for (const sundial::CardDay& day : month) some_years |= day.summer_years > 0 && day.summer_years < card.kind.mean_years;
+  // Notes: the summer days, the days the clock keeps another offset, the accuracy
+  // and the method.
+  bool has_summer = false;
+  bool some_years = false;
+  std::set<int> other_extras;
+  for (const auto& month : card.days) {
+    for (const sundial::CardDay& day : month) {
+      if (!day.has_noon) continue;
+      const DayMark mark = MarkOf(card, day);
+      has_summer = has_summer || mark == DayMark::kSummer || mark == DayMark::kSummerSomeYears;
+      some_years = some_years || mark == DayMark::kSummerSomeYears;
+      if (mark == DayMark::kOther) other_extras.insert(day.clock_extra_seconds);
     }
-    sheet.Text(RectMm{left + 7, y, width - 7, 5.5},
-               (ja ? QStringLiteral("網掛けの日は夏時間です。時計の時刻には、さらに %1を加えます。").arg(amount)
-                   : QStringLiteral("Shaded days are in summer time: add %1 more to get the clock's time.").arg(amount)) +
+  }
+  double y = bottom + 2.5;
+  constexpr double kNoteMm = 5.5;
+  if (has_summer) {
+    const QString amount = AmountText(summer_seconds, ja);
+    const QString summer = OffsetText(standard_offset + summer_seconds);
+    sheet.Fill(RectMm{left, y + 1, 5, 3.5}, kSummerShade);
+    sheet.Text(RectMm{left + 7, y, width - 7, kNoteMm},
+               (ja ? QStringLiteral("網掛けの日は夏時間（%1）です。時計の時刻には、さらに %2を加えます。").arg(summer, amount)
+                   : QStringLiteral("Shaded days are in summer time (%1): add %2 more to get the clock's time.")
+                         .arg(summer, amount)) +
                    (!some_years ? QString()
                     : ja        ? QStringLiteral("薄い網掛けは一部の年だけ。")
-                                : QStringLiteral(" Lightly shaded: in some of the years only.")),
+                                : QStringLiteral(" Lightly: in some of the years only.")),
                9, Qt::AlignLeft | Qt::AlignVCenter);
-    y += 6;
+    y += kNoteMm;
   }
-  const QString longitude = LongitudeText(card.longitude_east_degrees, ja);
+  if (!other_extras.empty()) {
+    Hatch(sheet, RectMm{left, y + 1, 5, 3.5});
+    QString text;
+    if (other_extras.size() == 1) {
+      const int extra = *other_extras.begin();
+      const QString offset = OffsetText(standard_offset + extra);
+      const QString amount = AmountText(extra, ja);
+      text = extra < 0 ? (ja ? QStringLiteral("斜線の日は時計が %1（標準時より %2遅れ）です。時計の時刻は、さらに %2を引きます。")
+                             : QStringLiteral("On hatched days the clock keeps %1, %2 behind standard time: subtract %2 "
+                                              "to get the clock's time."))
+                             .arg(offset, amount)
+                       : (ja ? QStringLiteral("斜線の日は時計が %1（標準時より %2進み）です。時計の時刻には、さらに %2を加えます。")
+                             : QStringLiteral("On hatched days the clock keeps %1, %2 ahead of standard time: add %2 more "
+                                              "to get the clock's time."))
+                             .arg(offset, amount);
+    } else {
+      text = ja ? QStringLiteral("斜線の日は時計が標準時とも夏時間とも違う時刻です。時計の時刻は orvalin-cli noon で求められます。")
+                : QStringLiteral("On hatched days the clock keeps neither standard nor summer time; orvalin-cli noon "
+                                 "gives its times.");
+    }
+    sheet.Text(RectMm{left + 7, y, width - 7, kNoteMm}, text, 9, Qt::AlignLeft | Qt::AlignVCenter);
+    y += kNoteMm;
+  }
+  sheet.Text(RectMm{left, y, width, 4.5}, AccuracyText(card.year, card.year + card.kind.mean_years - 1, ja), 8,
+             Qt::AlignLeft | Qt::AlignVCenter);
+  y += 5;
   QString method =
       ja ? QStringLiteral("方法：太陽が経度 %1 の子午線を通る世界時 = 12時 − 経度/15 時 − 均時差/60 時"
                           "（均時差は分、その時刻で評価、0.01秒まで反復）。")
-               .arg(longitude)
+               .arg(LongitudeText(card.longitude_east_degrees, true))
          : QStringLiteral("Method: the Sun crosses the meridian at UT = 12 h − longitude/15 h − E/60 h, E being "
                           "the equation of time in minutes at that instant (iterated to 0.01 s); ");
   if (card.kind.with_longitude) {
@@ -238,8 +279,7 @@ void DrawCorrectionCard(QPainter& painter, const sundial::CorrectionCard& card, 
     method += ja ? QStringLiteral("の %1 年間の平均").arg(card.kind.mean_years)
                  : QStringLiteral(", averaged over the %1 years").arg(card.kind.mean_years);
   }
-  method += ja ? QStringLiteral("を秒に丸めたもの。") : QStringLiteral(", rounded to the second. ");
-  method += AccuracyText(card, ja);
+  method += ja ? QStringLiteral("を秒に丸めたもの。") : QStringLiteral(", rounded to the second.");
   sheet.Text(RectMm{left, y, width, 12}, method, 7.5, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
   sheet.Text(RectMm{left, kPageHeightMm - kMarginMm + 4, width, 5},
              QStringLiteral("Orvalin %1.%2.%3")

@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 
+#include "sheet_layout/page_tiles.h"
 #include "sheet_layout/sheet.h"
 #include "clock/correction_card.h"
 
@@ -12,6 +13,10 @@ class QPainter;
 // and a column for each month, summer-time days shaded, the place, zone and year
 // in the title, and the method stated.
 namespace paper {
+
+// Where the cell of `month` (1..12) and `day` (1..31) lies on the page, in mm
+// from its top left.
+RectMm CardCellMm(int month, int day);
 
 // Draws the card on `painter`, whose device measures `dots_per_mm` dots a
 // millimetre, on an A4 page (210 × 297 mm) whose top left is the device's origin.

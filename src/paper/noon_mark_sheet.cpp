@@ -15,6 +15,7 @@
 #include <cstdlib>
 
 #include "paper/page_painter.h"
+#include "paper/sheet_text.h"
 #include "sundial/wall_facing.h"
 #include "platform/core/version.h"
 
@@ -28,6 +29,9 @@ constexpr double kGapMm = 3;
 constexpr double kLabelPoints = 6.5;
 constexpr double kSeasonPoints = 7;
 constexpr double kScaleBarMm = 100;
+constexpr double kNotePoints = 7;
+constexpr double kNoteGapMm = 0.8;     // between the notes' paragraphs
+constexpr double kLabelMarginMm = 6;   // room for labels kept around the figure's lines
 
 struct PageMm {
   double width;
@@ -58,9 +62,10 @@ QPageSize QtPageSize(PaperSize paper) {
   return QPageSize(QPageSize::A4);
 }
 
-// Where the figure goes on a page of `page`'s size: below the header, above the footer.
-RectMm FigureArea(PageMm page) {
-  const double top = kMarginMm + kHeaderMm + kGapMm;
+// Where the figure goes on a page of `page`'s size: below the header and `notes_mm`
+// of notes, above the footer.
+RectMm FigureArea(PageMm page, double notes_mm = 0) {
+  const double top = kMarginMm + kHeaderMm + notes_mm + kGapMm;
   return {kMarginMm, top, page.width - 2 * kMarginMm, page.height - top - kGapMm - kFooterMm - kMarginMm};
 }
 
@@ -92,17 +97,6 @@ QString Number(double value, int decimals) {
   return text;
 }
 
-QString OffsetText(int seconds) {
-  const int minutes = std::abs(seconds) / 60;
-  return QStringLiteral("UTC%1%2:%3")
-      .arg(seconds < 0 ? QStringLiteral("\u2212") : QStringLiteral("+"))
-      .arg(minutes / 60, 2, 10, QLatin1Char('0'))
-      .arg(minutes % 60, 2, 10, QLatin1Char('0'));
-}
-
-QString ClockText(int minutes) {
-  return QStringLiteral("%1:%2").arg(minutes / 60, 2, 10, QLatin1Char('0')).arg(minutes % 60, 2, 10, QLatin1Char('0'));
-}
 
 // Signed millimetres for a range of the surface: "−180", "+1015".
 QString SignedMm(double mm) {
@@ -114,6 +108,9 @@ QString SignedMm(double mm) {
 // of --surface; a plate lying flat is seen as the floor is, north up.
 bool OnPlate(const sundial::NoonMark& mark) { return mark.input.orientation.has_value(); }
 bool FlatPlate(const sundial::NoonMark& mark) { return OnPlate(mark) && mark.input.orientation->tilt_degrees == 0; }
+bool FloorLike(const sundial::NoonMark& mark) {
+  return OnPlate(mark) ? FlatPlate(mark) : mark.input.surface == sundial::Surface::kFloor;
+}
 
 // The compass point nearest an azimuth: "東", "南西"; "E", "SW".
 QString CompassPoint(double azimuth_degrees, bool ja) {
@@ -123,32 +120,33 @@ QString CompassPoint(double azimuth_degrees, bool ja) {
   return QString::fromUtf8(ja ? kJa[index] : kEn[index]);
 }
 
-// The days without a point: how many, and their runs ("3/16–9/27", "16 Mar–27 Sep").
-struct MissingDays {
-  int count = 0;
-  QString runs;
-};
-
-MissingDays MissingDaysOf(const sundial::NoonMark& mark, bool ja) {
+// The days without a point, as a note: how many and their runs ("3/16–9/27",
+// "16 Mar–27 Sep"), and why. Empty when every day has one.
+QString MissingDaysNote(const sundial::NoonMark& mark, bool ja) {
   static const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
   auto date = [ja](const sundial::CalendarDay& d) {
     return ja ? QStringLiteral("%1/%2").arg(d.month).arg(d.day)
               : QStringLiteral("%1 %2").arg(d.day).arg(QString::fromLatin1(kMonths[d.month - 1]));
   };
-  MissingDays missing;
+  int count = 0;
+  QString runs;
   for (const sundial::DateRun& run : sundial::DaysWithoutShadow(mark)) {
-    missing.count += run.days;
-    if (!missing.runs.isEmpty()) missing.runs += ja ? QStringLiteral("、") : QStringLiteral(", ");
-    missing.runs += date(run.first);
-    if (run.days > 1) missing.runs += QStringLiteral("\u2013") + date(run.last);
+    count += run.days;
+    if (!runs.isEmpty()) runs += ja ? QStringLiteral("、") : QStringLiteral(", ");
+    runs += date(run.first);
+    if (run.days > 1) runs += QStringLiteral("\u2013") + date(run.last);
   }
-  return missing;
-}
-
-QString MissingDaysTitle(const MissingDays& missing, bool ja) {
-  return ja ? QStringLiteral("影のない日：%1 日").arg(missing.count)
-            : QStringLiteral("No shadow on %1 day%2").arg(missing.count).arg(missing.count == 1 ? "" : "s");
+  if (count == 0) return QString();
+  return ja ? QStringLiteral("影のない日：%1 日（%2）。この時刻に太陽が沈んでいるか、面の後ろにあるか、"
+                             "低すぎて影が足元からノーダスの高さの 20 倍より遠くに落ちます。")
+                  .arg(count)
+                  .arg(runs)
+            : QStringLiteral("No shadow on %1 day%2 (%3): at this time the Sun is down, behind the surface, or so "
+                             "low that the shadow falls more than 20 heights of the nodus from the foot.")
+                  .arg(count)
+                  .arg(count == 1 ? "" : "s")
+                  .arg(runs);
 }
 
 // The header's three lines: what the sheet is, where and when, and the surface.
@@ -160,20 +158,27 @@ QStringList HeaderLines(const sundial::NoonMark& mark, const NoonMarkSheetOption
   const QString longitude = Number(std::fabs(in.place.longitude_east_degrees), 4);
   const QString zone = QString::fromStdString(options.zone_name);
   const QString offset = OffsetText(in.standard_offset_seconds);
-  const QString height = QString::number(in.height_mm, 'g', 10);
+  const QString summer = OffsetText(in.standard_offset_seconds + options.summer_seconds);
+  const QString clocks =
+      options.summer_seconds == 0
+          ? (ja ? QStringLiteral("標準時 %1、夏時間なし").arg(offset)
+                : QStringLiteral("standard time %1, no summer time").arg(offset))
+          : (ja ? QStringLiteral("標準時 %1、夏時間 %2") : QStringLiteral("standard time %1, summer time %2"))
+                .arg(offset, summer);
+  const QString height = MillimetresText(in.height_mm);
   const bool south = in.place.latitude_degrees < 0;
   const bool west = in.place.longitude_east_degrees < 0;
   const bool refracted = in.refraction == sundial::Refraction::kStandard;
-  QStringList lines;
   const bool every_day = sundial::DaysWithoutShadow(mark).empty();
+  QStringList lines;
   if (ja) {
     lines << (every_day ? QStringLiteral("アナレンマ：毎日 %1（標準時）のノーダスの影　%2年").arg(clock).arg(in.year)
                         : QStringLiteral("アナレンマ：%1（標準時）のノーダスの影　%2年（影のない日あり）")
                               .arg(clock)
                               .arg(in.year));
-    lines << QStringLiteral("%1 %2°　%3 %4°　時間帯 %5（標準時 %6、夏時間は使わない）")
+    lines << QStringLiteral("%1 %2°　%3 %4°　時間帯 %5（%6）")
                  .arg(south ? QStringLiteral("南緯") : QStringLiteral("北緯"), latitude,
-                      west ? QStringLiteral("西経") : QStringLiteral("東経"), longitude, zone, offset);
+                      west ? QStringLiteral("西経") : QStringLiteral("東経"), longitude, zone, clocks);
     const QString surface =
         OnPlate(mark)
             ? QStringLiteral("方位 %1° を向き水平から %2° 傾いた面、ノーダスは面から %3 mm")
@@ -196,9 +201,9 @@ QStringList HeaderLines(const sundial::NoonMark& mark, const NoonMarkSheetOption
                         : QStringLiteral("Noon mark: the shadow of the nodus at %1 standard time, %2 (not every day)")
                               .arg(clock)
                               .arg(in.year));
-    lines << QStringLiteral("Latitude %1° %2, longitude %3° %4, zone %5 (standard time %6, no summer time)")
+    lines << QStringLiteral("Latitude %1° %2, longitude %3° %4, zone %5 (%6)")
                  .arg(latitude, south ? QStringLiteral("S") : QStringLiteral("N"), longitude,
-                      west ? QStringLiteral("W") : QStringLiteral("E"), zone, offset);
+                      west ? QStringLiteral("W") : QStringLiteral("E"), zone, clocks);
     const QString surface = OnPlate(mark)
                                 ? QStringLiteral("Plate %1, tilted %2°, nodus %3 mm from it")
                                       .arg(QString::fromStdString(sundial::FacingText(in.orientation->facing_degrees))
@@ -220,6 +225,85 @@ QStringList HeaderLines(const sundial::NoonMark& mark, const NoonMarkSheetOption
                                                                    : QStringLiteral("wall"));
   }
   return lines;
+}
+
+// The notes under the header: what the nodus and the figure are, how to set the
+// sheet out, and when to read it (in summer time too).
+QStringList NoteLines(const sundial::NoonMark& mark, const NoonMarkSheetOptions& options) {
+  const sundial::NoonMarkInput& in = mark.input;
+  const bool ja = Japanese(options);
+  const bool floor = FloorLike(mark);
+  const bool sloping = OnPlate(mark) && !floor && in.orientation->tilt_degrees != 90;
+  // "Every day" only where every day has a point.
+  const QString daily = sundial::DaysWithoutShadow(mark).empty() ? QStringLiteral("毎日 ") : QString();
+  const QString clock = ClockText(in.clock_minutes);
+  const QString offset = OffsetText(in.standard_offset_seconds);
+  const QString zone = QString::fromStdString(options.zone_name);
+  QStringList lines;
+  if (ja) {
+    lines << QStringLiteral("ノーダス：影で時を示す点（板にあけた小穴、棒の先の玉など）。"
+                            "アナレンマ：毎日同じ時刻のノーダスの影が一年かけて描く 8 の字。");
+    lines << (floor     ? QStringLiteral("設置：ノーダスの足元をノーダスのちょうど真下に置き、子午線を真北と真南"
+                                         "（方位磁針の北ではなく）に合わせます。床は水平に。")
+              : sloping ? QStringLiteral("設置：ノーダスの足元をノーダスのちょうど正面（面の上でノーダスに最も近い点）に置き、"
+                                         "右向きの矢印を水平に合わせます。")
+              : OnPlate(mark)
+                  ? QStringLiteral("設置：ノーダスの足元をノーダスのちょうど正面（壁の上でノーダスに最も近い点）に置き、"
+                                   "上向きの矢印を鉛直（下げ振りの線）に合わせます。")
+                  : QStringLiteral("設置：ノーダスの足元をノーダスのちょうど正面（壁の上でノーダスに最も近い点）に置き、"
+                                   "子午線を鉛直（下げ振りの線）に合わせます。"));
+    lines << (options.summer_seconds == 0
+                  ? QStringLiteral("読み方：") + daily +
+                        QStringLiteral("%1（標準時 %2）に、ノーダスの影がその日の位置に落ちます。%3 には夏時間が"
+                                       "ないので、一年中時計の %1 に読みます。")
+                            .arg(clock, offset, zone)
+                  : QStringLiteral("読み方：") + daily +
+                        QStringLiteral("%1（標準時 %2）に、ノーダスの影がその日の位置に落ちます。"
+                                       "夏時間の間は、時計の %3 に読みます。")
+                            .arg(clock, offset, ClockText(in.clock_minutes + options.summer_seconds / 60)));
+  } else {
+    lines << QStringLiteral("Nodus: the point whose shadow tells the time (a small hole in a plate, a ball on a rod). "
+                            "Analemma: the figure of eight its shadow traces at one clock time through the year.");
+    lines << (floor     ? QStringLiteral("Mounting: lay the foot of the nodus exactly under the nodus and the meridian "
+                                         "line true north\u2013south (not by the compass); the floor level.")
+              : sloping ? QStringLiteral("Mounting: put the foot of the nodus exactly opposite the nodus (the point of "
+                                         "the plate nearest it) and the arrow to the right level.")
+              : OnPlate(mark)
+                  ? QStringLiteral("Mounting: put the foot of the nodus exactly opposite the nodus (the point of the "
+                                   "wall nearest it) and the up arrow plumb.")
+                  : QStringLiteral("Mounting: put the foot of the nodus exactly opposite the nodus (the point of the "
+                                   "wall nearest it) and the meridian line plumb."));
+    lines << (options.summer_seconds == 0
+                  ? QStringLiteral("Reading: at %1 standard time (%2) the shadow of the nodus falls on the day's point. "
+                                   "%3 has no summer time: read it at %1 by the clock all year.")
+                        .arg(clock, offset, zone)
+                  : QStringLiteral("Reading: at %1 standard time (%2) the shadow of the nodus falls on the day's point; "
+                                   "during summer time, read it at %3 by the clock.")
+                        .arg(clock, offset, ClockText(in.clock_minutes + options.summer_seconds / 60)));
+  }
+  if (const QString missing = MissingDaysNote(mark, ja); !missing.isEmpty()) lines << missing;
+  return lines;
+}
+
+// How tall the notes stand on a page of `size`.
+double NotesHeightMm(const QStringList& notes, PageMm size) {
+  double height = kNoteGapMm;
+  for (const QString& note : notes) {
+    height += WrappedTextHeightMm(note, kNotePoints, size.width - 2 * kMarginMm) + kNoteGapMm;
+  }
+  return height;
+}
+
+// The notes under the header; returns their height.
+double DrawNotes(PagePainter& page, PageMm size, const QStringList& notes) {
+  double y = kMarginMm + kHeaderMm + kNoteGapMm;
+  const double width = size.width - 2 * kMarginMm;
+  for (const QString& note : notes) {
+    const double height = WrappedTextHeightMm(note, kNotePoints, width);
+    page.Text({kMarginMm, y, width, height}, note, kNotePoints, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
+    y += height + kNoteGapMm;
+  }
+  return y - kMarginMm - kHeaderMm;
 }
 
 // The curve through the days as cubic pieces (Catmull–Rom), through every point.
@@ -271,7 +355,6 @@ void DrawFigure(PagePainter& page, const NoonMarkDrawing& drawing, PointMm offse
   }
 }
 
-// Title and inputs on the left, north (or up) and east on the right.
 // The size, at most `points`, at which `text` fits `width_mm` on one line.
 double FittingPoints(const QString& text, double width_mm, double points, bool bold) {
   constexpr double kDots = 100;
@@ -279,6 +362,7 @@ double FittingPoints(const QString& text, double width_mm, double points, bool b
   return width <= width_mm ? points : points * width_mm / width * 0.98;
 }
 
+// Title and inputs on the left, north (or up) and east on the right.
 void DrawHeader(PagePainter& page, PageMm size, const sundial::NoonMark& mark, const NoonMarkSheetOptions& options) {
   const QStringList lines = HeaderLines(mark, options);
   const double width = size.width - 2 * kMarginMm - 24;
@@ -293,7 +377,7 @@ void DrawHeader(PagePainter& page, PageMm size, const sundial::NoonMark& mark, c
   // right: east, but west on a wall facing north and, on a plate, its x's compass
   // point (the facing less 90 degrees).
   const bool plate = OnPlate(mark);
-  const bool floor = plate ? FlatPlate(mark) : mark.input.surface == sundial::Surface::kFloor;
+  const bool floor = FloorLike(mark);
   const bool mirrored = !plate && mark.input.surface == sundial::Surface::kWallFacingNorth;
   const QString right = plate && !floor ? CompassPoint(mark.input.orientation->facing_degrees - 90, ja)
                                         : (ja ? QStringLiteral("東") : QStringLiteral("E"));
@@ -339,21 +423,22 @@ void DrawFooter(PagePainter& page, PageMm size, const QString& name, const QStri
             6, Qt::AlignRight | Qt::AlignVCenter);
 }
 
-// The whole figure on one page of `size`, centred in the figure area.
+// The whole figure on one page of `size`, centred in the figure area under the notes.
+PointMm CentredIn(const RectMm& area, const RectMm& bounds) {
+  return {area.left + (area.width - bounds.width) / 2 - bounds.left,
+          area.top + (area.height - bounds.height) / 2 - bounds.top};
+}
+
 void DrawWholePage(PagePainter& page, PageMm size, const sundial::NoonMark& mark, const NoonMarkPages& pages,
                    const NoonMarkSheetOptions& options) {
-  const RectMm area = FigureArea(size);
-  const RectMm& bounds = pages.drawing.bounds;
-  const PointMm offset{area.left + (area.width - bounds.width) / 2 - bounds.left,
-                       area.top + (area.height - bounds.height) / 2 - bounds.top};
+  const QStringList notes = NoteLines(mark, options);
+  DrawNotes(page, size, notes);
+  // The one page as planned; a drawing of the figure's own size centred on it.
+  const PointMm offset = pages.one_page ? pages.page_offset
+                                        : CentredIn(FigureArea(size, NotesHeightMm(notes, size)), pages.drawing.bounds);
   DrawHeader(page, size, mark, options);
   DrawFigure(page, pages.drawing, offset);
-  const MissingDays missing = MissingDaysOf(mark, Japanese(options));
-  if (missing.count == 0) {
-    DrawFooter(page, size, QString(), QString());
-  } else {
-    DrawFooter(page, size, MissingDaysTitle(missing, Japanese(options)), missing.runs);
-  }
+  DrawFooter(page, size, QString(), QString());
 }
 
 QString TileName(int row, int column) { return QStringLiteral("%1-%2").arg(row + 1).arg(column + 1); }
@@ -373,33 +458,15 @@ void DrawMapPage(PagePainter& page, PageMm size, const sundial::NoonMark& mark, 
                  const NoonMarkSheetOptions& options) {
   const bool ja = Japanese(options);
   const TileGrid& grid = pages.grid;
-  const int tiles = grid.UsedCount();
   DrawHeader(page, size, mark, options);
-  const RectMm area = FigureArea(size);
-  const QString how = ja ? QStringLiteral(
-                               "図は実寸で、%1 枚の用紙（%2 行 × %3 列、図の外側の用紙は省略）に分かれています。"
-                               "下の配置図のとおりに並べてください。隣り合う用紙は %4 mm 重なります。"
-                               "一方の用紙を破線で切り、もう一方に重ねて + 印を合わせてください。"
-                               "各用紙の下に、その行と列、ノーダスの足元からの範囲が書かれています。"
-                               "印刷後、100 mm の目盛りで縮尺を確かめてください。")
-                               .arg(tiles)
-                               .arg(grid.rows)
-                               .arg(grid.columns)
-                               .arg(kTileOverlapMm)
-                         : QStringLiteral(
-                               "The figure is at true size on %1 pages (%2 rows × %3 columns; pages outside the "
-                               "figure are left out). Lay them out as the map below shows. Neighbouring pages overlap "
-                               "by %4 mm: cut one page along its dashed line, lay it over the other and match the + "
-                               "marks. Each page names its row and column and the part of the surface it shows, "
-                               "from the foot of the nodus. Check the printer's scale with the 100 mm bar.")
-                               .arg(tiles)
-                               .arg(grid.rows)
-                               .arg(grid.columns)
-                               .arg(kTileOverlapMm);
-  page.Text({area.left, area.top, area.width, 26}, how, 8, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
+  const QStringList notes = NoteLines(mark, options);
+  const RectMm area = FigureArea(size, DrawNotes(page, size, notes));
+  const QString how = MapPageText(grid, options.language);
+  const double how_mm = WrappedTextHeightMm(how, 8, area.width);
+  page.Text({area.left, area.top, area.width, how_mm}, how, 8, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
 
   // The map: the grid of pages over the figure, reduced to fit.
-  const RectMm map_area{area.left, area.top + 30, area.width, area.height - 36};
+  const RectMm map_area{area.left, area.top + how_mm + 4, area.width, area.height - how_mm - 10};
   const double covered_width = grid.first.width + (grid.columns - 1) * grid.step_x;
   const double covered_height = grid.first.height + (grid.rows - 1) * grid.step_y;
   const double k = std::min(map_area.width / covered_width, map_area.height / covered_height);
@@ -429,11 +496,10 @@ void DrawMapPage(PagePainter& page, PageMm size, const sundial::NoonMark& mark, 
                : QStringLiteral("Map of the pages (about 1:%1). Blue frames are the printed pages, named row-column.")
                      .arg(denominator),
             7, Qt::AlignLeft | Qt::AlignVCenter);
-  const MissingDays missing = MissingDaysOf(mark, ja);
   DrawFooter(page, size,
              ja ? QStringLiteral("配置図（1 / %1 ページ）").arg(pages.page_count)
                 : QStringLiteral("Map (page 1 of %1)").arg(pages.page_count),
-             missing.count == 0 ? QString() : MissingDaysTitle(missing, ja) + QStringLiteral(": ") + missing.runs);
+             QString());
 }
 
 // One tile at true size, with its overlaps, alignment marks and name.
@@ -459,8 +525,8 @@ void DrawTilePage(PagePainter& page, PageMm size, const sundial::NoonMark& mark,
   const double o = kTileOverlapMm;
   auto cross = [&](PointMm c) {
     page.Pen(0.15);
-    page.Line({c.x - 3, c.y}, {c.x + 3, c.y});
-    page.Line({c.x, c.y - 3}, {c.x, c.y + 3});
+    page.Line({c.x - kAlignMarkHalfMm, c.y}, {c.x + kAlignMarkHalfMm, c.y});
+    page.Line({c.x, c.y - kAlignMarkHalfMm}, {c.x, c.y + kAlignMarkHalfMm});
     page.Circle(c, 1.2);
   };
   page.Pen(0.15, QColor(60, 60, 60), Qt::DashLine);
@@ -470,14 +536,7 @@ void DrawTilePage(PagePainter& page, PageMm size, const sundial::NoonMark& mark,
   if (below) page.Line({area.left, area.Bottom() - o}, {area.Right(), area.Bottom() - o});
   if (left) page.Line({area.left + o, area.top}, {area.left + o, area.Bottom()});
   if (right) page.Line({area.Right() - o, area.top}, {area.Right() - o, area.Bottom()});
-  for (const double x : {area.left + 25, area.Right() - 25}) {
-    if (above) cross({x, area.top + o / 2});
-    if (below) cross({x, area.Bottom() - o / 2});
-  }
-  for (const double y : {area.top + 25, area.Bottom() - 25}) {
-    if (left) cross({area.left + o / 2, y});
-    if (right) cross({area.Right() - o / 2, y});
-  }
+  for (const PointMm mark : AlignmentMarks(area, o, {above, below, left, right})) cross(mark);
   DrawFooter(page, size,
              ja ? QStringLiteral("%1（行 %2・列 %3）　%4 / %5 ページ")
                       .arg(TileName(row, column))
@@ -496,6 +555,35 @@ void DrawTilePage(PagePainter& page, PageMm size, const sundial::NoonMark& mark,
 
 }  // namespace
 
+QString MapPageText(const TileGrid& grid, SheetLanguage language) {
+  const int tiles = grid.UsedCount();
+  const bool left_out = tiles < grid.rows * grid.columns;
+  if (language == SheetLanguage::kJapanese) {
+    return QStringLiteral("図は実寸で、%1 枚の用紙（%2 行 × %3 列%4）に分かれています。"
+                          "下の配置図のとおりに並べてください。隣り合う用紙は %5 mm 重なります。"
+                          "一方の用紙を印刷範囲の枠で切り、その縁がもう一方の破線に来るように重ねて、"
+                          "両方にある + 印を合わせてください。"
+                          "各用紙の下に、その行と列、ノーダスの足元からの範囲が書かれています。"
+                          "印刷後、100 mm の目盛りで縮尺を確かめてください。")
+        .arg(tiles)
+        .arg(grid.rows)
+        .arg(grid.columns)
+        .arg(left_out ? QStringLiteral("、図の外側の用紙は省略") : QString())
+        .arg(kTileOverlapMm);
+  }
+  auto count = [](int n, const char* one, const char* many) {
+    return QStringLiteral("%1 %2").arg(n).arg(QString::fromLatin1(n == 1 ? one : many));
+  };
+  return QStringLiteral("The figure is at true size on %1 (%2 \u00d7 %3%4). Lay them out as the map below shows. "
+                        "Neighbouring pages overlap by %5 mm: trim one page along the frame of its print, lay it over "
+                        "the other so that its edge lies on the other's dashed line, and match the + marks both "
+                        "carry. Each page names its row and column and the part of the surface it shows, from the "
+                        "foot of the nodus. Check the printer's scale with the 100 mm bar.")
+      .arg(count(tiles, "page", "pages"), count(grid.rows, "row", "rows"), count(grid.columns, "column", "columns"),
+           left_out ? QStringLiteral("; pages outside the figure are left out") : QString())
+      .arg(kTileOverlapMm);
+}
+
 NoonMarkPages PlanNoonMarkPages(const sundial::NoonMark& mark, const NoonMarkSheetOptions& options) {
   // Text sizes in millimetres, measured at 100 dots a millimetre.
   constexpr double kMeasureDots = 100;
@@ -505,20 +593,58 @@ NoonMarkPages PlanNoonMarkPages(const sundial::NoonMark& mark, const NoonMarkShe
         metrics.boundingRect(QRectF(0, 0, 1e6, 1e6), Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(text));
     return std::pair{box.width() / kMeasureDots + 0.6, box.height() / kMeasureDots};
   };
-  const bool floor = OnPlate(mark) ? FlatPlate(mark) : mark.input.surface == sundial::Surface::kFloor;
-  NoonMarkPages pages{LayOutNoonMark(mark, Words(options, floor), measure), true, {}, 1};
-  const RectMm area = FigureArea(PaperMm(options.paper));
-  const RectMm& bounds = pages.drawing.bounds;
-  pages.one_page = bounds.width <= area.width && bounds.height <= area.height;
-  if (pages.one_page) return pages;
+  const NoonMarkWords words = Words(options, FloorLike(mark));
+  const PageMm paper = PaperMm(options.paper);
+  NoonMarkPages pages{LayOutNoonMarkLines(mark), true, {}, 1, {}, {}};
+  NoonMarkDrawing& drawing = pages.drawing;
 
-  pages.grid = CoverWithTiles(bounds, area.width, area.height, kTileOverlapMm);
-  for (const auto& piece : pages.drawing.curve) MarkPolyline(pages.grid, piece);
-  MarkPolyline(pages.grid, pages.drawing.meridian);
-  MarkBox(pages.grid, {pages.drawing.foot.x - 4, pages.drawing.foot.y - 4, 8, 8});
-  for (const PlacedLabel& label : pages.drawing.labels) MarkBox(pages.grid, label.box);
-  FillRowGaps(pages.grid);
-  pages.page_count = 1 + pages.grid.UsedCount();
+  // One page when the lines and some room for their labels fit under the notes:
+  // the labels then stay on the page around the lines' middle.
+  const RectMm area = FigureArea(paper, NotesHeightMm(NoteLines(mark, options), paper));
+  const RectMm lines = drawing.bounds;
+  const RectMm wanted = lines.Grown(kLabelMarginMm);
+  pages.one_page = wanted.width <= area.width && wanted.height <= area.height;
+  if (pages.one_page) {
+    const RectMm page_room{lines.left + lines.width / 2 - area.width / 2, lines.top + lines.height / 2 - area.height / 2,
+                           area.width, area.height};
+    PlaceNoonMarkLabels(drawing, mark, words, measure, RoomOfPage(page_room));
+    pages.figure_area = area;
+    pages.page_offset = CentredIn(area, drawing.bounds);
+    return pages;
+  }
+
+  // Else pages of the figure area without the notes, and each label whole on the
+  // pages it touches, off the lines where they are cut.
+  const RectMm tile_area = FigureArea(paper);
+  pages.figure_area = tile_area;
+  pages.grid = CoverWithTiles(wanted, tile_area.width, tile_area.height, kTileOverlapMm);
+  TileGrid& grid = pages.grid;
+  PlaceNoonMarkLabels(drawing, mark, words, measure, RoomOfTiles(grid));
+
+  // What is drawn: its lines as segments, its marks and labels as boxes.
+  std::vector<std::pair<PointMm, PointMm>> segments;
+  auto add_polyline = [&](const std::vector<PointMm>& points) {
+    for (std::size_t i = 0; i + 1 < points.size(); ++i) segments.push_back({points[i], points[i + 1]});
+    MarkPolyline(grid, points);
+  };
+  for (const auto& piece : drawing.curve) add_polyline(piece);
+  add_polyline(drawing.meridian);
+  for (const auto& [a, b] : drawing.ticks) add_polyline({a, b});
+  std::vector<RectMm> boxes{{drawing.foot.x - 4, drawing.foot.y - 4, 8, 8}};
+  for (const PointMm p : drawing.season_points) boxes.push_back({p.x - 0.8, p.y - 0.8, 1.6, 1.6});
+  for (const RectMm& box : boxes) MarkBox(grid, box);
+  for (const PlacedLabel& label : drawing.labels) {
+    if (label.leader) add_polyline({label.anchor, LeaderEnd(label)});
+    // Whole on a page already printed, or on one of its own.
+    const std::vector<std::size_t> holding = TilesHolding(grid, label.box);
+    if (!holding.empty() && std::none_of(holding.begin(), holding.end(), [&](std::size_t i) { return grid.used[i]; })) {
+      grid.used[holding.front()] = true;
+    }
+    boxes.push_back(label.box);
+  }
+  DropRepeatedTiles(grid, segments, boxes);
+  FillRowGaps(grid);
+  pages.page_count = 1 + grid.UsedCount();
   return pages;
 }
 
@@ -530,11 +656,11 @@ QByteArray EncodeNoonMark(const sundial::NoonMark& mark, const NoonMarkPages& pa
   const QString title = Japanese(options) ? QStringLiteral("アナレンマ") : QStringLiteral("Noon mark");
   const PageMm paper = PaperMm(options.paper);
   if (format == SheetFormat::kSvg) {
-    // The paper's page, or a page as large as the figure with the header and
-    // footer, never narrower than the paper (their lines are set for it).
+    // The paper's page, or a page as large as the figure with the header, notes
+    // and footer, never narrower than the paper (their lines are set for it).
     PageMm size = paper;
     if (!pages.one_page) {
-      const RectMm area = FigureArea(paper);
+      const RectMm area = FigureArea(paper, NotesHeightMm(NoteLines(mark, options), paper));
       size = {std::max(std::ceil(pages.drawing.bounds.width + (paper.width - area.width)), paper.width),
               std::ceil(pages.drawing.bounds.height + (paper.height - area.height))};
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "paper/page_painter.h"
 
+#include <QFontMetricsF>
 #include <QPen>
 #include <QStringList>
 #include <QSvgGenerator>
@@ -17,6 +18,15 @@ QFont SheetFont(double pixels, bool bold) {
   font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels))));
   font.setBold(bold);
   return font;
+}
+
+double WrappedTextHeightMm(const QString& text, double points, double width_mm, bool bold) {
+  // Measured at 100 dots a millimetre, as the labels are.
+  constexpr double kDots = 100;
+  const QFontMetricsF metrics(SheetFont(PointsToMm(points) * kDots, bold));
+  return metrics.boundingRect(QRectF(0, 0, width_mm * kDots, 1e7), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text)
+             .height() /
+         kDots;
 }
 
 void SetUpSvg(QSvgGenerator& svg, QIODevice* device, double width_mm, double height_mm, const QString& title) {

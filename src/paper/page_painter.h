@@ -25,6 +25,10 @@ double PointsToMm(double points);
 // at `pixels` dots.
 QFont SheetFont(double pixels, bool bold);
 
+// How tall `text` stands in the sheet's face at `points`, wrapped at words to
+// `width_mm`, in millimetres.
+double WrappedTextHeightMm(const QString& text, double points, double width_mm, bool bold = false);
+
 // An SVG's user units are tenths of a millimetre: 10 dots a millimetre.
 inline constexpr double kSvgDotsPerMm = 10;
 

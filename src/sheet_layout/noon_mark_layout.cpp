@@ -6,14 +6,20 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
+#include <optional>
 
 namespace paper {
 namespace {
 
 constexpr double kFootRadiusMm = 2.5;
+constexpr double kFootCrossMm = 4;     // the cross through the foot reaches this far
 constexpr double kSeasonDotMm = 1.6;   // the dot's diameter
 constexpr double kLabelClearMm = 0.5;  // kept free around a label
-constexpr double kLabelGapsMm[] = {1.8, 4.5, 8.5, 13};
+// From the point to the nearer side of its label: the first without a leader. A
+// date goes no farther than kDateReachMm, where its leader would be hard to follow.
+constexpr double kLabelGapsMm[] = {1.8, 4.5, 8.5, 13, 19, 27, 38};
+constexpr double kDateReachMm = 8.5;
+constexpr double kLeaderFreeMm = 1;    // a leader may touch lines this near its point
 
 long DayNumber(int year, int month, int day) {
   using namespace std::chrono;
@@ -33,56 +39,142 @@ PointMm Rotated(PointMm p, double degrees) {
 }
 RectMm Around(PointMm p, double half) { return {p.x - half, p.y - half, 2 * half, 2 * half}; }
 
-// Where labels must not go, and the greedy search for a free place.
+// The plate as it is seen: its x to the right (east on a floor and on a wall
+// facing south, west on one facing north), its y up the page.
+PointMm OnPaper(const sundial::NoonMark&, const sundial::ShadowPoint& p) { return {p.x_mm, -p.y_mm}; }
+
+// Whether the meridian line runs through the foot of the nodus. The meridian's
+// plane holds the nodus; it holds the foot too where the plate's normal lies in
+// it (a floor, a wall facing south or north). On a plate facing another way the
+// line passes the foot by.
+bool MeridianThroughFoot(const sundial::NoonMark& mark) {
+  const auto& orientation = mark.input.orientation;
+  return !orientation || orientation->tilt_degrees == 0 || std::remainder(orientation->facing_degrees, 180.0) == 0;
+}
+
+// The days hold 1 January and 31 December: the curve runs on from the last to
+// the first.
+bool WholeYearJoins(const sundial::NoonMark& mark) {
+  return !mark.days.empty() && mark.days.front().month == 1 && mark.days.front().day == 1 &&
+         mark.days.back().month == 12 && mark.days.back().day == 31;
+}
+
+// A line a label must not touch; `owner` is the day whose tick it is (its own
+// label may start at it), or none.
+struct Obstacle {
+  PointMm a;
+  PointMm b;
+  std::size_t owner;
+};
+constexpr std::size_t kNoOwner = std::numeric_limits<std::size_t>::max();
+
+// Where labels must not go, and the search for a free place.
 class LabelPlacer {
  public:
-  explicit LabelPlacer(const MeasureText& measure) : measure_(measure) {}
+  LabelPlacer(const MeasureText& measure, const LabelRoom& room) : measure_(measure), room_(room) {}
 
   void AvoidPolyline(const std::vector<PointMm>& points) {
-    for (std::size_t i = 0; i + 1 < points.size(); ++i) segments_.push_back({points[i], points[i + 1]});
+    for (std::size_t i = 0; i + 1 < points.size(); ++i) lines_.push_back({points[i], points[i + 1], kNoOwner});
   }
-  void AvoidSegment(PointMm a, PointMm b) { segments_.push_back({a, b}); }
-  void AvoidBox(const RectMm& box) { boxes_.push_back(box); }
+  void AvoidSegment(PointMm a, PointMm b, std::size_t owner) { lines_.push_back({a, b, owner}); }
+  void AvoidBox(const RectMm& box, std::size_t owner) { marks_.push_back({box, owner}); }
 
-  // Tries `directions` (unit vectors) at growing gaps from `anchor`; the first
-  // place that touches nothing wins, else the nearest place in the first
-  // direction that touches least.
-  PlacedLabel Place(const std::string& text, bool bold, PointMm anchor, const std::vector<PointMm>& directions) {
+  // The first place, nearest first, in `directions` (unit vectors, the preferred
+  // one first) at growing gaps from `anchor`, where the label lies in the room,
+  // clear of every line, mark and label, and its leader crosses none of them. A
+  // label that must be kept and finds none may then have its leader cross lines,
+  // and then lie over lines itself, still clear of marks, labels and leaders. The
+  // gaps count from `own_mark_mm` around the anchor, the size of its own mark.
+  std::optional<PlacedLabel> Place(const std::string& text, bool bold, PointMm anchor,
+                                   const std::vector<PointMm>& directions, std::size_t owner, bool keep,
+                                   double own_mark_mm = 0) {
     const auto [width, height] = measure_(text, bold);
-    RectMm best{};
-    int best_hits = std::numeric_limits<int>::max();
-    for (const double gap : kLabelGapsMm) {
-      for (const PointMm d : directions) {
-        const double reach = gap + std::fabs(d.x) * width / 2 + std::fabs(d.y) * height / 2;
-        const PointMm centre = Plus(anchor, Scaled(d, reach));
-        const RectMm box{centre.x - width / 2, centre.y - height / 2, width, height};
-        const int hits = Hits(box.Grown(kLabelClearMm));
-        if (hits == 0) return Keep({text, bold, box, anchor, gap > kLabelGapsMm[0]});
-        if (gap == kLabelGapsMm[0] && hits < best_hits) {
-          best = box;
-          best_hits = hits;
+    for (const Leniency leniency : {Leniency::kNone, Leniency::kLeaderOverLines, Leniency::kOverLines}) {
+      if (leniency != Leniency::kNone && !keep) break;
+      for (const double step : kLabelGapsMm) {
+        if (!keep && step > kDateReachMm) break;
+        const double gap = own_mark_mm + step;
+        for (const PointMm d : directions) {
+          const double reach = gap + std::fabs(d.x) * width / 2 + std::fabs(d.y) * height / 2;
+          const PointMm centre = Plus(anchor, Scaled(d, reach));
+          PlacedLabel label{text, bold, {centre.x - width / 2, centre.y - height / 2, width, height}, anchor,
+                            step > kLabelGapsMm[0]};
+          if (Free(label, owner, leniency)) return Keep(label);
         }
       }
     }
-    return Keep({text, bold, best, anchor, false});
+    return std::nullopt;
   }
 
  private:
-  int Hits(const RectMm& box) const {
-    int hits = 0;
-    for (const auto& [a, b] : segments_) hits += SegmentMeetsRect(a, b, box);
-    for (const RectMm& other : boxes_) hits += box.Overlaps(other);
-    return hits;
+  enum class Leniency { kNone, kLeaderOverLines, kOverLines };
+
+  bool Free(const PlacedLabel& label, std::size_t owner, Leniency leniency) const {
+    if (!room_.Holds(label.box)) return false;
+    const RectMm clear = label.box.Grown(kLabelClearMm);
+    for (const Mark& mark : marks_) {
+      if (clear.Overlaps(mark.box)) return false;
+    }
+    for (const PlacedLabel& other : labels_) {
+      if (clear.Overlaps(other.box)) return false;
+      if (other.leader && SegmentMeetsRect(other.anchor, LeaderEnd(other), clear)) return false;
+    }
+    if (leniency != Leniency::kOverLines) {
+      for (const Obstacle& line : lines_) {
+        if (line.owner != owner && SegmentMeetsRect(line.a, line.b, clear)) return false;
+      }
+    }
+    if (!label.leader) return true;
+    // The leader, from a little way out from its point (where it meets the curve).
+    const PointMm end = LeaderEnd(label);
+    const PointMm along = Minus(end, label.anchor);
+    const double length = std::hypot(along.x, along.y);
+    if (length <= kLeaderFreeMm) return true;
+    const PointMm start = Plus(label.anchor, Scaled(along, kLeaderFreeMm / length));
+    for (const PlacedLabel& other : labels_) {
+      if (SegmentMeetsRect(start, end, other.box.Grown(kLabelClearMm / 2))) return false;
+      if (other.leader && SegmentsCross(start, end, other.anchor, LeaderEnd(other))) return false;
+    }
+    for (const Mark& mark : marks_) {
+      if (mark.owner != owner && SegmentMeetsRect(start, end, mark.box)) return false;
+    }
+    if (leniency == Leniency::kNone) {
+      for (const Obstacle& line : lines_) {
+        if (line.owner != owner && SegmentsCross(start, end, line.a, line.b)) return false;
+      }
+    }
+    return true;
   }
-  PlacedLabel Keep(PlacedLabel label) {
-    boxes_.push_back(label.box);
-    if (label.leader) segments_.push_back({label.anchor, LeaderEnd(label)});
+
+  static double Cross(PointMm o, PointMm a, PointMm b) { return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x); }
+  // Whether two segments share a point (touching counts).
+  static bool SegmentsCross(PointMm a, PointMm b, PointMm c, PointMm d) {
+    const double d1 = Cross(c, d, a);
+    const double d2 = Cross(c, d, b);
+    const double d3 = Cross(a, b, c);
+    const double d4 = Cross(a, b, d);
+    if (((d1 > 0 && d2 < 0) || (d1 < 0 && d2 > 0)) && ((d3 > 0 && d4 < 0) || (d3 < 0 && d4 > 0))) return true;
+    auto on = [](PointMm p, PointMm q, PointMm r, double side) {
+      return side == 0 && std::min(p.x, q.x) <= r.x && r.x <= std::max(p.x, q.x) && std::min(p.y, q.y) <= r.y &&
+             r.y <= std::max(p.y, q.y);
+    };
+    return on(c, d, a, d1) || on(c, d, b, d2) || on(a, b, c, d3) || on(a, b, d, d4);
+  }
+
+  PlacedLabel Keep(const PlacedLabel& label) {
+    labels_.push_back(label);
     return label;
   }
 
   const MeasureText& measure_;
-  std::vector<std::pair<PointMm, PointMm>> segments_;
-  std::vector<RectMm> boxes_;
+  const LabelRoom& room_;
+  std::vector<Obstacle> lines_;
+  struct Mark {
+    RectMm box;
+    std::size_t owner;  // whose mark it is: its label's leader may start inside it
+  };
+  std::vector<Mark> marks_;
+  std::vector<PlacedLabel> labels_;
 };
 
 // Directions to try, the preferred one first, then its neighbours by turns.
@@ -92,6 +184,25 @@ std::vector<PointMm> Fan(PointMm preferred) {
   return fan;
 }
 
+// Each tick's day: the index into mark.days of the days that carry a tick.
+std::vector<std::size_t> TickDays(const sundial::NoonMark& mark) {
+  std::vector<std::size_t> days;
+  for (std::size_t i = 0; i < mark.days.size(); ++i) {
+    if (sundial::IsTickDay(mark.days[i].day)) days.push_back(i);
+  }
+  return days;
+}
+
+// The unit normal to the curve at day `i`, from its neighbours along the year.
+PointMm NormalAt(const sundial::NoonMark& mark, std::size_t i) {
+  const bool joins = WholeYearJoins(mark);
+  const std::size_t before = i > 0 ? i - 1 : (joins ? mark.days.size() - 1 : i);
+  const std::size_t after = i + 1 < mark.days.size() ? i + 1 : (joins ? 0 : i);
+  const PointMm tangent =
+      Unit(Minus(OnPaper(mark, mark.days[after].shadow), OnPaper(mark, mark.days[before].shadow)));
+  return {-tangent.y, tangent.x};
+}
+
 }  // namespace
 
 PointMm LeaderEnd(const PlacedLabel& label) {
@@ -99,11 +210,9 @@ PointMm LeaderEnd(const PlacedLabel& label) {
           std::clamp(label.anchor.y, label.box.top, label.box.Bottom())};
 }
 
-NoonMarkDrawing LayOutNoonMark(const sundial::NoonMark& mark, const NoonMarkWords& words, const MeasureText& measure) {
+NoonMarkDrawing LayOutNoonMarkLines(const sundial::NoonMark& mark) {
   NoonMarkDrawing drawing;
-  // The plate as it is seen: its x to the right, its y up the page.
   drawing.mirrored = !mark.input.orientation && mark.input.surface == sundial::Surface::kWallFacingNorth;
-  auto on_paper = [](const sundial::ShadowPoint& p) { return PointMm{p.x_mm, -p.y_mm}; };
   const int year = mark.input.year;
 
   // The curve, one piece for each run of consecutive days; the last day of the
@@ -116,9 +225,7 @@ NoonMarkDrawing LayOutNoonMark(const sundial::NoonMark& mark, const NoonMarkWord
     if (!follows) runs.emplace_back();
     runs.back().push_back(i);
   }
-  const bool whole_year_joins = !runs.empty() && mark.days.front().month == 1 && mark.days.front().day == 1 &&
-                                mark.days.back().month == 12 && mark.days.back().day == 31;
-  if (whole_year_joins) {
+  if (WholeYearJoins(mark)) {
     if (runs.size() == 1) {
       runs.front().push_back(0);
     } else {
@@ -128,48 +235,82 @@ NoonMarkDrawing LayOutNoonMark(const sundial::NoonMark& mark, const NoonMarkWord
   }
   for (const auto& run : runs) {
     std::vector<PointMm> piece;
-    for (const std::size_t i : run) piece.push_back(on_paper(mark.days[i].shadow));
+    for (const std::size_t i : run) piece.push_back(OnPaper(mark, mark.days[i].shadow));
     drawing.curve.push_back(piece);
   }
 
-  // The meridian through every noon shadow, end to end. The meridian's plane holds
-  // the nodus; it holds the foot too where the plate's normal lies in it (a floor,
-  // a wall facing south or north), and the line runs through the foot. On a plate
-  // facing another way the line passes the foot by, and the noon shadows of a low
-  // Sun run out along it far from the figure: it is drawn as far out as the figure
-  // reaches, and a tenth more.
-  const auto& orientation = mark.input.orientation;
-  const bool through_foot = !orientation || orientation->tilt_degrees == 0 ||
-                            std::remainder(orientation->facing_degrees, 180.0) == 0;
+  // The meridian through every noon shadow, end to end, and through the foot where
+  // it lies on the line. On a plate where it does not, the noon shadows of a low
+  // Sun run out along the line far from the figure: it is drawn as far out as the
+  // figure reaches, and a tenth more.
   double reach = std::numeric_limits<double>::infinity();
-  if (orientation) {
+  if (mark.input.orientation) {
     reach = 0;
     for (const auto& day : mark.days) reach = std::max(reach, std::hypot(day.shadow.x_mm, day.shadow.y_mm));
     reach *= 1.1;
   }
   std::vector<PointMm> meridian;
-  if (through_foot) meridian.push_back(drawing.foot);
+  if (MeridianThroughFoot(mark)) meridian.push_back(drawing.foot);
   for (const auto& noon : mark.meridian) {
-    if (std::hypot(noon.shadow.x_mm, noon.shadow.y_mm) <= reach) meridian.push_back(on_paper(noon.shadow));
+    if (std::hypot(noon.shadow.x_mm, noon.shadow.y_mm) <= reach) meridian.push_back(OnPaper(mark, noon.shadow));
   }
   std::sort(meridian.begin(), meridian.end(),
             [](PointMm a, PointMm b) { return a.y < b.y || (a.y == b.y && a.x < b.x); });
   drawing.meridian = meridian;
 
-  LabelPlacer placer(measure);
+  for (const std::size_t i : TickDays(mark)) {
+    const PointMm p = OnPaper(mark, mark.days[i].shadow);
+    const PointMm n = NormalAt(mark, i);
+    drawing.ticks.push_back({Plus(p, Scaled(n, kTickMm / 2)), Plus(p, Scaled(n, -kTickMm / 2))});
+  }
+  for (const auto& day : mark.days) {
+    for (const auto& s : mark.seasons) {
+      if (s.month == day.month && s.day == day.day) drawing.season_points.push_back(OnPaper(mark, day.shadow));
+    }
+  }
+
+  // Everything drawn so far.
+  RectMm bounds = Around(drawing.foot, kFootCrossMm);
+  auto include = [&](PointMm p) { bounds = bounds.United({p.x, p.y, 0, 0}); };
+  for (const auto& piece : drawing.curve) std::for_each(piece.begin(), piece.end(), include);
+  std::for_each(drawing.meridian.begin(), drawing.meridian.end(), include);
+  for (const auto& [a, b] : drawing.ticks) {
+    include(a);
+    include(b);
+  }
+  drawing.bounds = bounds;
+  return drawing;
+}
+
+void PlaceNoonMarkLabels(NoonMarkDrawing& drawing, const sundial::NoonMark& mark, const NoonMarkWords& words,
+                         const MeasureText& measure, const LabelRoom& room) {
+  LabelPlacer placer(measure, room);
   for (const auto& piece : drawing.curve) placer.AvoidPolyline(piece);
   placer.AvoidPolyline(drawing.meridian);
-  placer.AvoidBox(Around(drawing.foot, kFootRadiusMm));
+  constexpr std::size_t kFoot = kNoOwner - 1;
+  placer.AvoidBox(Around(drawing.foot, kFootCrossMm), kFoot);
+  for (std::size_t i = 0; i < mark.days.size(); ++i) {
+    for (const auto& s : mark.seasons) {
+      if (s.month == mark.days[i].month && s.day == mark.days[i].day) {
+        placer.AvoidBox(Around(OnPaper(mark, mark.days[i].shadow), kSeasonDotMm / 2), i);
+      }
+    }
+  }
+  const std::vector<std::size_t> tick_days = TickDays(mark);
+  for (std::size_t k = 0; k < tick_days.size() && k < drawing.ticks.size(); ++k) {
+    placer.AvoidSegment(drawing.ticks[k].first, drawing.ticks[k].second, tick_days[k]);
+  }
 
   // The middle of the figure: labels go away from it.
   PointMm middle{0, 0};
-  for (const auto& day : mark.days) middle = Plus(middle, on_paper(day.shadow));
+  for (const auto& day : mark.days) middle = Plus(middle, OnPaper(mark, day.shadow));
   if (!mark.days.empty()) middle = Scaled(middle, 1.0 / static_cast<double>(mark.days.size()));
 
   struct Marker {
     std::size_t index;  // into mark.days
     std::string text;
     bool season;
+    int rank;  // 0 the seasons, 1 the 1st of a month, 2 the 11th and 21st
   };
   std::vector<Marker> markers;
   for (std::size_t i = 0; i < mark.days.size(); ++i) {
@@ -182,62 +323,45 @@ NoonMarkDrawing LayOutNoonMark(const sundial::NoonMark& mark, const NoonMarkWord
         season = true;
       }
     }
-    if (season || sundial::IsTickDay(day.day)) markers.push_back({i, text, season});
+    if (season || sundial::IsTickDay(day.day)) markers.push_back({i, text, season, season ? 0 : day.day == 1 ? 1 : 2});
   }
-  // Each marker's normal to the curve, from its neighbours along the year.
-  auto normal_at = [&](std::size_t i) {
-    const std::size_t before = i > 0 ? i - 1 : (whole_year_joins ? mark.days.size() - 1 : i);
-    const std::size_t after = i + 1 < mark.days.size() ? i + 1 : (whole_year_joins ? 0 : i);
-    const PointMm tangent = Unit(Minus(on_paper(mark.days[after].shadow), on_paper(mark.days[before].shadow)));
-    return PointMm{-tangent.y, tangent.x};
+  std::stable_sort(markers.begin(), markers.end(), [](const Marker& a, const Marker& b) { return a.rank < b.rank; });
+
+  auto place_marker = [&](const Marker& m) {
+    const PointMm p = OnPaper(mark, mark.days[m.index].shadow);
+    PointMm n = NormalAt(mark, m.index);
+    if ((p.x - middle.x) * n.x + (p.y - middle.y) * n.y < 0) n = Scaled(n, -1);
+    if (auto label = placer.Place(m.text, m.season, p, Fan(n), m.index, m.season)) drawing.labels.push_back(*label);
   };
+  // The seasons first, then the foot and the meridian's name (beside the line
+  // between the foot and the figure), which have few places to go, then the dates.
   for (const Marker& m : markers) {
-    const PointMm p = on_paper(mark.days[m.index].shadow);
-    const PointMm n = normal_at(m.index);
-    if (m.season) {
-      drawing.season_points.push_back(p);
-      placer.AvoidBox(Around(p, kSeasonDotMm / 2));
-    }
-    if (sundial::IsTickDay(mark.days[m.index].day)) {
-      const PointMm a = Plus(p, Scaled(n, kTickMm / 2));
-      const PointMm b = Plus(p, Scaled(n, -kTickMm / 2));
-      drawing.ticks.push_back({a, b});
-      placer.AvoidSegment(a, b);
-    }
+    if (m.season) place_marker(m);
   }
-  // The foot and the meridian's name (beside the line between the foot and the
-  // figure) first: they have fewer places to go than the dates.
-  drawing.labels.push_back(placer.Place(words.foot, false, drawing.foot, Fan({-1, 0})));
+  if (auto label = placer.Place(words.foot, false, drawing.foot, Fan({-1, 0}), kFoot, true, kFootCrossMm)) {
+    drawing.labels.push_back(*label);
+  }
   if (drawing.meridian.size() > 1) {
     const PointMm top = drawing.meridian.front();
     const PointMm bottom = drawing.meridian.back();
-    const double from_foot_top = std::hypot(top.x, top.y);
-    const double from_foot_bottom = std::hypot(bottom.x, bottom.y);
-    const PointMm far = from_foot_top > from_foot_bottom ? top : bottom;
+    const PointMm far = std::hypot(top.x, top.y) > std::hypot(bottom.x, bottom.y) ? top : bottom;
     // Between the foot and the figure; on a line that passes the foot by, its middle.
-    const PointMm at = through_foot ? Plus(drawing.foot, Scaled(Minus(far, drawing.foot), 0.5))
-                                    : Scaled(Plus(top, bottom), 0.5);
-    drawing.labels.push_back(placer.Place(words.meridian, false, at, Fan({1, 0})));
+    const PointMm at = MeridianThroughFoot(mark) ? Plus(drawing.foot, Scaled(Minus(far, drawing.foot), 0.5))
+                                                 : Scaled(Plus(top, bottom), 0.5);
+    if (auto label = placer.Place(words.meridian, false, at, Fan({1, 0}), kNoOwner, true)) {
+      drawing.labels.push_back(*label);
+    }
   }
-
   for (const Marker& m : markers) {
-    const PointMm p = on_paper(mark.days[m.index].shadow);
-    PointMm n = normal_at(m.index);
-    if ((p.x - middle.x) * n.x + (p.y - middle.y) * n.y < 0) n = Scaled(n, -1);
-    drawing.labels.push_back(placer.Place(m.text, m.season, p, Fan(n)));
+    if (!m.season) place_marker(m);
   }
+  for (const PlacedLabel& label : drawing.labels) drawing.bounds = drawing.bounds.United(label.box);
+}
 
-  // Everything drawn, labels included.
-  RectMm bounds = Around(drawing.foot, kFootRadiusMm);
-  auto include = [&](PointMm p) { bounds = bounds.United({p.x, p.y, 0, 0}); };
-  for (const auto& piece : drawing.curve) std::for_each(piece.begin(), piece.end(), include);
-  std::for_each(drawing.meridian.begin(), drawing.meridian.end(), include);
-  for (const auto& [a, b] : drawing.ticks) {
-    include(a);
-    include(b);
-  }
-  for (const PlacedLabel& label : drawing.labels) bounds = bounds.United(label.box);
-  drawing.bounds = bounds;
+NoonMarkDrawing LayOutNoonMark(const sundial::NoonMark& mark, const NoonMarkWords& words, const MeasureText& measure) {
+  NoonMarkDrawing drawing = LayOutNoonMarkLines(mark);
+  const double anywhere = 1e7;
+  PlaceNoonMarkLabels(drawing, mark, words, measure, RoomOfPage({-anywhere, -anywhere, 2 * anywhere, 2 * anywhere}));
   return drawing;
 }
 

@@ -42,9 +42,21 @@ struct NoonMarkWords {
   std::function<std::string(int month, int day)> date;
 };
 
-// Lays out `mark`: the curve, the ticks and date labels, the seasons, the meridian
-// and the foot. Labels go where they cross neither the lines nor each other when
-// a place near their point allows it, the side away from the figure's middle first.
+// The lines of `mark`: the curve, the meridian, the foot, the ticks and the
+// season points; no labels yet, and the bounds of these.
+NoonMarkDrawing LayOutNoonMarkLines(const sundial::NoonMark& mark);
+
+// Adds the labels of `mark` to its lines and their boxes to the bounds. Each label
+// lies in `room`, overlaps no other label, mark or leader, and crosses no line,
+// nor does its leader; the side away from the figure's middle is tried first, then
+// the places around, farther and farther out. The season days and the names of
+// the foot and the meridian come first and are kept (where nothing else allows,
+// with a leader across a line, or over a line); then the dates of the 1st of
+// each month, then of the 11th and 21st, each near its point or left out.
+void PlaceNoonMarkLabels(NoonMarkDrawing& drawing, const sundial::NoonMark& mark, const NoonMarkWords& words,
+                         const MeasureText& measure, const LabelRoom& room);
+
+// The lines and the labels, with room anywhere.
 NoonMarkDrawing LayOutNoonMark(const sundial::NoonMark& mark, const NoonMarkWords& words, const MeasureText& measure);
 
 // Where a label's leader meets its box: the box's point nearest the anchor.

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace paper {
 
@@ -103,6 +104,158 @@ void FillRowGaps(TileGrid& grid) {
     const auto last = std::find(std::make_reverse_iterator(end), std::make_reverse_iterator(first), true).base();
     std::fill(first, last, true);
   }
+}
+
+namespace {
+
+bool Contains(const RectMm& outer, const RectMm& inner) {
+  return inner.left >= outer.left && inner.top >= outer.top && inner.Right() <= outer.Right() &&
+         inner.Bottom() <= outer.Bottom();
+}
+
+// The part 0 ≤ t0 ≤ t ≤ t1 ≤ 1 of a + t (b − a) inside `rect`, or none.
+std::optional<std::pair<double, double>> PartInside(PointMm a, PointMm b, const RectMm& rect) {
+  double enter = 0;
+  double leave = 1;
+  const double dx = b.x - a.x;
+  const double dy = b.y - a.y;
+  const double p[] = {-dx, dx, -dy, dy};
+  const double q[] = {a.x - rect.left, rect.Right() - a.x, a.y - rect.top, rect.Bottom() - a.y};
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] == 0) {
+      if (q[i] < 0) return std::nullopt;
+      continue;
+    }
+    const double t = q[i] / p[i];
+    if (p[i] < 0) {
+      enter = std::max(enter, t);
+    } else {
+      leave = std::min(leave, t);
+    }
+  }
+  if (enter > leave) return std::nullopt;
+  return std::pair{enter, leave};
+}
+
+// Whether the part [t0, t1] of a segment lies in the union of the used tiles
+// other than `except`.
+bool CoveredByOthers(const TileGrid& grid, std::size_t except, PointMm a, PointMm b, double t0, double t1) {
+  std::vector<std::pair<double, double>> parts;
+  const RectMm span{std::min(a.x, b.x), std::min(a.y, b.y), std::fabs(b.x - a.x), std::fabs(b.y - a.y)};
+  ForTilesNear(grid, span, [&](int row, int column) {
+    const auto i = static_cast<std::size_t>(row * grid.columns + column);
+    if (i == except || !grid.used[i]) return;
+    if (const auto part = PartInside(a, b, grid.Tile(row, column))) parts.push_back(*part);
+  });
+  std::sort(parts.begin(), parts.end());
+  double reached = t0;
+  constexpr double kSlack = 1e-9;
+  for (const auto& [from, to] : parts) {
+    if (from > reached + kSlack) break;
+    reached = std::max(reached, to);
+  }
+  return reached >= t1 - kSlack;
+}
+
+}  // namespace
+
+void DropRepeatedTiles(TileGrid& grid, const std::vector<std::pair<PointMm, PointMm>>& segments,
+                       const std::vector<RectMm>& boxes) {
+  auto repeated = [&](std::size_t index) {
+    const RectMm tile = grid.Tile(static_cast<int>(index) / grid.columns, static_cast<int>(index) % grid.columns);
+    for (const auto& [a, b] : segments) {
+      const auto part = PartInside(a, b, tile);
+      if (part && !CoveredByOthers(grid, index, a, b, part->first, part->second)) return false;
+    }
+    for (const RectMm& box : boxes) {
+      if (!box.Overlaps(tile)) continue;
+      const std::vector<std::size_t> holding = TilesHolding(grid, box);
+      const bool elsewhere = std::any_of(holding.begin(), holding.end(),
+                                         [&](std::size_t other) { return other != index && grid.used[other]; });
+      if (!elsewhere) return false;
+    }
+    return true;
+  };
+  // The last pages first: the figure's own pages keep their content, and a page
+  // of the overlap goes.
+  int used = grid.UsedCount();
+  for (bool dropped = true; dropped;) {
+    dropped = false;
+    for (std::size_t i = grid.used.size(); i-- > 0;) {
+      if (grid.used[i] && used > 1 && repeated(i)) {
+        grid.used[i] = false;
+        --used;
+        dropped = true;
+      }
+    }
+  }
+}
+
+std::vector<std::size_t> TilesHolding(const TileGrid& grid, const RectMm& box) {
+  std::vector<std::size_t> holding;
+  ForTilesNear(grid, box, [&](int row, int column) {
+    if (Contains(grid.Tile(row, column), box)) {
+      holding.push_back(static_cast<std::size_t>(row * grid.columns + column));
+    }
+  });
+  return holding;
+}
+
+std::vector<PointMm> AlignmentMarks(const RectMm& tile, double overlap, Sides sides) {
+  std::vector<PointMm> marks;
+  for (const double x : {tile.left + kAlignMarkInsetMm, tile.Right() - kAlignMarkInsetMm}) {
+    if (sides.above) marks.push_back({x, tile.top + overlap / 2});
+    if (sides.below) marks.push_back({x, tile.Bottom() - overlap / 2});
+  }
+  for (const double y : {tile.top + kAlignMarkInsetMm, tile.Bottom() - kAlignMarkInsetMm}) {
+    if (sides.left) marks.push_back({tile.left + overlap / 2, y});
+    if (sides.right) marks.push_back({tile.Right() - overlap / 2, y});
+  }
+  return marks;
+}
+
+bool LabelRoom::Holds(const RectMm& box) const {
+  if (!Contains(area, box)) return false;
+  if (!pages) return true;
+  const TileGrid& grid = *pages;
+  // An edge strictly inside the box widened by `clear`: the left edge of every
+  // column but the first, the right edge of every one but the last.
+  auto cut = [&](double low, double high, double origin, double step, double tile, int count) {
+    low -= clear;
+    high += clear;
+    const int first = std::max(0, static_cast<int>(std::floor((low - origin - tile) / step)));
+    const int last = std::min(count - 1, static_cast<int>(std::ceil((high - origin) / step)));
+    for (int k = first; k <= last; ++k) {
+      const double start = origin + k * step;
+      const double end = start + tile;
+      if (k > 0 && low < start && start < high) return true;
+      if (k + 1 < count && low < end && end < high) return true;
+    }
+    return false;
+  };
+  if (cut(box.left, box.Right(), grid.first.left, grid.step_x, grid.first.width, grid.columns)) return false;
+  if (cut(box.top, box.Bottom(), grid.first.top, grid.step_y, grid.first.height, grid.rows)) return false;
+  // The alignment marks of the pages near it, whichever are printed.
+  const double overlap = grid.first.width - grid.step_x;
+  const double reach = kAlignMarkHalfMm + 0.5;
+  bool over_a_mark = false;
+  ForTilesNear(grid, box.Grown(reach + overlap), [&](int row, int column) {
+    const Sides sides{row > 0, row + 1 < grid.rows, column > 0, column + 1 < grid.columns};
+    for (const PointMm mark : AlignmentMarks(grid.Tile(row, column), overlap, sides)) {
+      over_a_mark = over_a_mark || box.Overlaps(RectMm{mark.x, mark.y, 0, 0}.Grown(reach));
+    }
+  });
+  return !over_a_mark;
+}
+
+LabelRoom RoomOfPage(const RectMm& area) { return {area, std::nullopt, 0}; }
+
+LabelRoom RoomOfTiles(const TileGrid& grid) {
+  TileGrid places = grid;
+  places.used.clear();
+  const RectMm covered{grid.first.left, grid.first.top, grid.first.width + (grid.columns - 1) * grid.step_x,
+                       grid.first.height + (grid.rows - 1) * grid.step_y};
+  return {covered, std::move(places), 0.5};
 }
 
 }  // namespace paper

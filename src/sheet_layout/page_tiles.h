@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstddef>
+#include <optional>
+#include <utility>
 #include <vector>
 
 // A drawing larger than a page, cut into overlapping pages of one size: which
@@ -57,5 +60,47 @@ void MarkBox(TileGrid& grid, const RectMm& box);
 // pages of a row can be laid edge to edge by their overlaps (the inside of a
 // figure of eight is empty, but its two sides must meet).
 void FillRowGaps(TileGrid& grid);
+
+// Unmarks each used tile whose whole content other used tiles show: the part of
+// every segment inside it lies in other used tiles, and every box that overlaps it
+// lies whole in one other used tile. A page that only repeats the edge of its
+// neighbour's figure, or a label its neighbour shows whole, is not printed.
+void DropRepeatedTiles(TileGrid& grid, const std::vector<std::pair<PointMm, PointMm>>& segments,
+                       const std::vector<RectMm>& boxes);
+
+// The tiles `box` lies in whole, as indices into `used`.
+std::vector<std::size_t> TilesHolding(const TileGrid& grid, const RectMm& box);
+
+// The marks a page carries in its overlap with each neighbour, to be laid over
+// the same marks of that page: two in each strip, kAlignMarkInsetMm from its
+// ends, in the middle of the strip. Only the sides named.
+struct Sides {
+  bool above = false;
+  bool below = false;
+  bool left = false;
+  bool right = false;
+};
+std::vector<PointMm> AlignmentMarks(const RectMm& tile, double overlap, Sides sides);
+inline constexpr double kAlignMarkInsetMm = 25;
+inline constexpr double kAlignMarkHalfMm = 3;  // the cross reaches this far from its centre
+
+// Where a label may lie: inside `area`; and when `pages` is set, across none of
+// their edges (with `clear` mm to spare) and over none of their alignment marks.
+struct LabelRoom {
+  RectMm area;
+  std::optional<TileGrid> pages;  // their places only: `used` is empty
+  double clear = 0;
+
+  bool Holds(const RectMm& box) const;
+};
+
+// The room of one page's figure area: anywhere inside it.
+LabelRoom RoomOfPage(const RectMm& area);
+
+// The room of a grid: inside the tiles and across none of their edges, with
+// 0.5 mm to spare, and off every tile's alignment marks. A label there lies whole
+// on every tile it touches, and clear of the lines along which overlapping pages
+// are cut and laid over each other.
+LabelRoom RoomOfTiles(const TileGrid& grid);
 
 }  // namespace paper

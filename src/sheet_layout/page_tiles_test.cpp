@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Cutting a drawing into pages: how many rows and columns cover it, and which
-// pages a line crosses.
+// Cutting a drawing into pages: how many rows and columns cover it, which pages
+// a line crosses, where a label may lie so that no page cuts it, and which pages
+// only repeat what others show.
 #include "sheet_layout/page_tiles.h"
 
 #include <gtest/gtest.h>
@@ -69,6 +70,83 @@ TEST(PageTiles, SegmentsMeetRectangles) {
       {"diagonal missing the corner", {8, -5}, {15, 2}, false},
   };
   for (const auto& c : kCases) EXPECT_EQ(paper::SegmentMeetsRect(c.a, c.b, box), c.meets) << c.what;
+}
+
+// 3 × 3 tiles of 100 mm with 10 mm overlap over 280 × 280 mm from (0, 0):
+// columns and rows at 0..100, 90..190, 180..280.
+TEST(LabelRoom, ALabelLiesWholeOnEveryPageItTouchesAndOffTheCutLines) {
+  const paper::TileGrid grid = CoverWithTiles({0, 0, 280, 280}, 100, 100, 10);
+  const paper::LabelRoom room = paper::RoomOfTiles(grid);
+  const struct {
+    const char* what;
+    RectMm box;
+    bool holds;
+    std::size_t tiles;  // the tiles it lies in whole, when it holds
+  } kCases[] = {
+      {"inside one page", {40, 40, 12, 3}, true, 1},
+      {"in the strip two pages share", {92, 40, 6, 3}, true, 2},
+      {"in the corner four pages share", {92, 92, 6, 3}, true, 4},
+      {"across a page's edge", {96, 40, 8, 3}, false, 0},  // the first page ends at 100
+      {"across the dashed line", {86, 40, 8, 3}, false, 0},  // the second begins at 90
+      {"wider than the strip, across both", {85, 40, 20, 3}, false, 0},
+      {"half a millimetre from the line", {90.2, 40, 6, 3}, false, 0},
+      {"outside the pages", {-5, 40, 8, 3}, false, 0},
+      {"over an alignment mark", {22, 93, 6, 3}, false, 0},  // 25 mm along, in the strip's middle
+  };
+  for (const auto& c : kCases) {
+    EXPECT_EQ(room.Holds(c.box), c.holds) << c.what;
+    if (c.holds) {
+      EXPECT_EQ(paper::TilesHolding(grid, c.box).size(), c.tiles) << c.what;
+    }
+  }
+  // Any box the room holds, wherever it lies: whole on each page it touches.
+  for (double x = -3; x < 280; x += 0.7) {
+    for (double y = -3; y < 280; y += 3.1) {
+      const RectMm box{x, y, 9, 2.5};
+      if (!room.Holds(box)) continue;
+      bool somewhere = false;
+      for (int row = 0; row < grid.rows; ++row) {
+        for (int column = 0; column < grid.columns; ++column) {
+          const RectMm tile = grid.Tile(row, column);
+          const bool inside = box.left >= tile.left && box.Right() <= tile.Right() && box.top >= tile.top &&
+                              box.Bottom() <= tile.Bottom();
+          somewhere = somewhere || inside;
+          EXPECT_TRUE(!box.Overlaps(tile) || inside) << x << ", " << y << " cut by tile " << row << "-" << column;
+        }
+      }
+      EXPECT_TRUE(somewhere) << x << ", " << y;
+    }
+  }
+}
+
+TEST(PageTiles, APageThatOnlyRepeatsWhatOthersShowIsDropped) {
+  // One row of three pages 100 mm wide overlapping by 10: 0..100, 90..190, 180..280.
+  const struct {
+    const char* what;
+    std::vector<std::pair<paper::PointMm, paper::PointMm>> segments;
+    std::vector<RectMm> boxes;
+    std::vector<bool> used_before;
+    std::vector<bool> used_after;
+  } kCases[] = {
+      {"a line inside the first page and into the strip",
+       {{{10, 50}, {95, 50}}}, {}, {true, true, false}, {true, false, false}},
+      {"a line beyond the strip", {{{10, 50}, {120, 50}}}, {}, {true, true, false}, {true, true, false}},
+      {"a label in the strip, another page's whole",
+       {{{10, 50}, {60, 50}}}, {{92, 20, 6, 3}}, {true, true, false}, {true, false, false}},
+      {"a label the second page alone shows whole",
+       {{{10, 50}, {60, 50}}}, {{120, 20, 6, 3}}, {true, true, false}, {true, true, false}},
+      {"lines on each page, each its own", {{{10, 50}, {270, 50}}}, {}, {true, true, true}, {true, true, true}},
+      {"a line in the strip the last two share",
+       {{{150, 50}, {185, 50}}}, {}, {false, true, true}, {false, true, false}},
+  };
+  for (const auto& c : kCases) {
+    paper::TileGrid grid = CoverWithTiles({0, 0, 280, 100}, 100, 100, 10);
+    ASSERT_EQ(grid.columns, 3);
+    ASSERT_EQ(grid.rows, 1);
+    grid.used = c.used_before;
+    paper::DropRepeatedTiles(grid, c.segments, c.boxes);
+    EXPECT_EQ(grid.used, c.used_after) << c.what;
+  }
 }
 
 }  // namespace

@@ -13,6 +13,7 @@ enum class PaperSize { kA4, kA3, kLetter };
 
 struct NoonMarkSheetOptions {
   std::string zone_name;  // printed with the standard offset
+  int summer_seconds;     // what the zone's summer time adds to its clock; 0 without one
   SheetLanguage language;
   PaperSize paper;
 };

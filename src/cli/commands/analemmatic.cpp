@@ -19,26 +19,12 @@
 #include "cli/io/sheet_options.h"
 #include "cli/io/values.h"
 #include "cli/io/zone_argument.h"
+#include "clock/dial_standard_time.h"
 #include "platform/core/ascii_digits.h"
 #include "sundial/analemmatic.h"
 
 namespace cli {
 namespace {
-
-// The standard time a dial of `year` keeps: the lower of the offsets in force at
-// the two solstices (the winter clock, even where the zone's data call the summer
-// offset standard, as Europe/Dublin's do), and what summer time adds to it (0 in a
-// zone without it).
-struct DialStandardTime {
-  int offset_seconds;
-  int summer_seconds;
-};
-
-DialStandardTime DialStandardTimeOf(const QTimeZone& zone, int year) {
-  const int june = zone.offsetFromUtc(QDateTime(QDate(year, 6, 21), QTime(12, 0), QTimeZone::utc()));
-  const int december = zone.offsetFromUtc(QDateTime(QDate(year, 12, 21), QTime(12, 0), QTimeZone::utc()));
-  return {std::min(june, december), std::abs(june - december)};
-}
 
 // "1:N" with N a whole number 1..1000000.
 long ReadScale(const std::string& text) {
@@ -165,7 +151,7 @@ Command AnalemmaticCommand() {
     if (year < 1) throw ValueError{"--year " + Echo(parsed.Value("year")) + " is before year 1, where time zones end"};
     const QTimeZone zone =
         ReadZone(parsed.Has("zone") ? std::optional<std::string>(parsed.Value("zone")) : std::nullopt);
-    const DialStandardTime offsets = DialStandardTimeOf(zone, year);
+    const sundial::DialStandardTime offsets = sundial::DialStandardTimeOf(zone, year);
     const bool summer = parsed.Has("summer");
     if (summer && offsets.summer_seconds == 0) {
       throw ValueError{"--summer: " + zone.id().toStdString() + " keeps no summer time in " + std::to_string(year)};

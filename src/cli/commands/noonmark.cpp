@@ -18,6 +18,7 @@
 #include "cli/io/sheet_options.h"
 #include "cli/io/values.h"
 #include "cli/io/zone_argument.h"
+#include "clock/dial_standard_time.h"
 #include "sundial/noon_mark.h"
 
 namespace cli {
@@ -60,8 +61,8 @@ Command NoonMarkCommand() {
   command.name = "noonmark";
   command.synopsis =
       "--latitude DEG --longitude DEG [--zone ZONE] --height MM [--surface floor|wall | --facing AZ [--tilt DEG]] "
-      "[--time HH:MM] "
-      "[--year YEAR] [--no-refraction] [--output FILE] [--format svg|pdf|csv] [--paper a4|a3|letter]";
+      "[--time HH:MM] [--year YEAR] [--no-refraction] [--output FILE] [--format svg|pdf|csv] "
+      "[--paper a4|a3|letter] [--lang ja|en]";
   command.summary = "the noon mark (analemma) of a nodus on a floor, a wall or any plate, at true size";
   command.help =
       "The figure of eight that the shadow of a nodus (a hole in a plate, a ball on a\n"
@@ -72,11 +73,13 @@ Command NoonMarkCommand() {
       "the equator), or from a plate facing --facing AZ (the azimuth its face looks\n"
       "towards, 0..360 from north through east, as facing prints it) and leaning\n"
       "--tilt DEG from the horizontal (0 a floor, 90 a wall, the default; more leans\n"
-      "forward over its foot, 180 faces the ground). The clock time is --time (default\n"
-      "12:00) of ZONE's standard time, never summer time: the offset in force on\n"
-      "1 January of YEAR without its summer-time part. YEAR is 1..32767, the present\n"
-      "year by default. DEG and ZONE as for noon; the latitude is -90..90, north\n"
-      "positive.\n"
+      "forward over its foot, 180 faces the ground); MM is 0.1..100000. The clock time\n"
+      "is --time (default 12:00) of ZONE's standard time, the clock of winter: the\n"
+      "lower of the offsets in force at the two solstices of YEAR (Europe/Dublin:\n"
+      "UTC+00:00, though its tz data call UTC+01:00 standard). In summer time the mark\n"
+      "is read that much later by the clock (13:00 for 12:00 in Berlin), as the sheet\n"
+      "says. YEAR is 1..32767, the present year by default. DEG and ZONE as for noon;\n"
+      "the latitude is -90..90, north positive.\n"
       "Each day: UT is the clock time less the offset; the hour angle comes from the\n"
       "longitude and the equation of time, the declination from the engine's elements,\n"
       "then the altitude and azimuth, with standard refraction (Saemundsson's formula,\n"
@@ -95,11 +98,12 @@ Command NoonMarkCommand() {
       "pdf, svg: true size (1 mm on paper = 1 mm on the surface), as seen from above or\n"
       "from in front: the figure, the 1st, 11th and 21st of each month, the days nearest\n"
       "the solstices and equinoxes, the meridian (the shadow at apparent noon), the foot,\n"
-      "north or up, a 100 mm scale bar and the inputs. A PDF larger than the paper is\n"
-      "cut into pages that overlap by 10 mm, with alignment marks, after a first page\n"
-      "that maps them; more than 200 pages are refused. An SVG larger than the paper is\n"
-      "one drawing of the figure's own size, up to 100 m. Texts are Japanese unless\n"
-      "--lang en.\n"
+      "north or up, a 100 mm scale bar, the inputs, and how to mount and read it. The\n"
+      "dates give way where they would overlap; no label is cut by a page's edge. A PDF\n"
+      "larger than the paper is cut into pages that overlap by 10 mm, with alignment\n"
+      "marks, after a first page that maps them; more than 200 pages are refused. An\n"
+      "SVG larger than the paper is one drawing of the figure's own size, up to 100 m.\n"
+      "Texts are Japanese unless --lang en.\n"
       "The output goes to FILE, or to standard output (a page not to a terminal). The\n"
       "format is --format, else FILE's extension (.pdf, .svg, .csv), else PDF.\n";
   command.options = {{"latitude", "", "DEG", "the nodus's latitude, degrees north (south negative)"},
@@ -159,9 +163,9 @@ Command NoonMarkCommand() {
         ReadZone(parsed.Has("zone") ? std::optional<std::string>(parsed.Value("zone")) : std::nullopt);
     if (format != "csv") RefusePageToTerminal("noonmark", parsed, true);
 
-    const int offset_seconds = zone.standardTimeOffset(QDateTime(QDate(year, 1, 1), QTime(12, 0), QTimeZone::utc()));
+    const sundial::DialStandardTime standard = sundial::DialStandardTimeOf(zone, year);
     sundial::NoonMarkInput input{{latitude, longitude},
-                                 offset_seconds,
+                                 standard.offset_seconds,
                                  clock_minutes,
                                  year,
                                  height_mm,
@@ -186,7 +190,8 @@ Command NoonMarkCommand() {
     if (format == "csv") {
       bytes = Csv(mark);
     } else {
-      bytes = LoadedDrawing().NoonMark(mark, {zone.id().toStdString(), language, paper_size}, SheetFormatNamed(format));
+      bytes = LoadedDrawing().NoonMark(mark, {zone.id().toStdString(), standard.summer_seconds, language, paper_size},
+                                       SheetFormatNamed(format));
     }
     DeliverOutput(ToStandardOutput(parsed) ? "-" : parsed.Value("output"), bytes, out);
   };

@@ -89,8 +89,8 @@ double ReadLatitude(const std::string& name, const std::string& text) {
 
 double ReadHeightMm(const std::string& name, const std::string& text) {
   const std::optional<double> mm = ReadPlainDecimal(AsciiDigits(text));
-  if (mm && *mm > 0 && *mm <= 100000) return *mm;
-  Refuse(name, text, "is not a height 0 < MM <= 100000 (millimetres, decimal, with a point)");
+  if (mm && *mm >= kLeastHeightMm && *mm <= kMostHeightMm) return *mm;
+  Refuse(name, text, "is not a height 0.1 <= MM <= 100000 (millimetres, decimal, with a point)");
 }
 
 int ReadWholeInRange(const std::string& name, const std::string& text, int low, int high) {

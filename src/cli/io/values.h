@@ -34,7 +34,11 @@ double ReadLongitude(const std::string& name, const std::string& text);
 // -90 <= degrees <= 90.
 double ReadLatitude(const std::string& name, const std::string& text);
 
-// A decimal number of millimetres, 0 < mm <= 100000 (100 m).
+// A decimal number of millimetres, 0.1 <= mm <= 100000 (100 m). Below a tenth of
+// a millimetre the figure is a dot; the sheets print the height as it was read
+// (paper::MillimetresText), in the same plain decimals.
+inline constexpr double kLeastHeightMm = 0.1;
+inline constexpr double kMostHeightMm = 100000;
 double ReadHeightMm(const std::string& name, const std::string& text);
 
 // A decimal number of degrees, 0 <= degrees <= `high` (no sign): a plate's tilt or

@@ -14,7 +14,9 @@ namespace {
 // At most this many suggestions are named; CEST alone is used by 33 zones.
 constexpr std::size_t kMostSuggestions = 4;
 
-std::string DidYouMean(const std::vector<std::string>& suggestions) {
+// "; did you mean A, B or C? (note)", or where to look when nothing comes to mind.
+std::string DidYouMean(const sundial::ZoneNameAdvice& advice) {
+  const std::vector<std::string>& suggestions = advice.suggestions;
   if (suggestions.empty()) return " (see orvalin-cli zones)";
   std::string text = "; did you mean ";
   const std::size_t named = std::min(suggestions.size(), kMostSuggestions);
@@ -23,12 +25,13 @@ std::string DidYouMean(const std::vector<std::string>& suggestions) {
     text += suggestions[i];
   }
   if (named < suggestions.size()) text += " or one of " + std::to_string(suggestions.size() - named) + " more";
-  return text + "?";
+  return text + "?" + (advice.note.empty() ? "" : " (" + advice.note + ")");
 }
 
 QTimeZone Named(const std::string& what, const std::string& name) {
   if (const std::optional<QTimeZone> zone = sundial::ZoneNamed(name)) return *zone;
-  throw ValueError{what + " " + Echo(name) + " is not a time-zone name" + DidYouMean(sundial::ZoneSuggestions(name))};
+  const sundial::ZoneNameAdvice advice = sundial::AdviseOnZoneName(name);
+  throw ValueError{what + " " + Echo(name) + " " + advice.fault + DidYouMean(advice)};
 }
 
 }  // namespace
@@ -39,6 +42,11 @@ QTimeZone ReadZone(const std::optional<std::string>& zone_option) {
   if (tz == nullptr) {
     const QTimeZone local = QTimeZone::systemTimeZone();
     if (!local.isValid()) throw ValueError{"the system's time zone is not known; give --zone"};
+    // A machine set to Factory (or to posixrules) has no place's zone to print.
+    const std::string id = local.id().toStdString();
+    if (id == "Factory" || id == "posixrules" || id == "localtime") {
+      throw ValueError{"the system's time zone " + Echo(id) + " " + sundial::AdviseOnZoneName(id).fault + " with --zone"};
+    }
     return local;
   }
   // TZ=":Europe/Berlin" and TZ="/usr/share/zoneinfo/Europe/Berlin" name a zone file.
