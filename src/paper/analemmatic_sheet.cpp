@@ -14,6 +14,7 @@
 #include <numbers>
 
 #include "paper/page_painter.h"
+#include "paper/sheet_text.h"
 #include "platform/core/version.h"
 #include "sundial/year_days.h"
 
@@ -83,24 +84,6 @@ QString Number(double value, int decimals) {
   QString text = QString::number(value, 'f', decimals);
   if (text.startsWith('-') && text.toDouble() == 0) text.remove(0, 1);
   return text;
-}
-
-QString OffsetText(int seconds) {
-  const int minutes = std::abs(seconds) / 60;
-  return QStringLiteral("UTC%1%2:%3")
-      .arg(seconds < 0 ? QStringLiteral("\u2212") : QStringLiteral("+"))
-      .arg(minutes / 60, 2, 10, QLatin1Char('0'))
-      .arg(minutes % 60, 2, 10, QLatin1Char('0'));
-}
-
-// "1 hour", "30 minutes", "1時間", "30分".
-QString AmountText(int seconds, bool ja) {
-  const int minutes = std::abs(seconds) / 60;
-  if (minutes % 60 == 0) {
-    return ja ? QStringLiteral("%1 時間").arg(minutes / 60)
-              : QStringLiteral("%1 hour%2").arg(minutes / 60).arg(minutes == 60 ? "" : "s");
-  }
-  return ja ? QStringLiteral("%1 分").arg(minutes) : QStringLiteral("%1 minutes").arg(minutes);
 }
 
 // "+14:16", "−3:05".
