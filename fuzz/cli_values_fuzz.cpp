@@ -78,6 +78,15 @@ void CheckReaders(const std::string& text, int year, int month) {
   const auto read_tilt = Read([&] { return cli::ReadDegrees("--tilt", text, 180, "a tilt 0..180"); });
   FUZZ_CHECK(read_tilt.has_value() == (hours && *hours <= 180), "a plate's DEG accepted exactly in range");
   FUZZ_CHECK(!read_tilt || *read_tilt == *hours, "a plate's DEG is the number written");
+  const auto read_angle = Read([&] { return cli::ReadSignedAngle("ANGLE", text); });
+  FUZZ_CHECK(read_angle.has_value() == (degrees && std::fabs(*degrees) <= 180), "ANGLE accepted exactly in range");
+  FUZZ_CHECK(!read_angle || *read_angle == *degrees, "ANGLE is the number written");
+  const auto read_length = Read([&] { return cli::ReadLengthM("M", text); });
+  FUZZ_CHECK(read_length.has_value() == (hours && *hours > 0 && *hours <= 1000), "M accepted exactly in range");
+  FUZZ_CHECK(!read_length || *read_length == *hours, "M is the number written");
+  const auto read_years = Read([&] { return cli::ReadWholeInRange("N", text, 1, 400); });
+  FUZZ_CHECK(read_years.has_value() == in(1, 400), "N accepted exactly in range");
+  FUZZ_CHECK(!read_years || *read_years == *integer, "N is the number written");
 }
 
 // The fields of a line as `at --from` separates them: spaces, tabs, carriage

@@ -412,6 +412,45 @@ expect 1 err "and an SVG holds 100 m at most; use --format dxf or csv" dial --la
 expect 2 err "orvalin-cli: dial needs --latitude DEG" dial -f csv
 expect 2 err "orvalin-cli: dial needs --longitude DEG for standard time" dial --latitude 35 -f csv
 expect 2 err "orvalin-cli: dial: --summer needs --time standard or mean" dial --latitude 35 --time apparent --summer -f csv
+# A wall's facing from a rod's shadow, one reading or a file of them.
+expect 0 out 'give dial and noonmark --facing 243.8' facing --latitude 35.6812 -l 139.7671 -z Asia/Tokyo \
+  --at 2026-05-10T14:30 --shadow-angle 12.5
+expect 1 err "never showed on Europe/Berlin's clocks" facing --latitude 52.5 -l 13.4 -z Europe/Berlin \
+  --at 2026-03-29T02:30 --shadow-angle 0
+printf '%s\n' '# a wall' '2026-05-10T14:30 12.5' '2026-05-10T14:30 13.1' 'at noon 5' >readings.txt
+"$cli" facing --latitude 35.6812 -l 139.7671 -z Asia/Tokyo --from - <readings.txt >out.txt 2>err.txt; status=$?
+[ $status -eq 1 ] && grep -q '^mean of 2 readings: facing 243\.' out.txt \
+  && grep -qx "orvalin-cli: line 4: 'at noon 5' is not a reading (YYYY-MM-DDTHH:MM\[:SS\] ANGLE)" err.txt \
+  || fail "facing --from -: status $status, $(head -c 300 out.txt) $(cat err.txt)"
+
+# The analemmatic dial: the CSV, and the plan at the scale it prints. The 1 m bar's
+# ends, 0 and "1 m", lie 1000/N mm apart on the page.
+"$cli" analemmatic --latitude 35.6812 -l 139.7671 -z Asia/Tokyo --size 3 --year 2026 -f csv >dial.csv 2>err.txt \
+  && head -1 dial.csv | grep -q $'^kind,label,x_m,y_m\r$' && grep -q $'^hour,12:00,0.249,1.744\r$' dial.csv \
+  || fail "analemmatic csv: $(head -c 300 dial.csv) $(cat err.txt)"
+"$cli" analemmatic --latitude 35.6812 -l 139.7671 -z Asia/Tokyo --size 3 --year 2026 -o dial.pdf 2>err.txt \
+  || fail "analemmatic pdf: $(cat err.txt)"
+pdfinfo dial.pdf | grep -q '^Page size: *595 x 842 pts (A4)' || fail "analemmatic: the page is not A4"
+scale=$(pdftotext dial.pdf - | sed -n 's/.*縮尺 1:\([0-9]*\).*/\1/p' | head -1)
+pdftotext -bbox dial.pdf - | awk -F'"' -v n="${scale:-0}" '
+  />0<\/word>/ && $4 > 600 { zero = ($2 + $6) / 2; y = $4 }
+  />1<\/word>/ && $4 > 600 && $4 == y { one = $2 }
+  />m<\/word>/ && $4 > 600 && $4 == y && one > 0 && !end { end = (one + $6) / 2 }
+  END { want = 1000 / n * 72 / 25.4; exit !(n > 0 && end > 0 && (end - zero - want)^2 < 1) }' \
+  || fail "analemmatic: the 1 m bar is not 1000/${scale:-?} mm long"
+expect 1 err "--summer: Asia/Tokyo keeps no summer time" analemmatic --latitude 35 -l 139 -z Asia/Tokyo --size 3 --summer -f csv
+
+# The noon mark on a wall facing any way; the days without a point are named.
+"$cli" noonmark --latitude 52.52 -l 13.405 -z Europe/Berlin --height 60 --facing 300 --time 17:00 --year 2026 \
+  -o wnw.pdf 2>err.txt; status=$?
+[ $status -eq 0 ] && grep -qx 'orvalin-cli: noonmark: no shadow on the plate at 17:00 on 110 days: 2026-01-01 to 2026-02-06, 2026-10-20 to 2026-12-31' err.txt \
+  && pdftotext wnw.pdf - | grep -q '影のない日：110 日' || fail "noonmark --facing 300: status $status, $(cat err.txt)"
+expect 1 err 'on no day of 2026 at 12:00' noonmark --latitude 35.68 -l 139.77 -z Asia/Tokyo --height 60 --facing 90 --year 2026 -f csv
+
+# The card of a dial corrected for longitude: -E, +14:10.5 on 11 February by PyEphem.
+"$cli" card 2026 -l 13.4050 -z Europe/Berlin --no-longitude -o e-card.pdf 2>err.txt || fail "card --no-longitude: $(cat err.txt)"
+grep -Eq '^ *11 +[^ ]+ +\+14:(0[6-9]|1[0-5]) ' <<<"$(pdftotext -layout e-card.pdf - 2>/dev/null)" \
+  || fail "card --no-longitude: 11 February is not within 5 s of +14:10.5"
 
 # Completion: each row is a line that must be offered, then the words typed, the
 # last one being completed. A value may follow its option as a word or after "="
@@ -447,7 +486,21 @@ zodiac|dial|--dates|z
 dxf|dial|--format|d
 --facing|dial|--fa
 30|dial|--step|3
+--shadow-angle|facing|--sh
+facing|fa
+analemmatic|ana
+--summer|analemmatic|--su
+csv|analemmatic|-f|c
+--no-longitude|card|2026|--no
+--tilt|noonmark|--ti
 ROWS
+# Every long option a command's help lists is offered after its name.
+for command in $("$cli" --help | sed -n '/^Commands:/,/^$/p' | sed -n 's/^  \([a-z][a-z-]*\).*/\1/p'); do
+  offered=$(complete_words "$command" --)
+  for option in $("$cli" "$command" --help | sed -n '/^Options:/,$p' | grep -o -- '--[a-z][a-z-]*' | sort -u); do
+    grep -qxF -- "$option" <<<"$offered" || fail "completion of '$command --' does not offer $option"
+  done
+done
 [ -z "$(complete_words noon -z right/)" ] || fail "completion offers the right/ zones"
 [ "$(complete_words chart 2002 -o my | wc -l)" -eq 1 ] || fail "completion splits 'my chart.png'"
 

@@ -270,11 +270,12 @@ TEST(CliErrors, BadArgumentsGiveOneLineAStatusAndNoFile) {
 }
 
 TEST(CliHelp, EveryCommandHasHelpAndTheVersionIsPrinted) {
-  for (const std::vector<std::string>& args : {std::vector<std::string>{"--help"}, {"at", "--help"},
-                                               {"table", "--help"}, {"noon", "--help"}, {"chart", "--help"}}) {
-    const Result result = RunCommand(args);
-    EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.out.rfind("Usage: orvalin-cli", 0), 0u) << args[0];
+  EXPECT_EQ(RunCommand({"--help"}).out.rfind("Usage: orvalin-cli", 0), 0u);
+  for (const cli::Command& command : cli::CommandTable()) {
+    const Result result = RunCommand({command.name, "--help"});
+    EXPECT_EQ(result.status, 0) << command.name;
+    EXPECT_EQ(result.out.rfind("Usage: orvalin-cli " + command.name + " ", 0), 0u) << command.name;
+    EXPECT_NE(RunCommand({"--help"}).out.find("  " + command.name + " "), std::string::npos) << command.name;
   }
   EXPECT_NE(RunCommand({"at", "--help"}).out.find("Universal Time"), std::string::npos);
   EXPECT_NE(RunCommand({"noon", "--help"}).out.find("12 h - DEG/15 h - E/60 h"), std::string::npos) << "the method";
@@ -591,12 +592,13 @@ TEST(CliNoonMark, TheClockIsTheZonesWinterClock) {
   const struct {
     const char* zone;
     const char* winter;
+    int status;  // 1: at longitude 0 the clocks of the far east read 12:00 at night, refused
   } kCases[] = {
-      {"Europe/Dublin", "UTC"},
-      {"Europe/Berlin", "UTC+01:00"},
-      {"Australia/Sydney", "UTC+10:00"},
-      {"Africa/Casablanca", "UTC+01:00"},
-      {"Asia/Tokyo", "UTC+09:00"},
+      {"Europe/Dublin", "UTC", 0},
+      {"Europe/Berlin", "UTC+01:00", 0},
+      {"Australia/Sydney", "UTC+10:00", 1},
+      {"Africa/Casablanca", "UTC+01:00", 0},
+      {"Asia/Tokyo", "UTC+09:00", 1},
   };
   for (const auto& c : kCases) {
     auto csv = [](const char* zone) {
@@ -605,8 +607,10 @@ TEST(CliNoonMark, TheClockIsTheZonesWinterClock) {
     };
     const Result zone = csv(c.zone);
     const Result winter = csv(c.winter);
-    ASSERT_EQ(zone.status, 0) << c.zone << ": " << zone.err;
+    ASSERT_EQ(zone.status, c.status) << c.zone << ": " << zone.err;
+    EXPECT_EQ(winter.status, c.status) << c.winter << ": " << winter.err;
     EXPECT_EQ(zone.out, winter.out) << c.zone;
+    EXPECT_EQ(zone.err, winter.err) << c.zone;
   }
   // The sheet names both clocks and says when to read it in summer.
   const Result sheet = RunCommand({"noonmark", "--latitude", "53.35", "-l", "-6.26", "-z", "Europe/Dublin", "--height",
@@ -615,6 +619,357 @@ TEST(CliNoonMark, TheClockIsTheZonesWinterClock) {
   const QString text = paper::testing::SvgText(QByteArray::fromStdString(sheet.out)).remove(QLatin1Char(' '));
   EXPECT_TRUE(text.contains("standardtimeUTC+00:00,summertimeUTC+01:00")) << text.toStdString();
   EXPECT_TRUE(text.contains("duringsummertime,readitat13:00bytheclock")) << text.toStdString();
+}
+
+// The number after "facing " on the first line of `text`.
+double FacingDegrees(const std::string& text) {
+  EXPECT_EQ(text.rfind("facing ", 0), 0u) << text;
+  return std::stod(text.substr(7));
+}
+
+// A wall's facing from a rod's shadow: the Sun's azimuth then, less the angle.
+// The azimuths are PyEphem's (4.1.4) for the same places and instants, so each
+// case checks the conversion of the clock time as well as the Sun.
+TEST(CliFacing, FacingsAgreeWithAnEphemerisSun) {
+  const struct {
+    std::vector<std::string> args;
+    double ephemeris_facing;  // PyEphem's azimuth less the angle
+    const char* meaning;
+  } kCases[] = {
+      // Tokyo, 05:30 UTC: PyEphem's Sun at azimuth 256.2590.
+      {{"--latitude", "35.6812", "-l", "139.7671", "-z", "Asia/Tokyo", "--at", "2026-05-10T14:30", "--shadow-angle",
+        "12.5"},
+       243.7590, "south of west"},
+      // Berlin in summer time (UTC+02:00), 10:30 UTC: 161.6100.
+      {{"--latitude", "52.52", "-l", "13.405", "-z", "Europe/Berlin", "--at", "2026-06-29T12:30", "--shadow-angle",
+        "-20"},
+       181.6100, "west of south"},
+      // Berlin on the morning summer time ends, after the change (UTC+01:00), 09:30 UTC: 158.5701.
+      {{"--latitude", "52.52", "-l", "13.405", "-z", "Europe/Berlin", "--at", "2026-10-25T10:30", "--shadow-angle",
+        "30"},
+       128.5701, "38.6° south of east"},
+      // Sydney in its summer (UTC+11:00), 02:00 UTC, the Sun in the north: 4.6589.
+      {{"--latitude", "-33.8688", "-l", "151.2093", "-z", "Australia/Sydney", "--at", "2026-01-15T13:00",
+        "--shadow-angle", "0"},
+       4.6589, "east of north"},
+      // Honolulu (UTC-10:00), 20:00 UTC: 113.5372; the same instant written in UTC.
+      {{"--latitude", "21.3069", "-l", "-157.8583", "-z", "Pacific/Honolulu", "--at", "2026-03-20T10:00",
+        "--shadow-angle", "-35"},
+       148.5372, "east of south"},
+      {{"--latitude", "21.3069", "-l", "-157.8583", "-z", "Asia/Tokyo", "--at", "2026-03-20T20:00Z", "--shadow-angle",
+        "-35"},
+       148.5372, "east of south"},
+  };
+  for (const auto& c : kCases) {
+    std::vector<std::string> args{"facing"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const Result result = RunCommand(args);
+    ASSERT_EQ(result.status, 0) << c.args[7] << ": " << result.err;
+    EXPECT_NEAR(FacingDegrees(result.out), c.ephemeris_facing, 0.05 + 0.03) << c.args[7];  // printed to 0.1
+    EXPECT_NE(result.out.find(c.meaning), std::string::npos) << result.out;
+    const auto lines = Lines(result.out, "\n");
+    ASSERT_EQ(lines.size(), 3u) << result.out;
+    EXPECT_EQ(lines[1], "give dial and noonmark --facing " + result.out.substr(7, result.out.find("°") - 7));
+  }
+}
+
+TEST(CliFacing, RefusalsSayWhy) {
+  const std::vector<std::string> berlin = {"facing", "--latitude", "52.52", "-l", "13.405", "-z", "Europe/Berlin"};
+  const struct {
+    std::vector<std::string> args;
+    int status;
+    const char* mentions;
+  } kCases[] = {
+      {{"--at", "2026-06-29T23:30", "--shadow-angle", "5"}, 1, "the Sun was below the horizon"},
+      {{"--at", "2026-06-29T12:30", "--shadow-angle", "95"}, 1, "on or behind the wall"},
+      {{"--at", "2026-06-29T12:30", "--shadow-angle", "-90"}, 1, "on or behind the wall"},
+      {{"--at", "2026-06-29T12:30", "--shadow-angle", "181"}, 1, "--shadow-angle '181' is not an angle"},
+      {{"--at", "2026-06-29T12:30", "--shadow-angle", "12,5"}, 1, "--shadow-angle '12,5'"},
+      {{"--at", "2026-03-29T02:30", "--shadow-angle", "0"}, 1, "never showed on Europe/Berlin's clocks"},
+      {{"--at", "2026-10-25T02:30", "--shadow-angle", "0"}, 1, "showed twice"},
+      {{"--at", "2026-06-29", "--shadow-angle", "0"}, 1, "is not a clock time"},
+      {{"--at", "2026-06-29T12:30"}, 2, "facing needs --shadow-angle DEG"},
+      {{"--shadow-angle", "0"}, 2, "facing needs --at TIME and --shadow-angle DEG, or --from FILE"},
+      {{"--from", "-", "--at", "2026-06-29T12:30"}, 2, "not --at"},
+      {{"--at", "2026-06-29T12:30", "--shadow-angle", "0", "2026"}, 2, "2026"},
+  };
+  for (const auto& c : kCases) {
+    std::vector<std::string> args = berlin;
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const Result result = RunCommand(args);
+    EXPECT_EQ(result.status, c.status) << c.mentions;
+    EXPECT_EQ(result.out, "") << c.mentions;
+    EXPECT_NE(result.err.find(c.mentions), std::string::npos) << result.err;
+    EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+  }
+  EXPECT_EQ(RunCommand({"facing", "-l", "13.4", "--at", "2026-06-29T12:30", "--shadow-angle", "0"}).status, 2)
+      << "no latitude";
+}
+
+// Several readings from a file: each one's facing by its line, then the mean and
+// the spread; a line that gives none is named by its number and skipped.
+TEST(CliFacing, ReadingsFromAFileGiveEachAndTheirMean) {
+  QTemporaryDir folder;
+  const QString path = folder.filePath("readings.txt");
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  // Tokyo: at 14:30 the Sun stands at azimuth 256.2590 (PyEphem), so an angle of
+  // 12.5 gives 243.759 and one of 12.9 gives 243.359: the mean is 243.559 and the
+  // spread (n - 1) 0.283.
+  file.write("# the south-west wall\n"
+             "2026-05-10T14:30 12.5\n"
+             "\n"
+             "2026-05-10T14:30 12.9\r\n"
+             "2026-05-10T23:30 12.5\n"
+             "2026-05-10T14:30\n"
+             "2026-05-10T14:30 twelve\n");
+  file.close();
+  const Result result = RunCommand({"facing", "--latitude", "35.6812", "-l", "139.7671", "-z", "Asia/Tokyo", "--from",
+                                    path.toStdString()});
+  EXPECT_EQ(result.status, 1);
+  const auto lines = Lines(result.out, "\n");
+  ASSERT_EQ(lines.size(), 5u) << result.out;
+  EXPECT_EQ(lines[0].rfind("line 2: facing ", 0), 0u) << lines[0];
+  EXPECT_EQ(lines[1].rfind("line 4: facing ", 0), 0u) << lines[1];
+  EXPECT_NEAR(std::stod(lines[0].substr(15)), 243.759, 0.08);
+  EXPECT_NEAR(std::stod(lines[1].substr(15)), 243.359, 0.08);
+  ASSERT_EQ(lines[2].rfind("mean of 2 readings: facing ", 0), 0u) << lines[2];
+  EXPECT_NEAR(std::stod(lines[2].substr(27)), 243.559, 0.08);
+  EXPECT_EQ(lines[3], "spread 0.3° (standard deviation); line 2 lies farthest from the mean, 0.2°");
+  EXPECT_EQ(lines[4].rfind("give dial and noonmark --facing 243.", 0), 0u) << lines[4];
+  const auto complaints = Lines(result.err, "\n");
+  ASSERT_EQ(complaints.size(), 3u) << result.err;
+  EXPECT_NE(complaints[0].find("line 5: the Sun was below the horizon"), std::string::npos) << complaints[0];
+  EXPECT_NE(complaints[1].find("line 6: '2026-05-10T14:30' is not a reading"), std::string::npos) << complaints[1];
+  EXPECT_NE(complaints[2].find("line 7: ANGLE 'twelve' is not an angle"), std::string::npos) << complaints[2];
+
+  // Facings either side of north average to north, not south.
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  file.write("2026-05-10T14:30 -102.0\n2026-05-10T14:30 -105.0\n");
+  file.close();
+  const Result north = RunCommand({"facing", "--latitude", "35.6812", "-l", "139.7671", "-z", "Asia/Tokyo", "--from",
+                                   path.toStdString()});
+  EXPECT_EQ(north.status, 1) << "both put the Sun behind the wall: " << north.err;
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  // The Sun at azimuth 84.1137 (PyEphem): facings 5.1 and 355.1, whose mean is 0.1, not 180.1.
+  file.write("2026-05-10T06:40 79\n2026-05-10T06:40 89\n");
+  file.close();
+  const Result wrap = RunCommand({"facing", "--latitude", "35.6812", "-l", "139.7671", "-z", "Asia/Tokyo", "--from",
+                                  path.toStdString()});
+  ASSERT_EQ(wrap.status, 0) << wrap.err;
+  const auto wrap_lines = Lines(wrap.out, "\n");
+  ASSERT_EQ(wrap_lines.size(), 5u) << wrap.out;
+  const double mean = std::stod(wrap_lines[2].substr(27));
+  EXPECT_LT(std::min(mean, 360 - mean), 0.2) << wrap_lines[2];
+  EXPECT_NE(wrap_lines[2].find("east of north"), std::string::npos) << wrap_lines[2];
+  EXPECT_EQ(wrap_lines[3], "spread 7.1° (standard deviation); line 1 lies farthest from the mean, 5.0°");
+}
+
+// The analemmatic dial's setting-out distances: the centre, the foci, the hour
+// points of standard time (and of summer time), the dates on the north-south axis.
+TEST(CliAnalemmatic, CsvGivesTheSettingOutDistances) {
+  const struct {
+    const char* zone;
+    const char* latitude;
+    const char* longitude;
+    bool summer;
+    const char* noon_label;  // the hour point nearest noon's, labelled
+    double noon_x_m;         // M sin(H) with H from the zone's standard meridian
+  } kCases[] = {
+      // Tokyo lies 4.7671 degrees east of 135: the 12:00 point 3 sin(4.7671) east.
+      {"Asia/Tokyo", "35.6812", "139.7671", false, "12:00", 0.249},
+      // Berlin's standard meridian is 15 E, in winter: 12:00 is 1.595 degrees west.
+      {"Europe/Berlin", "52.52", "13.405", true, "12:00", -0.084},
+      // Dublin's clocks keep UTC+00:00 in winter and UTC+01:00 in summer: the lower is
+      // standard time, though the zone's data calls the winter time the exception.
+      {"Europe/Dublin", "53.35", "-6.26", true, "12:00", -0.327},
+      // Sydney, south of the equator, in summer time in December.
+      {"Australia/Sydney", "-33.8688", "151.2093", true, "12:00", 0.063},
+  };
+  for (const auto& c : kCases) {
+    std::vector<std::string> args = {"analemmatic", "--latitude", c.latitude, "-l", c.longitude, "-z", c.zone,
+                                     "--size", "3", "--year", "2026", "-f", "csv"};
+    if (c.summer) args.push_back("--summer");
+    const Result result = RunCommand(args);
+    ASSERT_EQ(result.status, 0) << c.zone << ": " << result.err;
+    const auto records = Lines(result.out, "\r\n");
+    ASSERT_GT(records.size(), 4u);
+    EXPECT_EQ(records[0], "kind,label,x_m,y_m");
+    EXPECT_EQ(records[1], "centre,,0.000,0.000");
+    std::map<std::string, int> kinds;
+    std::vector<std::string> dates;
+    for (std::size_t i = 1; i < records.size(); ++i) {
+      const auto fields = CsvFields(records[i]);
+      ASSERT_EQ(fields.size(), 4u) << records[i];
+      ++kinds[fields[0]];
+      for (const int f : {2, 3}) {  // metres to the millimetre
+        EXPECT_EQ(fields[f].size() - fields[f].find('.'), 4u) << records[i];
+      }
+      if (fields[0] == "hour" && fields[1] == c.noon_label) {
+        EXPECT_NEAR(std::stod(fields[2]), c.noon_x_m, 0.0011) << c.zone;
+      }
+      if (fields[0] == "date") {
+        EXPECT_EQ(fields[2], "0.000") << records[i];
+        dates.push_back(fields[1]);
+      }
+      if (fields[0] == "hour" || fields[0] == "summer") {
+        EXPECT_EQ(fields[1].size(), 5u) << records[i];
+        EXPECT_EQ(fields[1][2], ':') << records[i];
+      }
+    }
+    EXPECT_EQ(kinds["centre"], 1);
+    EXPECT_EQ(kinds["focus"], 2);
+    EXPECT_EQ(kinds["date"], 16) << "the 1st of each month and the four seasons";
+    EXPECT_EQ(kinds["summer"], c.summer ? kinds["hour"] : 0) << c.zone;
+    EXPECT_TRUE(std::is_sorted(dates.begin(), dates.end()));
+    EXPECT_EQ(dates.front(), "2026-01-01");
+    // Summer numerals name the standard hour's point an hour later.
+    if (c.summer) {
+      const std::size_t twelve = result.out.find("\r\nhour,12:00,");
+      const std::size_t thirteen = result.out.find("\r\nsummer,13:00,");
+      ASSERT_NE(twelve, std::string::npos);
+      ASSERT_NE(thirteen, std::string::npos);
+      EXPECT_EQ(result.out.substr(twelve + 13, 12), result.out.substr(thirteen + 15, 12)) << c.zone;
+    }
+  }
+}
+
+TEST(CliAnalemmatic, RefusalsSayWhy) {
+  const std::vector<std::string> tokyo = {"analemmatic", "--latitude", "35.6812", "-l", "139.7671",
+                                          "-z",          "Asia/Tokyo", "--year",  "2026"};
+  const struct {
+    std::vector<std::string> args;
+    int status;
+    const char* mentions;
+  } kCases[] = {
+      {{"--size", "3", "--summer", "-f", "csv"}, 1, "--summer: Asia/Tokyo keeps no summer time in 2026"},
+      {{"--size", "0", "-f", "csv"}, 1, "--size '0' is not a length 0 < M <= 1000"},
+      {{"--size", "1000.5", "-f", "csv"}, 1, "--size '1000.5'"},
+      {{"--size", "3", "--scale", "50", "-o", "-", "-f", "svg"}, 1, "--scale '50' is not a scale 1:N"},
+      {{"--size", "3", "--scale", "1:0", "-o", "-", "-f", "svg"}, 1, "--scale '1:0'"},
+      {{"--size", "3", "--scale", "1:2.5", "-o", "-", "-f", "svg"}, 1, "--scale '1:2.5'"},
+      {{"--size", "3", "--scale", "1:10", "-o", "-", "-f", "svg"}, 1,
+       "analemmatic: at 1:10 the plan is"},
+      {{"--size", "3", "--scale", "1:10", "-o", "-", "-f", "svg"}, 1, "a4 holds"},
+      {{"--size", "3", "--scale", "1:10", "-o", "-", "-f", "svg"}, 1, "; 1:40 fits"},
+      {{"--size", "3", "-f", "png"}, 1, "--format 'png' is not csv, svg or pdf"},
+      {{"-f", "csv"}, 2, "analemmatic needs --size M"},
+      {{"--size", "3", "--year", "0", "-f", "csv"}, 1, "--year '0' is before year 1"},
+  };
+  for (const auto& c : kCases) {
+    std::vector<std::string> args = tokyo;
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const Result result = RunCommand(args);
+    EXPECT_EQ(result.status, c.status) << c.mentions;
+    EXPECT_EQ(result.out, "") << c.mentions;
+    EXPECT_NE(result.err.find(c.mentions), std::string::npos) << result.err;
+    EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+  }
+  const Result equator = RunCommand({"analemmatic", "--latitude", "-0.9", "-l", "0", "-z", "UTC", "--size", "3",
+                                     "-f", "csv"});
+  EXPECT_EQ(equator.status, 1);
+  EXPECT_NE(equator.err.find("within 1 degree of the equator"), std::string::npos) << equator.err;
+}
+
+// The card's kinds from the command line, and their refusals.
+TEST(CliCard, KindsOfCardAndTheirRefusals) {
+  const std::vector<std::string> berlin = {"card", "2026", "-l", "13.4050", "-z", "Europe/Berlin", "-f", "svg",
+                                           "--lang", "en", "-o", "-"};
+  const struct {
+    std::vector<std::string> args;
+    int status;
+    const char* mentions;  // in the page, or the complaint
+  } kCases[] = {
+      {{}, 0, "Kind: longitude and equation of time"},
+      {{"--no-longitude"}, 0, "Kind: equation of time alone"},
+      {{"--mean-years", "4"}, 0, "Sundial correction card, 2026–2029"},
+      {{"--mean-years=400"}, 0, "2026–2425"},
+      {{"--mean-years", "0"}, 1, "--mean-years '0' is not a whole number 1..400"},
+      {{"--mean-years", "401"}, 1, "--mean-years '401'"},
+      {{"--mean-years", "4.0"}, 1, "--mean-years '4.0'"},
+      {{"--no-longitude=yes"}, 2, "--no-longitude"},
+  };
+  for (const auto& c : kCases) {
+    std::vector<std::string> args = berlin;
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const Result result = RunCommand(args);
+    EXPECT_EQ(result.status, c.status) << c.mentions << ": " << result.err;
+    EXPECT_NE((c.status == 0 ? result.out : result.err).find(c.mentions), std::string::npos) << c.mentions;
+  }
+  const Result late = RunCommand({"card", "32766", "-l", "0", "-z", "UTC", "--mean-years", "3", "-o", "-", "-f", "svg"});
+  EXPECT_EQ(late.status, 1);
+  EXPECT_NE(late.err.find("--mean-years '3' runs past the year 32767"), std::string::npos) << late.err;
+}
+
+// The noon mark on a plate of any facing: the floor and the walls of --surface are
+// plates too, giving the same rows (x east on a wall facing north, where the
+// plate's own x runs west); days without a point are named on standard error.
+TEST(CliNoonMark, PlatesIncludeTheFloorAndTheWalls) {
+  auto run = [](const char* latitude, const char* longitude, const char* zone, std::vector<std::string> more) {
+    std::vector<std::string> args = {"noonmark", "--latitude", latitude, "-l", longitude, "-z", zone,
+                                     "--height", "100", "--year", "2026", "-f", "csv"};
+    args.insert(args.end(), more.begin(), more.end());
+    return RunCommand(args);
+  };
+  const Result floor = run("35.6812", "139.7671", "Asia/Tokyo", {});
+  const Result flat_plate = run("35.6812", "139.7671", "Asia/Tokyo", {"--facing", "77", "--tilt", "0"});
+  const Result wall = run("35.6812", "139.7671", "Asia/Tokyo", {"--surface", "wall", "--time", "13:40"});
+  const Result south_plate = run("35.6812", "139.7671", "Asia/Tokyo", {"--facing", "180", "--time", "13:40"});
+  for (const Result* r : {&floor, &flat_plate, &wall, &south_plate}) {
+    ASSERT_EQ(r->status, 0) << r->err;
+    EXPECT_EQ(r->err, "");
+  }
+  EXPECT_EQ(flat_plate.out, floor.out) << "a plate lying flat is the floor";
+  EXPECT_EQ(south_plate.out, wall.out) << "--facing 180 is the wall facing south";
+
+  const Result north_wall = run("-33.8688", "151.2093", "Australia/Sydney", {"--surface", "wall"});
+  const Result north_plate = run("-33.8688", "151.2093", "Australia/Sydney", {"--facing", "0", "--tilt", "90"});
+  ASSERT_EQ(north_wall.status + north_plate.status, 0) << north_wall.err << north_plate.err;
+  const auto wall_rows = Lines(north_wall.out, "\r\n");
+  const auto plate_rows = Lines(north_plate.out, "\r\n");
+  ASSERT_EQ(wall_rows.size(), plate_rows.size());
+  ASSERT_EQ(wall_rows.size(), 366u);
+  for (std::size_t i = 1; i < wall_rows.size(); ++i) {
+    const auto a = CsvFields(wall_rows[i]);
+    const auto b = CsvFields(plate_rows[i]);
+    EXPECT_EQ(a[0], b[0]);
+    EXPECT_EQ(std::stod(a[1]), -std::stod(b[1])) << a[0] << ": x east on the wall, west (to the right) on the plate";
+    EXPECT_EQ(a[2], b[2]);
+    // The shadow lies on the far side of the foot from the Sun: east of it when the
+    // Sun stands west of north (azimuth over 180 counts as west).
+    const double azimuth = std::stod(a[4]);
+    if (std::stod(a[1]) != 0) {
+      EXPECT_EQ(std::stod(a[1]) > 0, azimuth > 180 && azimuth < 360) << wall_rows[i];
+    }
+  }
+
+  // Inside the tropics the noon Sun stands behind a wall facing the equator for
+  // weeks: the rows are those of the other days, and standard error says which.
+  const Result honolulu = run("21.3069", "-157.8583", "Pacific/Honolulu", {"--surface", "wall"});
+  EXPECT_EQ(honolulu.status, 0);
+  EXPECT_EQ(Lines(honolulu.out, "\r\n").size(), 1u + 285);
+  EXPECT_EQ(honolulu.err, "orvalin-cli: noonmark: no shadow on the wall at 12:00 on 80 days: 2026-05-12 to "
+                          "2026-07-30\n");
+
+  const struct {
+    std::vector<std::string> more;
+    int status;
+    const char* mentions;
+  } kRefusals[] = {
+      {{"--facing", "90"}, 1, "noonmark: on no day of 2026 at 12:00 does the nodus's shadow fall on the plate"},
+      {{"--facing", "180", "--tilt", "180"}, 1, "on no day of 2026"},
+      {{"--surface", "wall", "--facing", "180"}, 2, "noonmark takes --surface or --facing and --tilt, not both"},
+      {{"--surface", "floor", "--tilt", "10"}, 2, "not both"},
+      {{"--facing", "360.5"}, 1, "--facing '360.5' is not an azimuth 0..360"},
+      {{"--facing", "-10"}, 1, "--facing '-10'"},
+      {{"--facing", "180", "--tilt", "180.5"}, 1, "--tilt '180.5' is not a tilt 0..180"},
+  };
+  for (const auto& c : kRefusals) {
+    const Result result = run("35.6812", "139.7671", "Asia/Tokyo", c.more);
+    EXPECT_EQ(result.status, c.status) << c.mentions;
+    EXPECT_EQ(result.out, "") << c.mentions;
+    EXPECT_NE(result.err.find(c.mentions), std::string::npos) << result.err;
+  }
 }
 
 }  // namespace

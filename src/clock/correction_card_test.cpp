@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "clock/zone_names.h"
 
 namespace {
@@ -51,6 +54,82 @@ TEST(CorrectionCard, OnlyRealDates) {
   EXPECT_TRUE(leap.days[1][28].has_noon);
   EXPECT_FALSE(common.days[3][30].has_noon);  // 31 April
   EXPECT_TRUE(common.days[11][30].has_noon);
+}
+
+// A dial whose lines carry the longitude needs the equation of time alone: −E at
+// its noon. The references are PyEphem's (tools/card_accuracy.py's reference_day
+// for Berlin, 13.4050 E): the program is within 5 s of them.
+TEST(CorrectionCard, WithoutTheLongitudeTheEquationOfTimeAlone) {
+  const struct {
+    int month, day;
+    double with_longitude, without;  // seconds, from the ephemeris
+  } kCases[] = {
+      {2, 11, 1233.3, 850.5},
+      {11, 3, -604.0, -986.8},
+      {7, 26, 776.7, 393.9},
+      {4, 15, 383.7, 0.9},
+  };
+  const QTimeZone berlin = *sundial::ZoneNamed("Europe/Berlin");
+  const sundial::CorrectionCard with = sundial::MakeCorrectionCard(2026, 13.4050, berlin);
+  const sundial::CorrectionCard without = sundial::MakeCorrectionCard(2026, 13.4050, berlin, {false, 1});
+  EXPECT_FALSE(without.kind.with_longitude);
+  for (const auto& c : kCases) {
+    const auto& a = with.days[c.month - 1][c.day - 1];
+    const auto& b = without.days[c.month - 1][c.day - 1];
+    ASSERT_TRUE(a.has_noon && b.has_noon);
+    EXPECT_NEAR(a.standard_correction_seconds, c.with_longitude, 5) << c.month << "/" << c.day;
+    EXPECT_NEAR(b.standard_correction_seconds, c.without, 5) << c.month << "/" << c.day;
+    // The two differ by Berlin's 1.595 degrees west of 15 E: 382.8 s, to the rounding.
+    EXPECT_NEAR(a.standard_correction_seconds - b.standard_correction_seconds, 382.8, 1) << c.month << "/" << c.day;
+    EXPECT_EQ(a.clock_extra_seconds, b.clock_extra_seconds);
+  }
+}
+
+// A card of four years: each day the mean of the years that have it, its largest
+// difference from any one year's card, and the days in summer time in some of
+// the years only (Berlin's begins on the last Sunday of March: 29 March 2026,
+// 28 March 2027, 26 March 2028, 25 March 2029).
+TEST(CorrectionCard, AMeanOfYearsLastsAndSaysHowFarItIsFromEach) {
+  const QTimeZone berlin = *sundial::ZoneNamed("Europe/Berlin");
+  const sundial::CorrectionCard mean = sundial::MakeCorrectionCard(2026, 13.4050, berlin, {true, 4});
+  EXPECT_EQ(mean.kind.mean_years, 4);
+  std::vector<sundial::CorrectionCard> singles;
+  for (int year = 2026; year < 2030; ++year) singles.push_back(sundial::MakeCorrectionCard(year, 13.4050, berlin));
+  int largest = 0;
+  for (int month = 0; month < 12; ++month) {
+    for (int day = 0; day < 31; ++day) {
+      const auto& cell = mean.days[month][day];
+      int low = 1 << 30, high = -(1 << 30), years = 0;
+      for (const auto& single : singles) {
+        const auto& d = single.days[month][day];
+        if (!d.has_noon) continue;
+        ++years;
+        low = std::min(low, d.standard_correction_seconds);
+        high = std::max(high, d.standard_correction_seconds);
+        if (cell.has_noon) largest = std::max(largest, std::abs(cell.standard_correction_seconds - d.standard_correction_seconds));
+      }
+      ASSERT_EQ(cell.has_noon, years > 0) << month + 1 << "/" << day + 1;
+      if (!cell.has_noon) continue;
+      EXPECT_GE(cell.standard_correction_seconds, low - 1) << month + 1 << "/" << day + 1;
+      EXPECT_LE(cell.standard_correction_seconds, high + 1) << month + 1 << "/" << day + 1;
+    }
+  }
+  EXPECT_EQ(mean.largest_year_difference_seconds, largest);
+  // The mean of a leap cycle moves each day by a quarter of a day's change at most.
+  EXPECT_GT(largest, 0);
+  EXPECT_LT(largest, 20);
+  EXPECT_TRUE(mean.days[1][28].has_noon) << "29 February of 2028";
+  EXPECT_FALSE(sundial::MakeCorrectionCard(2029, 13.4050, berlin, {true, 3}).days[1][28].has_noon)
+      << "2029-2031 have no 29 February";
+  const struct {
+    int month, day, clock_extra_years;
+  } kSummer[] = {{3, 24, 0}, {3, 25, 1}, {3, 26, 2}, {3, 28, 3}, {3, 29, 4}, {7, 1, 4}, {10, 24, 4}, {10, 25, 3},
+                 {10, 31, 0}};
+  for (const auto& c : kSummer) {
+    const auto& cell = mean.days[c.month - 1][c.day - 1];
+    EXPECT_EQ(cell.clock_extra_years, c.clock_extra_years) << c.month << "/" << c.day;
+    EXPECT_EQ(cell.clock_extra_seconds, c.clock_extra_years > 0 ? 3600 : 0) << c.month << "/" << c.day;
+  }
 }
 
 TEST(CorrectionText, SignedMinutesAndSeconds) {

@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QPainter>
 #include <cstdlib>
+#include <vector>
 
 #include "clock/zone_names.h"
 #include "paper/svg_text_testing.h"
@@ -132,6 +133,55 @@ TEST(CorrectionCardSheet, SummerDaysShadedAndOtherClocksHatched) {
     paper::DrawCorrectionCard(painter, Card(c.zone, c.longitude), paper::SheetLanguage::kEnglish, 4);
     painter.end();
     EXPECT_EQ(LookOf(page, c.month, c.day), c.look) << c.zone << " " << c.month << "/" << c.day;
+  }
+}
+
+// Whether any dot within `band_mm` of the image's edges is not white.
+bool InkNearTheEdge(const QImage& image, double dots_per_mm, double band_mm) {
+  const int band = static_cast<int>(band_mm * dots_per_mm);
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const bool near = x < band || y < band || x >= image.width() - band || y >= image.height() - band;
+      if (near && (image.pixel(x, y) & 0xFFFFFFu) != 0xFFFFFFu) return true;
+    }
+  }
+  return false;
+}
+
+// Each kind of card says which it is; a mean card names its years and how far it
+// lies from each, and shades lightly the days in summer time in some of them; the
+// longest lines stay on the page.
+TEST(CorrectionCardSheet, TheCardSaysWhichKindItIsAndNothingIsCut) {
+  const QTimeZone berlin = *sundial::ZoneNamed("Europe/Berlin");
+  const struct {
+    int year;
+    sundial::CardKind kind;
+    paper::SheetLanguage language;
+    std::vector<QString> texts;
+  } kCases[] = {
+      {2026, {true, 1}, paper::SheetLanguage::kEnglish,
+       {"Kind: longitude and equation of time", "Sundial correction card, 2026", "the standard-time clock then"}},
+      {2026, {false, 1}, paper::SheetLanguage::kEnglish,
+       {"Kind: equation of time alone", "each value is −E then, rounded"}},
+      {2026, {false, 8}, paper::SheetLanguage::kEnglish,
+       {"Sundial correction card, 2026–2033", "the mean of 2026–2033 (8 years), at most",
+        "Lightly: in some of the years only", "averaged over the 8 years"}},
+      {2026, {true, 4}, paper::SheetLanguage::kJapanese,
+       {"日時計の補正表　2026–2029年", "2026–2029年（4年間）の平均：各年の表との差は最大", "薄い網掛けは一部の年だけ"}},
+      {1500, {true, 1}, paper::SheetLanguage::kEnglish, {"further from the present it grows"}},
+  };
+  for (const auto& c : kCases) {
+    const sundial::CorrectionCard card = sundial::MakeCorrectionCard(c.year, 13.4050, berlin, c.kind);
+    const QString text = SvgText(paper::EncodeCorrectionCard(card, paper::SheetFormat::kSvg, c.language));
+    for (const QString& expected : c.texts) EXPECT_TRUE(text.contains(expected)) << expected.toStdString();
+    constexpr double kDotsPerMm = 4;
+    QImage image(210 * 4, 297 * 4, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    paper::DrawCorrectionCard(painter, card, c.language, kDotsPerMm);
+    painter.end();
+    // The margins are 15 mm; the version line below the notes comes nearest, 6 mm from the edge.
+    EXPECT_FALSE(InkNearTheEdge(image, kDotsPerMm, 5)) << c.texts[0].toStdString() << ": a line runs off the page";
   }
 }
 

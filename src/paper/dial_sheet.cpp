@@ -23,13 +23,9 @@ bool Japanese(const DialSheetOptions& options) { return options.language == Shee
 
 QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
-// The compass point nearest the azimuth of a direction in the observer's frame.
+// The compass point of a direction in the observer's frame.
 QString CompassPoint(const sundial::LocalVector& v, bool ja) {
-  static const char* const kJapanese[] = {"北", "北東", "東", "南東", "南", "南西", "西", "北西"};
-  static const char* const kEnglish[] = {"N", "NE", "E", "SE", "S", "SW", "W", "NW"};
-  const double azimuth = std::atan2(v.east, v.north) * 180 / std::numbers::pi;
-  const int index = static_cast<int>(std::lround(std::fmod(azimuth + 360, 360) / 45)) % 8;
-  return QString::fromUtf8(ja ? kJapanese[index] : kEnglish[index]);
+  return CompassPointText(std::atan2(v.east, v.north) * 180 / std::numbers::pi, ja);
 }
 
 QString TimeKind(sundial::DialTime time, bool ja) {

@@ -9,6 +9,7 @@
 #include "paper/page_painter.h"
 #include "paper/sheet_text.h"
 #include "paper/tiled_sheet.h"
+#include "sundial/wall_facing.h"
 
 namespace paper {
 namespace {
@@ -40,6 +41,43 @@ NoonMarkWords Words(const NoonMarkSheetOptions& options, bool floor) {
   return words;
 }
 
+// Whether the mark is drawn on a plate of --facing rather than the floor or a wall
+// of --surface; a plate lying flat is seen as the floor is, north up.
+bool OnPlate(const sundial::NoonMark& mark) { return mark.input.orientation.has_value(); }
+bool FlatPlate(const sundial::NoonMark& mark) { return OnPlate(mark) && mark.input.orientation->tilt_degrees == 0; }
+bool FloorLike(const sundial::NoonMark& mark) {
+  return OnPlate(mark) ? FlatPlate(mark) : mark.input.surface == sundial::Surface::kFloor;
+}
+
+// The days without a point, as a note: how many and their runs ("3/16–9/27",
+// "16 Mar–27 Sep"), and why. Empty when every day has one.
+QString MissingDaysNote(const sundial::NoonMark& mark, bool ja) {
+  static const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                        "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+  auto date = [ja](const sundial::CalendarDay& d) {
+    return ja ? QStringLiteral("%1/%2").arg(d.month).arg(d.day)
+              : QStringLiteral("%1 %2").arg(d.day).arg(QString::fromLatin1(kMonths[d.month - 1]));
+  };
+  int count = 0;
+  QString runs;
+  for (const sundial::DateRun& run : sundial::DaysWithoutShadow(mark)) {
+    count += run.days;
+    if (!runs.isEmpty()) runs += ja ? QStringLiteral("、") : QStringLiteral(", ");
+    runs += date(run.first);
+    if (run.days > 1) runs += QStringLiteral("\u2013") + date(run.last);
+  }
+  if (count == 0) return QString();
+  return ja ? QStringLiteral("影のない日：%1 日（%2）。この時刻に太陽が沈んでいるか、面の後ろにあるか、"
+                             "低すぎて影が足元からノーダスの高さの 20 倍より遠くに落ちます。")
+                  .arg(count)
+                  .arg(runs)
+            : QStringLiteral("No shadow on %1 day%2 (%3): at this time the Sun is down, behind the surface, or so "
+                             "low that the shadow falls more than 20 heights of the nodus from the foot.")
+                  .arg(count)
+                  .arg(count == 1 ? "" : "s")
+                  .arg(runs);
+}
+
 // The header's three lines: what the sheet is, where and when, and the surface.
 QStringList HeaderLines(const sundial::NoonMark& mark, const NoonMarkSheetOptions& options) {
   const sundial::NoonMarkInput& in = mark.input;
@@ -60,14 +98,21 @@ QStringList HeaderLines(const sundial::NoonMark& mark, const NoonMarkSheetOption
   const bool south = in.place.latitude_degrees < 0;
   const bool west = in.place.longitude_east_degrees < 0;
   const bool refracted = in.refraction == sundial::Refraction::kStandard;
+  const bool every_day = sundial::DaysWithoutShadow(mark).empty();
   QStringList lines;
   if (ja) {
-    lines << QStringLiteral("アナレンマ：毎日 %1（標準時）のノーダスの影　%2年").arg(clock).arg(in.year);
+    lines << (every_day ? QStringLiteral("アナレンマ：毎日 %1（標準時）のノーダスの影　%2年").arg(clock).arg(in.year)
+                        : QStringLiteral("アナレンマ：%1（標準時）のノーダスの影　%2年（影のない日あり）")
+                              .arg(clock)
+                              .arg(in.year));
     lines << QStringLiteral("%1 %2°　%3 %4°　時間帯 %5（%6）")
                  .arg(south ? QStringLiteral("南緯") : QStringLiteral("北緯"), latitude,
                       west ? QStringLiteral("西経") : QStringLiteral("東経"), longitude, zone, clocks);
     const QString surface =
-        in.surface == sundial::Surface::kFloor
+        OnPlate(mark)
+            ? QStringLiteral("方位 %1° を向き水平から %2° 傾いた面、ノーダスは面から %3 mm")
+                  .arg(DecimalText(in.orientation->facing_degrees, 1), DecimalText(in.orientation->tilt_degrees, 1), height)
+        : in.surface == sundial::Surface::kFloor
             ? QStringLiteral("水平な床、ノーダスは床から %1 mm").arg(height)
             : QStringLiteral("%1向きの鉛直な壁、ノーダスは壁から %2 mm")
                   .arg(in.surface == sundial::Surface::kWallFacingSouth ? QStringLiteral("南") : QStringLiteral("北"),
@@ -75,15 +120,26 @@ QStringList HeaderLines(const sundial::NoonMark& mark, const NoonMarkSheetOption
     lines << surface + QStringLiteral("　%1　実寸（紙の 1 mm = %2の 1 mm）")
                            .arg(refracted ? QStringLiteral("大気差：標準（Sæmundsson、1010 hPa、10 °C）")
                                           : QStringLiteral("大気差なし"),
-                                in.surface == sundial::Surface::kFloor ? QStringLiteral("床") : QStringLiteral("壁"));
+                                OnPlate(mark)                          ? QStringLiteral("面")
+                                : in.surface == sundial::Surface::kFloor ? QStringLiteral("床")
+                                                                         : QStringLiteral("壁"));
   } else {
-    lines << QStringLiteral("Noon mark: the shadow of the nodus at %1 standard time every day, %2")
-                 .arg(clock)
-                 .arg(in.year);
+    lines << (every_day ? QStringLiteral("Noon mark: the shadow of the nodus at %1 standard time every day, %2")
+                              .arg(clock)
+                              .arg(in.year)
+                        : QStringLiteral("Noon mark: the shadow of the nodus at %1 standard time, %2 (not every day)")
+                              .arg(clock)
+                              .arg(in.year));
     lines << QStringLiteral("Latitude %1° %2, longitude %3° %4, zone %5 (%6)")
                  .arg(latitude, south ? QStringLiteral("S") : QStringLiteral("N"), longitude,
                       west ? QStringLiteral("W") : QStringLiteral("E"), zone, clocks);
-    const QString surface = in.surface == sundial::Surface::kFloor
+    const QString surface = OnPlate(mark)
+                                ? QStringLiteral("Plate %1, tilted %2°, nodus %3 mm from it")
+                                      .arg(QString::fromStdString(sundial::FacingText(in.orientation->facing_degrees))
+                                               .replace(QStringLiteral(": "), QStringLiteral(" (")) +
+                                               QStringLiteral(")"),
+                                           DecimalText(in.orientation->tilt_degrees, 1), height)
+                            : in.surface == sundial::Surface::kFloor
                                 ? QStringLiteral("Horizontal floor, nodus %1 mm above it").arg(height)
                                 : QStringLiteral("Vertical wall facing %1, nodus %2 mm from it")
                                       .arg(in.surface == sundial::Surface::kWallFacingSouth ? QStringLiteral("south")
@@ -93,7 +149,9 @@ QStringList HeaderLines(const sundial::NoonMark& mark, const NoonMarkSheetOption
                  QStringLiteral("; %1; true size (1 mm on paper = 1 mm on the %2)")
                      .arg(refracted ? QStringLiteral("standard refraction (Sæmundsson, 1010 hPa, 10 °C)")
                                     : QStringLiteral("no refraction"),
-                          in.surface == sundial::Surface::kFloor ? QStringLiteral("floor") : QStringLiteral("wall"));
+                          OnPlate(mark)                            ? QStringLiteral("plate")
+                          : in.surface == sundial::Surface::kFloor ? QStringLiteral("floor")
+                                                                   : QStringLiteral("wall"));
   }
   return lines;
 }
@@ -103,7 +161,10 @@ QStringList HeaderLines(const sundial::NoonMark& mark, const NoonMarkSheetOption
 QStringList NoteLines(const sundial::NoonMark& mark, const NoonMarkSheetOptions& options) {
   const sundial::NoonMarkInput& in = mark.input;
   const bool ja = Japanese(options);
-  const bool floor = in.surface == sundial::Surface::kFloor;
+  const bool floor = FloorLike(mark);
+  const bool sloping = OnPlate(mark) && !floor && in.orientation->tilt_degrees != 90;
+  // "Every day" only where every day has a point.
+  const QString daily = sundial::DaysWithoutShadow(mark).empty() ? QStringLiteral("毎日 ") : QString();
   const QString clock = ClockText(in.clock_minutes);
   const QString offset = OffsetText(in.standard_offset_seconds);
   const QString zone = QString::fromStdString(options.zone_name);
@@ -111,24 +172,36 @@ QStringList NoteLines(const sundial::NoonMark& mark, const NoonMarkSheetOptions&
   if (ja) {
     lines << QStringLiteral("ノーダス：影で時を示す点（板にあけた小穴、棒の先の玉など）。"
                             "アナレンマ：毎日同じ時刻のノーダスの影が一年かけて描く 8 の字。");
-    lines << (floor ? QStringLiteral("設置：ノーダスの足元をノーダスのちょうど真下に置き、子午線を真北と真南"
-                                     "（方位磁針の北ではなく）に合わせます。床は水平に。")
-                    : QStringLiteral("設置：ノーダスの足元をノーダスのちょうど正面（壁の上でノーダスに最も近い点）に置き、"
-                                     "子午線を鉛直（下げ振りの線）に合わせます。"));
+    lines << (floor     ? QStringLiteral("設置：ノーダスの足元をノーダスのちょうど真下に置き、子午線を真北と真南"
+                                         "（方位磁針の北ではなく）に合わせます。床は水平に。")
+              : sloping ? QStringLiteral("設置：ノーダスの足元をノーダスのちょうど正面（面の上でノーダスに最も近い点）に置き、"
+                                         "右向きの矢印を水平に合わせます。")
+              : OnPlate(mark)
+                  ? QStringLiteral("設置：ノーダスの足元をノーダスのちょうど正面（壁の上でノーダスに最も近い点）に置き、"
+                                   "上向きの矢印を鉛直（下げ振りの線）に合わせます。")
+                  : QStringLiteral("設置：ノーダスの足元をノーダスのちょうど正面（壁の上でノーダスに最も近い点）に置き、"
+                                   "子午線を鉛直（下げ振りの線）に合わせます。"));
     lines << (options.summer_seconds == 0
-                  ? QStringLiteral("読み方：毎日 %1（標準時 %2）に、ノーダスの影がその日の位置に落ちます。%3 には夏時間が"
-                                   "ないので、一年中時計の %1 に読みます。")
-                        .arg(clock, offset, zone)
-                  : QStringLiteral("読み方：毎日 %1（標準時 %2）に、ノーダスの影がその日の位置に落ちます。"
-                                   "夏時間の間は、時計の %3 に読みます。")
-                        .arg(clock, offset, ClockText(in.clock_minutes + options.summer_seconds / 60)));
+                  ? QStringLiteral("読み方：") + daily +
+                        QStringLiteral("%1（標準時 %2）に、ノーダスの影がその日の位置に落ちます。%3 には夏時間が"
+                                       "ないので、一年中時計の %1 に読みます。")
+                            .arg(clock, offset, zone)
+                  : QStringLiteral("読み方：") + daily +
+                        QStringLiteral("%1（標準時 %2）に、ノーダスの影がその日の位置に落ちます。"
+                                       "夏時間の間は、時計の %3 に読みます。")
+                            .arg(clock, offset, ClockText(in.clock_minutes + options.summer_seconds / 60)));
   } else {
     lines << QStringLiteral("Nodus: the point whose shadow tells the time (a small hole in a plate, a ball on a rod). "
                             "Analemma: the figure of eight its shadow traces at one clock time through the year.");
-    lines << (floor ? QStringLiteral("Mounting: lay the foot of the nodus exactly under the nodus and the meridian line "
-                                     "true north\u2013south (not by the compass); the floor level.")
-                    : QStringLiteral("Mounting: put the foot of the nodus exactly opposite the nodus (the point of the "
-                                     "wall nearest it) and the meridian line plumb."));
+    lines << (floor     ? QStringLiteral("Mounting: lay the foot of the nodus exactly under the nodus and the meridian "
+                                         "line true north\u2013south (not by the compass); the floor level.")
+              : sloping ? QStringLiteral("Mounting: put the foot of the nodus exactly opposite the nodus (the point of "
+                                         "the plate nearest it) and the arrow to the right level.")
+              : OnPlate(mark)
+                  ? QStringLiteral("Mounting: put the foot of the nodus exactly opposite the nodus (the point of the "
+                                   "wall nearest it) and the up arrow plumb.")
+                  : QStringLiteral("Mounting: put the foot of the nodus exactly opposite the nodus (the point of the "
+                                   "wall nearest it) and the meridian line plumb."));
     lines << (options.summer_seconds == 0
                   ? QStringLiteral("Reading: at %1 standard time (%2) the shadow of the nodus falls on the day's point. "
                                    "%3 has no summer time: read it at %1 by the clock all year.")
@@ -137,6 +210,7 @@ QStringList NoteLines(const sundial::NoonMark& mark, const NoonMarkSheetOptions&
                                    "during summer time, read it at %3 by the clock.")
                         .arg(clock, offset, ClockText(in.clock_minutes + options.summer_seconds / 60)));
   }
+  if (const QString missing = MissingDaysNote(mark, ja); !missing.isEmpty()) lines << missing;
   return lines;
 }
 
@@ -172,17 +246,32 @@ void DrawFigure(PagePainter& page, const NoonMarkDrawing& drawing, PointMm offse
   }
 }
 
+// The size, at most `points`, at which `text` fits `width_mm` on one line.
+double FittingPoints(const QString& text, double width_mm, double points, bool bold) {
+  constexpr double kDots = 100;
+  const double width = QFontMetricsF(SheetFont(PointsToMm(points) * kDots, bold)).horizontalAdvance(text) / kDots;
+  return width <= width_mm ? points : points * width_mm / width * 0.98;
+}
+
 // Title and inputs on the left, north (or up) and east on the right.
 void DrawHeader(PagePainter& page, PageMm size, const sundial::NoonMark& mark, const NoonMarkSheetOptions& options) {
   const QStringList lines = HeaderLines(mark, options);
   const double width = size.width - 2 * kMarginMm - 24;
   page.Text({kMarginMm, kMarginMm, width, 6}, lines[0], 10, Qt::AlignLeft | Qt::AlignVCenter, true);
   page.Text({kMarginMm, kMarginMm + 6.5, width, 4.5}, lines[1], 6.8, Qt::AlignLeft | Qt::AlignVCenter);
-  page.Text({kMarginMm, kMarginMm + 11, width, 4.5}, lines[2], 6.8, Qt::AlignLeft | Qt::AlignVCenter);
+  // A plate's line, longer than a floor's or a wall's, is set smaller where it must be.
+  page.Text({kMarginMm, kMarginMm + 11, width, 4.5}, lines[2],
+            OnPlate(mark) ? FittingPoints(lines[2], width, 6.8, false) : 6.8, Qt::AlignLeft | Qt::AlignVCenter);
 
   const bool ja = Japanese(options);
-  const bool floor = mark.input.surface == sundial::Surface::kFloor;
-  const bool mirrored = mark.input.surface == sundial::Surface::kWallFacingNorth;
+  // Up the page: north on a floor, up on a wall or up the slope of a plate. To the
+  // right: east, but west on a wall facing north and, on a plate, its x's compass
+  // point (the facing less 90 degrees).
+  const bool plate = OnPlate(mark);
+  const bool floor = FloorLike(mark);
+  const bool mirrored = !plate && mark.input.surface == sundial::Surface::kWallFacingNorth;
+  const QString right = plate && !floor ? CompassPointText(mark.input.orientation->facing_degrees - 90, ja)
+                                        : (ja ? QStringLiteral("東") : QStringLiteral("E"));
   const PointMm base{size.width - kMarginMm - 12, kMarginMm + 14};
   page.Pen(0.3);
   page.Line(base, {base.x, base.y - 11});
@@ -195,8 +284,7 @@ void DrawHeader(PagePainter& page, PageMm size, const sundial::NoonMark& mark, c
   const QString up =
       floor ? (ja ? QStringLiteral("北") : QStringLiteral("N")) : (ja ? QStringLiteral("上") : QStringLiteral("up"));
   page.Text({base.x - 12, base.y - 12, 10.5, 4}, up, 8, Qt::AlignRight | Qt::AlignVCenter, true);
-  page.Text({mirrored ? base.x - 8 - 10.5 : base.x + 8.5, base.y - 4.5, 10, 4},
-            ja ? QStringLiteral("東") : QStringLiteral("E"), 8,
+  page.Text({mirrored ? base.x - 8 - 10.5 : base.x + 8.5, base.y - 4.5, 10, 4}, right, 8,
             (mirrored ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter, true);
 }
 
@@ -224,7 +312,7 @@ NoonMarkPages PlanNoonMarkPages(const sundial::NoonMark& mark, const NoonMarkShe
         metrics.boundingRect(QRectF(0, 0, 1e6, 1e6), Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(text));
     return std::pair{box.width() / kMeasureDots + 0.6, box.height() / kMeasureDots};
   };
-  const NoonMarkWords words = Words(options, mark.input.surface == sundial::Surface::kFloor);
+  const NoonMarkWords words = Words(options, FloorLike(mark));
   const PageMm paper = PaperMm(options.paper);
   NoonMarkPages pages{LayOutNoonMarkLines(mark), true, {}, 1, {}, {}};
   NoonMarkDrawing& drawing = pages.drawing;

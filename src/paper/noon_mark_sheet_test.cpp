@@ -8,10 +8,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QPainter>
 #include <QString>
+#include <QSvgRenderer>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
+#include "paper/page_painter.h"
 #include "paper/svg_text_testing.h"
 #include "sundial/noon_mark.h"
 
@@ -35,6 +40,15 @@ sundial::NoonMark Mark(double latitude, double longitude, int offset_hours, doub
 }
 
 sundial::NoonMark Tokyo(double height_mm) { return Mark(35.6812, 139.7671, 9, height_mm); }
+
+// The mark on a plate facing `facing` at `tilt`, at `clock_minutes`.
+sundial::NoonMark PlateMark(double latitude, double longitude, int offset_hours, double height_mm, double tilt,
+                            double facing, int clock_minutes) {
+  sundial::NoonMarkInput input{{latitude, longitude}, offset_hours * 3600, clock_minutes, 2026, height_mm,
+                               sundial::Surface::kFloor, sundial::Refraction::kStandard};
+  input.orientation = sundial::PlateOrientation{tilt, facing};
+  return sundial::MakeNoonMark(input);
+}
 
 paper::NoonMarkSheetOptions Options(SheetLanguage language, const char* zone = "Asia/Tokyo", int summer_seconds = 0,
                                     paper::PaperSize paper_size = paper::PaperSize::kA4) {
@@ -139,6 +153,13 @@ TEST(NoonMarkSheet, LabelsNeitherOverlapNorLeaveTheirPage) {
       {"Tokyo 1,500 mm, letter", Tokyo(1500), paper::PaperSize::kLetter, kAll},
       {"Berlin wall 1,200 mm", Mark(52.52, 13.405, 1, 1200, sundial::Surface::kWallFacingSouth),
        paper::PaperSize::kA4, kAll},
+      // Walls facing other ways and sloping plates, whose figures may be thin.
+      {"Tokyo, wall facing 243.8, 60 mm at 13:00", PlateMark(35.6812, 139.7671, 9, 60, 90, 243.8, 13 * 60),
+       paper::PaperSize::kA4, 12},
+      {"Berlin, plate tilted 30 facing 200, 60 mm at 13:00", PlateMark(52.52, 13.405, 1, 60, 30, 200, 13 * 60),
+       paper::PaperSize::kA4, 8},
+      {"Berlin, wall facing 300, 60 mm at 17:00", PlateMark(52.52, 13.405, 1, 60, 90, 300, 17 * 60),
+       paper::PaperSize::kA4, 8},
   };
   for (const auto& c : kCases) {
     for (const SheetLanguage language : {SheetLanguage::kJapanese, SheetLanguage::kEnglish}) {
@@ -151,15 +172,21 @@ TEST(NoonMarkSheet, LabelsNeitherOverlapNorLeaveTheirPage) {
           EXPECT_FALSE(labels[i].box.Overlaps(labels[j].box)) << labels[i].text << " and " << labels[j].text;
         }
       }
-      // The four seasons, the foot and the meridian are always named.
+      // The seasons that have a point (all four unless the Sun leaves the surface
+      // for part of the year), the foot and the meridian are always named.
       std::size_t seasons = 0;
       std::size_t dates = 0;
       for (const PlacedLabel& label : labels) {
         if (label.bold) ++seasons;
         if (!label.bold && label.text.find_first_of("0123456789") != std::string::npos) ++dates;
       }
-      EXPECT_EQ(seasons, 4u);
-      EXPECT_EQ(labels.size(), seasons + dates + 2) << "the foot and the meridian";
+      const auto season_points = std::count_if(c.mark.seasons.begin(), c.mark.seasons.end(), [&](const auto& s) {
+        return std::any_of(c.mark.days.begin(), c.mark.days.end(),
+                           [&](const auto& d) { return d.month == s.month && d.day == s.day; });
+      });
+      EXPECT_EQ(seasons, static_cast<std::size_t>(season_points));
+      const std::size_t meridian = pages.drawing.meridian.size() > 1 ? 1 : 0;  // a plate's may lie off the figure
+      EXPECT_EQ(labels.size(), seasons + dates + 1 + meridian) << "the foot and the meridian";
       std::size_t tick_dates = 0;
       for (const auto& day : c.mark.days) {
         const bool season = std::any_of(c.mark.seasons.begin(), c.mark.seasons.end(),
@@ -318,6 +345,66 @@ TEST(NoonMarkSheet, TheMapCountsItsPagesInWords) {
     EXPECT_TRUE(japanese.contains(QString::fromUtf8(c.japanese))) << japanese.toStdString();
     EXPECT_EQ(english.contains("left out"), c.left_out) << c.english;
     EXPECT_EQ(japanese.contains("省略"), c.left_out) << c.japanese;
+  }
+}
+
+// Whether any dot within `band_mm` of the image's edges is not white.
+bool InkNearTheEdge(const QImage& image, double dots_per_mm, double band_mm) {
+  const int band = static_cast<int>(band_mm * dots_per_mm);
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const bool near = x < band || y < band || x >= image.width() - band || y >= image.height() - band;
+      if (near && (image.pixel(x, y) & 0xFFFFFFu) != 0xFFFFFFu) return true;
+    }
+  }
+  return false;
+}
+
+// A wall of any facing, a sloping plate, and a wall the Sun leaves for part of the
+// year: the sheet names the plate and which way is right, does not say "every day"
+// when it is not so and names the dates without a point, and stays on its page.
+TEST(NoonMarkSheet, APlateAndAPartYearSaySo) {
+  const struct {
+    const char* what;
+    sundial::NoonMark mark;
+    SheetLanguage language;
+    std::vector<QString> texts;
+    std::vector<QString> absent;
+  } kCases[] = {
+      {"Tokyo, wall facing 243.8 at 14:30", PlateMark(35.6812, 139.7671, 9, 60, 90, 243.8, 14 * 60 + 30),
+       SheetLanguage::kJapanese,
+       {"毎日 14:30", "方位 243.8° を向き水平から 90.0° 傾いた面", "南東", "上向きの矢印を鉛直"},
+       {"影のない日"}},
+      {"Berlin, plate tilted 30 facing 200 at 13:00", PlateMark(52.52, 13.405, 1, 60, 30, 200, 13 * 60),
+       SheetLanguage::kEnglish,
+       {"Plate facing 200.0° (20.0° west of south), tilted 30.0°", "every day", "E", "1 mm on the plate",
+        "the arrow to the right level"},
+       {"No shadow"}},
+      {"Berlin, wall facing 300 at 17:00", PlateMark(52.52, 13.405, 1, 60, 90, 300, 17 * 60), SheetLanguage::kEnglish,
+       {"(not every day)", "No shadow on 110 days (1 Jan–6 Feb, 20 Oct–31 Dec)"},
+       {"every day,"}},
+      {"Honolulu, south wall at 12:00", Mark(21.3069, -157.8583, -10, 60, sundial::Surface::kWallFacingSouth),
+       SheetLanguage::kJapanese, {"2026年（影のない日あり）", "影のない日：80 日（5/12–7/30）"}, {"毎日 12:00"}},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.what);
+    const paper::NoonMarkSheetOptions options = Options(c.language, "Somewhere/Zone");
+    const paper::NoonMarkPages pages = paper::PlanNoonMarkPages(c.mark, options);
+    // One page, or a drawing of the figure's size.
+    const QByteArray svg = paper::EncodeNoonMark(c.mark, pages, options, paper::SheetFormat::kSvg);
+    const QString text = SvgText(svg);
+    for (const QString& expected : c.texts) EXPECT_TRUE(text.contains(expected)) << expected.toStdString();
+    for (const QString& unexpected : c.absent) EXPECT_FALSE(text.contains(unexpected)) << unexpected.toStdString();
+    QSvgRenderer renderer(svg);
+    constexpr double kDotsPerMm = 4;
+    const QSizeF size_mm = renderer.viewBoxF().size() / paper::kSvgDotsPerMm;
+    QImage image(static_cast<int>(size_mm.width() * kDotsPerMm), static_cast<int>(size_mm.height() * kDotsPerMm),
+                 QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    renderer.render(&painter);
+    painter.end();
+    EXPECT_FALSE(InkNearTheEdge(image, kDotsPerMm, 7)) << "something drawn within 7 mm of the edge";
   }
 }
 

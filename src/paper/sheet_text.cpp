@@ -3,6 +3,7 @@
 
 #include <QStringList>
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
 
 namespace paper {
@@ -35,6 +36,13 @@ QString MillimetresText(double mm) {
   char text[400];
   const auto [end, error] = std::to_chars(text, text + sizeof text, mm, std::chars_format::fixed);
   return error == std::errc() ? QString::fromLatin1(text, static_cast<qsizetype>(end - text)) : QString();
+}
+
+QString CompassPointText(double azimuth_degrees, bool japanese) {
+  static const char* const kJapanese[] = {"北", "北東", "東", "南東", "南", "南西", "西", "北西"};
+  static const char* const kEnglish[] = {"N", "NE", "E", "SE", "S", "SW", "W", "NW"};
+  const long index = std::lround(std::fmod(std::fmod(azimuth_degrees, 360.0) + 360.0, 360.0) / 45) % 8;
+  return QString::fromUtf8(japanese ? kJapanese[index] : kEnglish[index]);
 }
 
 QString DecimalText(double value, int decimals) {

@@ -17,6 +17,10 @@ QString AmountText(int seconds, bool japanese);
 // "120.25", "0.1" (never "1e-21", which the command line refuses).
 QString MillimetresText(double mm);
 
+// The compass point nearest an azimuth (degrees from north through east, any
+// number of turns): "東", "南西"; "E", "SW".
+QString CompassPointText(double azimuth_degrees, bool japanese);
+
 // `value` with `decimals` decimals, never "-0.0": latitudes, angles.
 QString DecimalText(double value, int decimals);
 

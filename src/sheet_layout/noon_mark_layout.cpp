@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <limits>
 
 namespace paper {
 namespace {
@@ -25,10 +26,17 @@ PointMm Unit(PointMm p) {
 }
 RectMm Around(PointMm p, double half) { return {p.x - half, p.y - half, 2 * half, 2 * half}; }
 
-// The surface as seen: east to the right (left on a wall facing north), up up.
-PointMm OnPaper(const sundial::NoonMark& mark, const sundial::ShadowPoint& p) {
-  const double sense = mark.input.surface == sundial::Surface::kWallFacingNorth ? -1 : 1;
-  return {sense * p.x_mm, -p.y_mm};
+// The plate as it is seen: its x to the right (east on a floor and on a wall
+// facing south, west on one facing north), its y up the page.
+PointMm OnPaper(const sundial::NoonMark&, const sundial::ShadowPoint& p) { return {p.x_mm, -p.y_mm}; }
+
+// Whether the meridian line runs through the foot of the nodus. The meridian's
+// plane holds the nodus; it holds the foot too where the plate's normal lies in
+// it (a floor, a wall facing south or north). On a plate facing another way the
+// line passes the foot by.
+bool MeridianThroughFoot(const sundial::NoonMark& mark) {
+  const auto& orientation = mark.input.orientation;
+  return !orientation || orientation->tilt_degrees == 0 || std::remainder(orientation->facing_degrees, 180.0) == 0;
 }
 
 // The days hold 1 January and 31 December: the curve runs on from the last to
@@ -61,7 +69,7 @@ PointMm NormalAt(const sundial::NoonMark& mark, std::size_t i) {
 
 NoonMarkDrawing LayOutNoonMarkLines(const sundial::NoonMark& mark) {
   NoonMarkDrawing drawing;
-  drawing.mirrored = mark.input.surface == sundial::Surface::kWallFacingNorth;
+  drawing.mirrored = !mark.input.orientation && mark.input.surface == sundial::Surface::kWallFacingNorth;
   const int year = mark.input.year;
 
   // The curve, one piece for each run of consecutive days; the last day of the
@@ -88,9 +96,21 @@ NoonMarkDrawing LayOutNoonMarkLines(const sundial::NoonMark& mark) {
     drawing.curve.push_back(piece);
   }
 
-  // The meridian through every noon shadow and the foot, end to end.
-  std::vector<PointMm> meridian{drawing.foot};
-  for (const auto& noon : mark.meridian) meridian.push_back(OnPaper(mark, noon.shadow));
+  // The meridian through every noon shadow, end to end, and through the foot where
+  // it lies on the line. On a plate where it does not, the noon shadows of a low
+  // Sun run out along the line far from the figure: it is drawn as far out as the
+  // figure reaches, and a tenth more.
+  double reach = std::numeric_limits<double>::infinity();
+  if (mark.input.orientation) {
+    reach = 0;
+    for (const auto& day : mark.days) reach = std::max(reach, std::hypot(day.shadow.x_mm, day.shadow.y_mm));
+    reach *= 1.1;
+  }
+  std::vector<PointMm> meridian;
+  if (MeridianThroughFoot(mark)) meridian.push_back(drawing.foot);
+  for (const auto& noon : mark.meridian) {
+    if (std::hypot(noon.shadow.x_mm, noon.shadow.y_mm) <= reach) meridian.push_back(OnPaper(mark, noon.shadow));
+  }
   std::sort(meridian.begin(), meridian.end(),
             [](PointMm a, PointMm b) { return a.y < b.y || (a.y == b.y && a.x < b.x); });
   drawing.meridian = meridian;
@@ -182,7 +202,9 @@ void PlaceNoonMarkLabels(NoonMarkDrawing& drawing, const sundial::NoonMark& mark
     const PointMm top = drawing.meridian.front();
     const PointMm bottom = drawing.meridian.back();
     const PointMm far = std::hypot(top.x, top.y) > std::hypot(bottom.x, bottom.y) ? top : bottom;
-    const PointMm at = Plus(drawing.foot, Scaled(Minus(far, drawing.foot), 0.5));
+    // Between the foot and the figure; on a line that passes the foot by, its middle.
+    const PointMm at = MeridianThroughFoot(mark) ? Plus(drawing.foot, Scaled(Minus(far, drawing.foot), 0.5))
+                                                 : Scaled(Plus(top, bottom), 0.5);
     if (auto label = placer.Place(words.meridian, false, at, Fan({1, 0}), kNoOwner, true)) {
       drawing.labels.push_back(*label);
     }

@@ -10,8 +10,8 @@
 #include "sundial/noon_mark.h"
 
 // The noon mark as things to draw at true size: millimetres on the surface as it
-// is seen (the floor from above with north up, the wall from in front), x to the
-// right and y down as on paper, the foot of the nodus at the origin. No Qt.
+// is seen (the floor from above with north up, a wall or a plate from in front),
+// x to the right and y down as on paper, the foot of the nodus at the origin. No Qt.
 namespace paper {
 
 struct NoonMarkDrawing {
@@ -21,7 +21,7 @@ struct NoonMarkDrawing {
   std::vector<std::pair<PointMm, PointMm>> ticks;  // across the curve on the 1st, 11th and 21st
   std::vector<PointMm> season_points;              // the days nearest the solstices and equinoxes
   std::vector<PlacedLabel> labels;                 // dates, seasons, the foot, the meridian
-  bool mirrored;                                   // east is to the left (a wall facing north)
+  bool mirrored;  // the CSV's x runs east, to the left: a wall facing north as --surface names it
   RectMm bounds;                                   // everything above, labels included
 };
 

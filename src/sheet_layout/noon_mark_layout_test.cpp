@@ -40,11 +40,12 @@ TEST(NoonMarkLayout, TheSurfaceIsSeenFromAboveOrInFront) {
     const auto& piece = drawing.curve.front();
     ASSERT_EQ(piece.size(), mark.days.size() + (c.closed ? 1 : 0));
     for (std::size_t i = 0; i < mark.days.size(); ++i) {
-      EXPECT_DOUBLE_EQ(piece[i].x, c.east_on_paper * mark.days[i].shadow.x_mm) << i;
+      EXPECT_DOUBLE_EQ(piece[i].x, mark.days[i].shadow.x_mm) << "the plate's x is to the right: " << i;
       EXPECT_DOUBLE_EQ(piece[i].y, -mark.days[i].shadow.y_mm) << "north or up is up the page";
     }
     // 12:30 at 10° E is after apparent noon all year: the shadow lies east of the meridian.
     EXPECT_GT(piece.front().x * c.east_on_paper, 0);
+    EXPECT_EQ(drawing.mirrored, c.east_on_paper < 0) << "the CSV's x runs east, to the left";
     // Everything drawn lies inside the bounds.
     for (const paper::PlacedLabel& label : drawing.labels) {
       EXPECT_EQ(drawing.bounds.United(label.box).width, drawing.bounds.width) << label.text;

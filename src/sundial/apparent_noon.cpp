@@ -29,4 +29,8 @@ double ApparentNoonUtHours(int16_t year, int month, int day, double longitude_ea
   return hours;
 }
 
+double EquationOfTimeAtNoonMinutes(int16_t year, int month, int day, double longitude_east_degrees) {
+  return (12 - longitude_east_degrees / 15 - ApparentNoonUtHours(year, month, day, longitude_east_degrees)) * 60;
+}
+
 }  // namespace sundial

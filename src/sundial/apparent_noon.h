@@ -16,6 +16,12 @@ namespace sundial {
 // run past the month's end (day 0, day 32), counted on from the month's first.
 double ApparentNoonUtHours(int16_t year, int month, int day, double longitude_east_degrees);
 
+// The equation of time in minutes at local apparent noon of the date at
+// `longitude_east_degrees`: 12 h − λ/15 h less ApparentNoonUtHours, in minutes.
+// What a dial whose lines carry its longitude correction reads ahead of the zone's
+// standard time that day; the one value a table of days gives.
+double EquationOfTimeAtNoonMinutes(int16_t year, int month, int day, double longitude_east_degrees);
+
 // The iteration stops once the instant moves less than this.
 inline constexpr double kNoonSettledSeconds = 0.01;
 

@@ -44,8 +44,22 @@ std::vector<SeasonDay> SeasonsOf(const std::vector<DateDeclination>& year) {
 
 }  // namespace
 
+Plate PlateOf(const NoonMarkInput& input) {
+  if (input.orientation) return {input.orientation->tilt_degrees, input.orientation->facing_degrees, input.height_mm};
+  switch (input.surface) {
+    case Surface::kWallFacingSouth:
+      return {90, 180, input.height_mm};
+    case Surface::kWallFacingNorth:
+      return {90, 0, input.height_mm};
+    case Surface::kFloor:
+      break;
+  }
+  return {0, 180, input.height_mm};
+}
+
 NoonMark MakeNoonMark(const NoonMarkInput& input) {
   NoonMark mark{input, {}, {}, {}};
+  const Plate plate = PlateOf(input);
   const double ut_hours = input.clock_minutes / 60.0 - input.standard_offset_seconds / 3600.0;
   std::vector<DateDeclination> declinations;
   for (int month = 1; month <= 12; ++month) {
@@ -53,19 +67,38 @@ NoonMark MakeNoonMark(const NoonMarkInput& input) {
     for (int day = 1; day <= days_in_month; ++day) {
       const SunDirection sun = SunDirectionAt(input.place, input.year, month, day, ut_hours, input.refraction);
       declinations.push_back({month, day, sun.declination_degrees});
-      if (const auto shadow = NodusShadow(sun.altitude_degrees, sun.azimuth_degrees, input.height_mm, input.surface)) {
+      if (const auto shadow = PlateShadow(plate, sun.altitude_degrees, sun.azimuth_degrees)) {
         mark.days.push_back({month, day, *shadow, sun.altitude_degrees, sun.azimuth_degrees});
       }
       const double noon_ut_hours = ApparentNoonUtHours(input.year, month, day, input.place.longitude_east_degrees);
       const SunDirection noon = SunDirectionAt(input.place, input.year, month, day, noon_ut_hours, input.refraction);
-      if (const auto shadow =
-              NodusShadow(noon.altitude_degrees, noon.azimuth_degrees, input.height_mm, input.surface)) {
+      if (const auto shadow = PlateShadow(plate, noon.altitude_degrees, noon.azimuth_degrees)) {
         mark.meridian.push_back({month, day, *shadow, noon.altitude_degrees, noon.azimuth_degrees});
       }
     }
   }
   mark.seasons = SeasonsOf(declinations);
   return mark;
+}
+
+std::vector<DateRun> DaysWithoutShadow(const NoonMark& mark) {
+  std::vector<DateRun> runs;
+  std::size_t next = 0;  // the next day with a point
+  bool in_run = false;
+  for (const CalendarDay& date : DaysOfYear(mark.input.year)) {
+    const bool has_point = next < mark.days.size() && mark.days[next].month == date.month &&
+                           mark.days[next].day == date.day;
+    if (has_point) {
+      ++next;
+      in_run = false;
+      continue;
+    }
+    if (!in_run) runs.push_back({date, date, 0});
+    in_run = true;
+    runs.back().last = date;
+    ++runs.back().days;
+  }
+  return runs;
 }
 
 }  // namespace sundial

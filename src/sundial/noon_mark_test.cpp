@@ -9,7 +9,9 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -121,6 +123,102 @@ TEST(NoonMark, MeridianRunsThroughTheFootAndTheDaysOmitWhatCannotBeDrawn) {
                                   [](const auto& d) { return d.month == 3 && d.day == 20; });
   ASSERT_NE(march, equinox.meridian.end());
   EXPECT_NEAR(march->shadow.y_mm, 1000 * std::tan(35 * std::numbers::pi / 180), 1000 * 0.002);
+}
+
+// On the floor and the two walls the plate's shadow is NodusShadow's to the bit,
+// x running the other way on a wall facing north (the plate's x is to the right
+// of a person facing the wall: west). The sheets and the CSV rest on this.
+TEST(NoonMark, FloorsAndWallsKeepTheirShadowsOnThePlate) {
+  const struct {
+    const char* what;
+    double latitude, longitude;
+    int offset_hours, clock_minutes;
+    Surface surface;
+    double x_sense;
+  } kCases[] = {
+      {"Tokyo floor", 35.6812, 139.7671, 9, 720, Surface::kFloor, 1},
+      {"Tokyo wall", 35.6812, 139.7671, 9, 720, Surface::kWallFacingSouth, 1},
+      {"Berlin wall at 15:40", 52.52, 13.405, 1, 940, Surface::kWallFacingSouth, 1},
+      {"Sydney wall", -33.8688, 151.2093, 10, 720, Surface::kWallFacingNorth, -1},
+      {"Sydney wall at 08:10", -33.8688, 151.2093, 10, 490, Surface::kWallFacingNorth, -1},
+      {"Reykjavik floor", 64.1466, -21.9426, 0, 780, Surface::kFloor, 1},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.what);
+    NoonMarkInput input = Input(c.latitude, c.longitude, c.offset_hours, c.clock_minutes, 2026, c.surface);
+    input.refraction = Refraction::kStandard;
+    const NoonMark mark = MakeNoonMark(input);
+    std::size_t with_a_point = 0;
+    for (const auto& [month, day] : sundial::DaysOfYear(2026)) {
+      const sundial::SunDirection sun = sundial::SunDirectionAt(input.place, 2026, month, day,
+                                                                c.clock_minutes / 60.0 - c.offset_hours,
+                                                                Refraction::kStandard);
+      const auto expected = sundial::NodusShadow(sun.altitude_degrees, sun.azimuth_degrees, 1000, c.surface);
+      const sundial::NoonMarkDay* got = DayOf(mark, month, day);
+      ASSERT_EQ(got != nullptr, expected.has_value()) << month << "-" << day;
+      if (!got) continue;
+      ++with_a_point;
+      EXPECT_EQ(got->shadow.x_mm, c.x_sense * expected->x_mm) << month << "-" << day;
+      EXPECT_EQ(got->shadow.y_mm, expected->y_mm) << month << "-" << day;
+    }
+    EXPECT_EQ(with_a_point, mark.days.size());
+    EXPECT_GT(with_a_point, 100u);
+  }
+}
+
+// A plate of any tilt and facing has a point on the days the Sun stands above the
+// horizon, in front of it and high enough over it; the counts and the dates
+// without a point are PyEphem's (geometric Sun at the clock time, the same rule),
+// to a day at the edges.
+TEST(NoonMark, APlateOfAnyFacingHasTheDaysTheSunStandsBeforeIt) {
+  const struct {
+    const char* what;
+    double latitude, longitude;
+    int offset_hours, clock_minutes;
+    std::optional<sundial::PlateOrientation> orientation;
+    Surface surface;
+    int days;
+    std::vector<std::pair<const char*, const char*>> without;  // MM-DD
+  } kCases[] = {
+      {"Tokyo, wall facing 243.8 at 14:30", 35.6812, 139.7671, 9, 870, {{90, 243.8}}, Surface::kFloor, 365, {}},
+      {"Tokyo, wall facing east at 12:00", 35.6812, 139.7671, 9, 720, {{90, 90}}, Surface::kFloor, 0, {{"01-01", "12-31"}}},
+      {"Berlin, plate tilted 30 facing 200 at 13:00", 52.52, 13.405, 1, 780, {{30, 200}}, Surface::kFloor, 365, {}},
+      {"Berlin, wall facing 300 at 17:00", 52.52, 13.405, 1, 1020, {{90, 300}}, Surface::kFloor, 251,
+       {{"01-01", "02-08"}, {"10-18", "12-31"}}},
+      {"Sydney, wall facing north at 09:00", -33.8688, 151.2093, 10, 540, {{90, 0}}, Surface::kFloor, 339,
+       {{"01-01", "01-09"}, {"12-15", "12-31"}}},
+      {"Tokyo, plate facing down at 150 at 12:00", 35.6812, 139.7671, 9, 720, {{150, 180}}, Surface::kFloor, 0,
+       {{"01-01", "12-31"}}},
+      // The equator-facing walls of --surface lose the days the noon Sun stands
+      // behind them, inside the tropics.
+      {"1 N, south wall at 12:00", 1.0, 0, 0, 720, std::nullopt, Surface::kWallFacingSouth, 169, {{"03-16", "09-27"}}},
+      {"Honolulu, south wall at 12:00", 21.3069, -157.8583, -10, 720, std::nullopt, Surface::kWallFacingSouth, 285,
+       {{"05-12", "07-30"}}},
+  };
+  auto date = [](const sundial::CalendarDay& d) {
+    return (d.month < 10 ? "0" : "") + std::to_string(d.month) + (d.day < 10 ? "-0" : "-") + std::to_string(d.day);
+  };
+  auto near = [&](const sundial::CalendarDay& d, const char* expected) {
+    const int m = std::stoi(std::string(expected).substr(0, 2));
+    const int day = std::stoi(std::string(expected).substr(3, 2));
+    return std::abs((d.month * 31 + d.day) - (m * 31 + day)) <= 1;
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.what);
+    NoonMarkInput input = Input(c.latitude, c.longitude, c.offset_hours, c.clock_minutes, 2026, c.surface);
+    input.orientation = c.orientation;
+    const NoonMark mark = MakeNoonMark(input);
+    EXPECT_NEAR(static_cast<int>(mark.days.size()), c.days, 1);
+    const auto without = sundial::DaysWithoutShadow(mark);
+    ASSERT_EQ(without.size(), c.without.size());
+    int missing = 0;
+    for (std::size_t i = 0; i < without.size(); ++i) {
+      EXPECT_TRUE(near(without[i].first, c.without[i].first)) << date(without[i].first);
+      EXPECT_TRUE(near(without[i].last, c.without[i].second)) << date(without[i].last);
+      missing += without[i].days;
+    }
+    EXPECT_EQ(missing + static_cast<int>(mark.days.size()), 365);
+  }
 }
 
 }  // namespace

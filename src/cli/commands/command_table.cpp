@@ -4,8 +4,9 @@
 namespace cli {
 
 const std::vector<Command>& CommandTable() {
-  static const std::vector<Command> commands = {AtCommand(),    TableCommand(), NoonCommand(),    ZonesCommand(),
-                                                ChartCommand(), CardCommand(),  NoonMarkCommand(), DialCommand()};
+  static const std::vector<Command> commands = {
+      AtCommand(),   TableCommand(),    NoonCommand(),   ZonesCommand(),      ChartCommand(),
+      CardCommand(), NoonMarkCommand(), FacingCommand(), AnalemmaticCommand(), DialCommand()};
   return commands;
 }
 

@@ -29,5 +29,9 @@ Command CardCommand();
 Command NoonMarkCommand();
 // `dial --latitude DEG [--tilt DEG] [--facing AZ]`: a flat sundial's lines and gnomon.
 Command DialCommand();
+// `facing --latitude DEG --longitude DEG --at TIME --shadow-angle DEG`: a wall's facing.
+Command FacingCommand();
+// `analemmatic --latitude DEG --longitude DEG --size M`: the dial a person stands on.
+Command AnalemmaticCommand();
 
 }  // namespace cli

@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: MIT
 # bash completion for orvalin-cli: its commands, their options, file names after
-# --output and --from, the formats after --format, noonmark's surfaces and papers,
-# the dial's kinds of time, steps and date lines and, after --zone, the names that `orvalin-cli zones` lists (the ones --zone
+# --output and --from, the formats after --format, noonmark's surfaces, the papers,
+# the dial's kinds of time, steps and date lines and, after --zone, the names that
+# `orvalin-cli zones` lists (the ones --zone
 # accepts, links of the zone data too).
 # An option's value may follow it as the next word or after "=" (--output=FILE).
 
@@ -16,12 +17,12 @@ _orvalin_cli_dequote() {
 }
 
 _orvalin_cli() {
-  local cur prev command word option prefix=
+  local cur prev command= word option prefix=
   cur=${COMP_WORDS[COMP_CWORD]}
   prev=${COMP_WORDS[COMP_CWORD-1]}
   for word in "${COMP_WORDS[@]:1:COMP_CWORD-1}"; do
     case $word in
-      at|table|noon|zones|chart|card|noonmark|dial) command=$word; break ;;
+      at|table|noon|zones|chart|card|noonmark|facing|analemmatic|dial) command=$word; break ;;
     esac
   done
   # Where "=" breaks words (bash's default), --output=my is three words: --output,
@@ -45,13 +46,14 @@ _orvalin_cli() {
     --time)
       COMPREPLY=()
       [[ $command == dial ]] && mapfile -t COMPREPLY < <(compgen -W "apparent standard mean" -- "$cur") ;;
-    -H|--hour|-l|--longitude|--latitude|--height|--year|--tilt|--facing) COMPREPLY=() ;;
+    -H|--hour|-l|--longitude|--latitude|--height|--year|--facing|--tilt|--at|--shadow-angle|--size|--scale|\
+    --mean-years) COMPREPLY=() ;;
     --step) mapfile -t COMPREPLY < <(compgen -W "60 30 15 10" -- "$cur") ;;
     --dates) mapfile -t COMPREPLY < <(compgen -W "none seasons zodiac months" -- "$cur") ;;
     -f|--format)
       case $command in
         card) mapfile -t COMPREPLY < <(compgen -W "pdf svg" -- "$cur") ;;
-        noonmark) mapfile -t COMPREPLY < <(compgen -W "svg pdf csv" -- "$cur") ;;
+        noonmark|analemmatic) mapfile -t COMPREPLY < <(compgen -W "svg pdf csv" -- "$cur") ;;
         dial) mapfile -t COMPREPLY < <(compgen -W "csv svg pdf dxf" -- "$cur") ;;
         *) mapfile -t COMPREPLY < <(compgen -W "png svg pdf" -- "$cur") ;;
       esac ;;
@@ -75,16 +77,19 @@ _orvalin_cli() {
     table) options="--hour -H --csv -c --json -j --help -h" ;;
     noon) options="--longitude -l --zone -z --csv -c --json -j --help -h" ;;
     zones) options="--help -h" ;;
-    card) options="--longitude -l --zone -z --output -o --format -f --lang --help -h" ;;
+    card) options="--longitude -l --zone -z --no-longitude --mean-years --output -o --format -f --lang --help -h" ;;
     chart) options="--rate -r --legend --output -o --format -f --help -h" ;;
-    noonmark) options="--latitude --longitude -l --zone -z --height --surface --time --year --no-refraction
-                       --output -o --format -f --paper --lang --help -h" ;;
+    noonmark) options="--latitude --longitude -l --zone -z --height --surface --facing --tilt --time --year
+                       --no-refraction --output -o --format -f --paper --lang --help -h" ;;
+    facing) options="--latitude --longitude -l --zone -z --at --shadow-angle --from --help -h" ;;
+    analemmatic) options="--latitude --longitude -l --zone -z --size --year --summer --scale --output -o --format -f
+                          --paper --lang --help -h" ;;
     dial) options="--latitude --longitude -l --zone -z --tilt --facing --height --time --step --dates --summer --year
                    --no-refraction --lang --paper --format -f --output -o --help -h" ;;
     *) options="--help -h --version -V" ;;
   esac
   if [[ -z $command && $cur != -* ]]; then
-    mapfile -t COMPREPLY < <(compgen -W "at table noon zones chart card noonmark dial" -- "$cur")
+    mapfile -t COMPREPLY < <(compgen -W "at table noon zones chart card noonmark facing analemmatic dial" -- "$cur")
   elif [[ $cur == -* ]]; then
     mapfile -t COMPREPLY < <(compgen -W "$options" -- "$cur")
   fi

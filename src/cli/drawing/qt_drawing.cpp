@@ -11,6 +11,7 @@
 
 #include "chart_drawing/chart_export.h"
 #include "cli/io/errors.h"
+#include "paper/analemmatic_sheet.h"
 #include "paper/correction_card_sheet.h"
 #include "paper/dial_sheet.h"
 #include "paper/noon_mark_sheet.h"
@@ -94,6 +95,25 @@ class GuiDrawing final : public Drawing {
                        " m long, and an SVG holds 100 m at most; use --format dxf or csv, or a smaller --height"};
     }
     return Bytes(paper::EncodeDial(figure, pages, options, format));
+  }
+
+  std::string AnalemmaticDial(const sundial::AnalemmaticDial& dial, const sundial::AnalemmaticInput& input,
+                              const paper::AnalemmaticSheetOptions& options, paper::SheetFormat format) override {
+    const paper::AnalemmaticPage page = paper::PlanAnalemmaticPage(dial, input, options);
+    if (!page.fits) {
+      const paper::RectMm& size = page.drawing.bounds;
+      std::string message = "analemmatic: at 1:" + std::to_string(page.drawing.scale_denominator) + " the plan is " +
+                            std::to_string(std::lround(size.width)) + " x " + std::to_string(std::lround(size.height)) +
+                            " mm, and " + PaperName(options.paper) + " holds " +
+                            std::to_string(std::lround(page.plan_area.width)) + " x " +
+                            std::to_string(std::lround(page.plan_area.height)) + " mm";
+      paper::AnalemmaticSheetOptions fitting = options;
+      fitting.scale_denominator.reset();
+      const paper::AnalemmaticPage fitted = paper::PlanAnalemmaticPage(dial, input, fitting);
+      if (fitted.fits) message += "; 1:" + std::to_string(fitted.drawing.scale_denominator) + " fits";
+      throw ValueError{message};
+    }
+    return Bytes(paper::EncodeAnalemmaticPage(dial, input, page, options, format));
   }
 
  private:

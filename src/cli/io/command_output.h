@@ -32,8 +32,8 @@ class CommandOutput {
   void Complain(std::string_view message);
   bool complained() const { return complained_; }
 
-  // A line for standard error that is no complaint: the output is whole and the
-  // exit status stays 0 ("dial: no lines on ...: the Sun does not reach the plate").
+  // One line for standard error that tells of something the output leaves out,
+  // without a complaint: the exit status stays 0.
   void Note(std::string_view message);
 
   // Hands everything gathered to the flush now (before waiting for more input, so a

@@ -6,8 +6,10 @@
 #include "chart/chart.h"
 #include "chart/chart_format.h"
 #include "clock/correction_card.h"
+#include "sheet_layout/analemmatic_layout.h"
 #include "sheet_layout/dial_layout.h"
 #include "sheet_layout/sheet.h"
+#include "sundial/analemmatic.h"
 #include "sundial/noon_mark.h"
 
 // What orvalin-cli draws with Qt's GUI libraries: the chart as an image and the
@@ -42,6 +44,10 @@ class Drawing {
   // kMaxSvgSideMm.
   virtual std::string Dial(const paper::DialFigure& figure, const paper::DialSheetOptions& options,
                            paper::SheetFormat format) = 0;
+  // The analemmatic dial's plan on one page, at the scale the options name or the
+  // largest round one that fits the paper. Refused when the named scale does not fit.
+  virtual std::string AnalemmaticDial(const sundial::AnalemmaticDial& dial, const sundial::AnalemmaticInput& input,
+                                      const paper::AnalemmaticSheetOptions& options, paper::SheetFormat format) = 0;
 };
 
 // The drawing module, loaded on the first call from ORVALIN_DRAWING_MODULE, a path

@@ -93,6 +93,25 @@ double ReadHeightMm(const std::string& name, const std::string& text) {
   Refuse(name, text, "is not a height 0.1 <= MM <= 100000 (millimetres, decimal, with a point)");
 }
 
+int ReadWholeInRange(const std::string& name, const std::string& text, int low, int high) {
+  return static_cast<int>(ReadWhole(name, text, low, high,
+                                    "a whole number " + std::to_string(low) + ".." + std::to_string(high)));
+}
+
+double ReadSignedAngle(const std::string& name, const std::string& text) {
+  const std::string ascii = AsciiDigits(text);
+  const bool negative = !ascii.empty() && ascii[0] == '-';
+  const std::optional<double> degrees = ReadPlainDecimal(std::string_view(ascii).substr(negative ? 1 : 0));
+  if (degrees && *degrees <= 180) return negative ? -*degrees : *degrees;
+  Refuse(name, text, "is not an angle -180..180 (decimal degrees, with a point)");
+}
+
+double ReadLengthM(const std::string& name, const std::string& text) {
+  const std::optional<double> m = ReadPlainDecimal(AsciiDigits(text));
+  if (m && *m > 0 && *m <= 1000) return *m;
+  Refuse(name, text, "is not a length 0 < M <= 1000 (metres, decimal, with a point)");
+}
+
 double ReadDegrees(const std::string& name, const std::string& text, double high, const std::string& what) {
   const std::optional<double> degrees = ReadPlainDecimal(AsciiDigits(text));
   if (degrees && *degrees <= high) return *degrees;

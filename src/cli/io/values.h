@@ -46,6 +46,16 @@ double ReadHeightMm(const std::string& name, const std::string& text);
 // with a point)".
 double ReadDegrees(const std::string& name, const std::string& text, double high, const std::string& what);
 
+// A whole number in [low, high] (decimal digits only).
+int ReadWholeInRange(const std::string& name, const std::string& text, int low, int high);
+
+// A decimal number of degrees with an optional leading minus, -180..180: an angle
+// measured either way from a direction.
+double ReadSignedAngle(const std::string& name, const std::string& text);
+
+// A decimal number of metres, 0 < m <= 1000.
+double ReadLengthM(const std::string& name, const std::string& text);
+
 // A clock time HH:MM, two digits each, 00:00..23:59: minutes after midnight.
 int ReadClockMinutes(const std::string& name, const std::string& text);
 
