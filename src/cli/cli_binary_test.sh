@@ -102,6 +102,24 @@ expect 1 err "orvalin-cli: cannot read 'missing.txt': No such file or directory"
 expect 1 err "orvalin-cli: cannot read '-': Bad file descriptor" at --from - <&-
 expect 2 err "orvalin-cli: at --from takes no YEAR MONTH DAY [HOUR], not also '2002'" at 2002 --from -
 
+# A read that fails after data: the rows and complaints of the lines read before it
+# are written, then the failure (they were once dropped, up to 64 KiB of them).
+if strace -o /dev/null true 2>/dev/null; then
+  { echo '2002 13 1'; for i in $(seq 4000); do echo "# observation $i, noon at Greenwich"; echo '2002 2 11 12'; done; } \
+    >commented.txt
+  "$cli" at --from - <commented.txt >all-rows.txt 2>/dev/null
+  strace -o reads.txt -e trace=read "$cli" at --from - <commented.txt >/dev/null 2>&1
+  first=$(grep -n '^read(0,' reads.txt | head -n 1 | cut -d: -f1)
+  strace -o /dev/null -e inject=read:error=EIO:when=$((first + 1)) "$cli" at --from - <commented.txt >out.txt 2>err.txt
+  status=$?
+  rows=$(wc -l <out.txt)
+  [ $status -eq 1 ] && [ "$rows" -gt 1000 ] && [ "$rows" -lt 4000 ] && cmp -s out.txt <(head -n "$rows" all-rows.txt) \
+    && printf '%s\n' "orvalin-cli: line 1: MONTH '13' is not a month 1..12" "orvalin-cli: cannot read '-': Input/output error" \
+    | cmp -s - err.txt || fail "at --from -, a read error after data: status $status, $rows rows, $(cat err.txt)"
+else
+  echo "SKIP: a read error after data (no strace, or tracing not allowed)"
+fi
+
 # A pipe that feeds one line at a time gets each answer before it sends the next.
 coproc batch { "$cli" at --from -; }
 echo '2002 2 11 12' >&"${batch[1]}"

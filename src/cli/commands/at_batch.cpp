@@ -213,7 +213,10 @@ void RunAtBatch(const std::string& path, RowFormat format, CommandOutput& out) {
       evaluation.Add(std::move(block));
     }
   } catch (const ValueError&) {
-    evaluation.WriteAll();  // the rows of what was read before the input failed
+    // The rows and complaints of the lines read before the input failed are written
+    // before the failure is reported.
+    evaluation.WriteAll();
+    out.FlushNow();
     throw;
   }
   evaluation.WriteAll();
