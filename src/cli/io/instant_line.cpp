@@ -97,25 +97,68 @@ std::optional<int> TwoDigits(std::string_view text, std::size_t at, int high) {
   return static_cast<int>(*value);
 }
 
-// The common line read in one pass: ASCII digits separated by single spaces,
-// "YEAR MONTH DAY[ HOUR]" with at most 15 digits in the hour, every value in range.
-// False for anything else, which the general reading then accepts or refuses.
+inline bool IsDigit(char c) { return static_cast<unsigned>(c - '0') < 10; }
+
+// The common lines read in one pass, ASCII, every value in range:
+//   YEAR MONTH DAY[ HOUR]          digits separated by single spaces, at most 5
+//                                  digits in the year, 2 in the month and day and 15
+//                                  in the hour
+//   YYYY-MM-DD[THH:MM[:SS][Z]]     four or five year digits
+// each perhaps with a carriage return at the end. False for anything else, which the
+// general reading then accepts or refuses; where both read a line they read the
+// same instant.
 bool ReadPlainLine(const char* at, const char* end, Instant& instant) {
   if (at != end && end[-1] == '\r') --end;
+  const bool negative = at != end && *at == '-';
+  if (negative) ++at;
+  const char* const year_start = at;
+  long year = 0;
+  while (at != end && IsDigit(*at) && at - year_start < 5) year = year * 10 + (*at++ - '0');
+  const auto year_digits = at - year_start;
+  if (year_digits == 0 || at == end) return false;
+  if (negative) year = -year;
+  if (year < -32768 || year > 32767) return false;
+  if (*at == '-') {
+    // YYYY-MM-DD: the separators and digits in place, checked before any is read.
+    if (year_digits < 4 || end - at < 6 || !IsDigit(at[1]) || !IsDigit(at[2]) || at[3] != '-' || !IsDigit(at[4]) ||
+        !IsDigit(at[5])) {
+      return false;
+    }
+    const int month = (at[1] - '0') * 10 + (at[2] - '0');
+    const int day = (at[4] - '0') * 10 + (at[5] - '0');
+    if (month < 1 || month > 12 || day < 1 || day > Module1::DaysInMonth(static_cast<int16_t>(year), month)) {
+      return false;
+    }
+    at += 6;
+    int seconds = 0;
+    if (at != end) {
+      // THH:MM, THH:MM:SS, either with a Z.
+      if (end[-1] == 'Z') --end;
+      const auto length = end - at;
+      if (!(length == 6 || (length == 9 && at[6] == ':')) || at[0] != 'T' || at[3] != ':' || !IsDigit(at[1]) ||
+          !IsDigit(at[2]) || !IsDigit(at[4]) || !IsDigit(at[5]) || (length == 9 && (!IsDigit(at[7]) || !IsDigit(at[8])))) {
+        return false;
+      }
+      const int hh = (at[1] - '0') * 10 + (at[2] - '0');
+      const int mm = (at[4] - '0') * 10 + (at[5] - '0');
+      const int ss = length == 9 ? (at[7] - '0') * 10 + (at[8] - '0') : 0;
+      if (hh > 23 || mm > 59 || ss > 59) return false;
+      seconds = hh * 3600 + mm * 60 + ss;
+    }
+    // One division of whole seconds, as ReadIso divides them.
+    instant = {static_cast<int16_t>(year), month, day, seconds / 3600.0};
+    return true;
+  }
   auto whole = [&](long& value, int most_digits) {
     const char* const start = at;
     value = 0;
-    while (at != end && *at >= '0' && *at <= '9' && at - start < most_digits) value = value * 10 + (*at++ - '0');
+    while (at != end && IsDigit(*at) && at - start < most_digits) value = value * 10 + (*at++ - '0');
     return at != start && (at == end || *at == ' ');
   };
-  const bool negative = at != end && *at == '-';
-  if (negative) ++at;
-  long year = 0;
   long month = 0;
   long day = 0;
-  if (!whole(year, 5) || at == end || (++at, !whole(month, 2)) || at == end || (++at, !whole(day, 2))) return false;
-  if (negative) year = -year;
-  if (year < -32768 || year > 32767 || month < 1 || month > 12 || day < 1 ||
+  if (*at != ' ' || (++at, !whole(month, 2)) || at == end || (++at, !whole(day, 2))) return false;
+  if (month < 1 || month > 12 || day < 1 ||
       day > Module1::DaysInMonth(static_cast<int16_t>(year), static_cast<int>(month))) {
     return false;
   }
@@ -128,7 +171,7 @@ bool ReadPlainLine(const char* at, const char* end, Instant& instant) {
     int count = 0;
     int decimals = -1;  // none until the point
     for (; at != end; ++at) {
-      if (*at >= '0' && *at <= '9' && count < 15) {
+      if (IsDigit(*at) && count < 15) {
         digits = digits * 10 + (*at - '0');
         ++count;
         decimals += decimals >= 0 ? 1 : 0;
