@@ -369,8 +369,17 @@ pdf|card|--format|=|p
 wall|noonmark|--surface|w
 csv|noonmark|-f|c
 letter|noonmark|--paper|l
+00|noon|--zone|UTC+09|:
+30|noon|-z|UTC+05|:|3
+00|noon|--zone|=|UTC+09|:
+00|card|--zone=UTC+09|:
 ROWS
 [ -z "$(complete_words noon -z right/)" ] || fail "completion offers the right/ zones"
+# Where ':' does not break words, the value is one word and the answer all of it.
+[ "$(COMP_WORDBREAKS=${COMP_WORDBREAKS//:} complete_words noon --zone UTC+09:3)" = UTC+09:30 ] \
+  || fail "completion of UTC+09:3 with ':' no word break"
+[ "$(COMP_LINE='orvalin-cli noon --zone UTC+09:3' COMP_POINT=33 complete_words noon --zone UTC+09 : 3)" = 30 ] \
+  || fail "completion of UTC+09:3 with COMP_LINE set"
 [ "$(complete_words chart 2002 -o my | wc -l)" -eq 1 ] || fail "completion splits 'my chart.png'"
 
 [ $failures -eq 0 ] && echo "all cases passed"
