@@ -121,11 +121,13 @@ else
 fi
 
 # A pipe that feeds one line at a time gets each answer before it sends the next.
+# (Bash unsets batch_PID once the coprocess has ended, perhaps before the wait.)
 coproc batch { "$cli" at --from -; }
+batch_pid=$batch_PID
 echo '2002 2 11 12' >&"${batch[1]}"
 read -t 10 -r row <&"${batch[0]}" && [ "$row" = '- 14 16.3 -14.271947' ] || fail "at --from -: no answer to one line"
 exec {batch[1]}>&-
-wait "$batch_PID" || fail "at --from -: status $? after one line"
+wait "$batch_pid" || fail "at --from -: status $? after one line"
 
 # Memory does not grow with the input: the peak while 2,000,000 lines wait for more
 # input is that of 1,000 lines, give or take 16 MB.
