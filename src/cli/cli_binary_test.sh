@@ -30,6 +30,7 @@ expect() {
 
 expect 0 out '- 14 16.3 -14.271947' at 2002 2 11 12
 expect 0 out '- 14 16.3 -14.271947' at -- 2002 2 11 12
+expect 0 out '- 14 16.3 -14.271947' at 2002-02-11T12:00Z
 expect 0 out '{"date":"2002-02-11","hour":12,"sign":"-","minutes":14,"seconds":16.3,"decimal_minutes":-14.271947}' at 2002 2 11 12 --json
 expect 0 out '0005-01-01,-,8,17.5,-8.291671' table 5 --csv
 expect 0 out '-0500-01-01' table -500
@@ -86,7 +87,7 @@ done >expected.txt
 "$cli" at --from instants.txt >out.txt 2>err.txt; status=$?
 [ $status -eq 1 ] && cmp -s out.txt expected.txt || fail "at --from: status $status, rows $(head -c 300 out.txt)"
 printf '%s\n' "orvalin-cli: line 5: MONTH '13' is not a month 1..12" \
-  "orvalin-cli: line 7: 'noon' is not an instant (YEAR MONTH DAY [HOUR] or YYYY-MM-DD[THH:MM[:SS]])" \
+  "orvalin-cli: line 7: 'noon' is not an instant (YEAR MONTH DAY [HOUR] or YYYY-MM-DD[THH:MM[:SS][Z]])" \
   | cmp -s - err.txt || fail "at --from: complaints $(cat err.txt)"
 # On one processor the lines are evaluated in turn, with the same rows.
 if command -v taskset >/dev/null; then

@@ -30,7 +30,7 @@ inline std::size_t BlankAt(const char* at, const char* end) {
 }
 
 [[noreturn]] void NotAnInstant(std::string_view text) {
-  throw ValueError{Echo(text) + " is not an instant (YEAR MONTH DAY [HOUR] or YYYY-MM-DD[THH:MM[:SS]])"};
+  throw ValueError{Echo(text) + " is not an instant (YEAR MONTH DAY [HOUR] or YYYY-MM-DD[THH:MM[:SS][Z]])"};
 }
 
 // Up to 9 ASCII digits, with a leading minus when `minus` allows it; else none.
@@ -145,7 +145,7 @@ bool ReadPlainLine(const char* at, const char* end, Instant& instant) {
       if (hh > 23 || mm > 59 || ss > 59) return false;
       seconds = hh * 3600 + mm * 60 + ss;
     }
-    // One division of whole seconds, as ReadIso divides them.
+    // One division of whole seconds, as ReadIsoInstant divides them.
     instant = {static_cast<int16_t>(year), month, day, seconds / 3600.0};
     return true;
   }
@@ -191,8 +191,11 @@ bool ReadPlainLine(const char* at, const char* end, Instant& instant) {
   return true;
 }
 
-// YYYY-MM-DD[THH:MM[:SS]][Z]. The field as given is what a complaint quotes.
-Instant ReadIso(std::string_view given) {
+}  // namespace
+
+// The field as given is what a complaint quotes.
+Instant ReadIsoInstant(std::string_view given) {
+  if (given.empty()) NotAnInstant(given);
   const bool ascii = std::all_of(given.begin(), given.end(), [](char c) { return (c & 0x80) == 0; });
   const std::string ascii_copy = ascii ? std::string() : platform::AsciiDigits(given);
   const std::string_view text = ascii_copy.empty() ? given : ascii_copy;
@@ -219,8 +222,6 @@ Instant ReadIso(std::string_view given) {
   return {year, month, day, (*hours * 3600 + *minutes * 60 + *seconds) / 3600.0};
 }
 
-}  // namespace
-
 std::optional<Instant> ReadInstantLine(std::string_view line) {
   Instant instant;
   if (line.size() <= kMaxInstantLineBytes && ReadPlainLine(line.data(), line.data() + line.size(), instant)) {
@@ -246,7 +247,7 @@ std::optional<Instant> ReadInstantLine(std::string_view line) {
   if (line.size() > kMaxInstantLineBytes) {
     throw ValueError{"a line of more than " + std::to_string(kMaxInstantLineBytes) + " bytes is not an instant"};
   }
-  if (count == 1) return ReadIso(fields[0]);
+  if (count == 1) return ReadIsoInstant(fields[0]);
   if (count < 3 || count > 4) NotAnInstant(line);
   const int16_t year = Year(fields[0]);
   const int month = Month(fields[1]);
