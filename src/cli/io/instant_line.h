@@ -26,4 +26,9 @@ Instant ReadIsoInstant(std::string_view text);
 // ValueError for any other line, saying what is wrong with it.
 std::optional<Instant> ReadInstantLine(std::string_view line);
 
+// ReadInstantLine of the line at `at`, which ends at the first "\n" before `end`
+// (there must be one); `next` is set past that "\n", before anything is thrown.
+// The common lines are read in one pass, without first looking for their end.
+std::optional<Instant> ReadInstantLine(const char* at, const char* end, const char*& next);
+
 }  // namespace cli
