@@ -118,6 +118,11 @@ inline const char* LineEnd(const char* at) {
 
 inline int Pair(const char* at) { return static_cast<int>(Digit(at[0]) * 10 + Digit(at[1])); }
 
+// Whether `day` is a day of `month` (1..12) in `year`; the engine is asked only past the 28th.
+inline bool IsDayOf(long day, long year, long month) {
+  return day >= 1 && (day <= 28 || day <= Module1::DaysInMonth(static_cast<int16_t>(year), static_cast<int>(month)));
+}
+
 // The common lines read in one pass, ASCII, every value in range:
 //   YEAR MONTH DAY[ HOUR]          digits separated by single spaces, at most 5
 //                                  digits in the year, 2 in the month and day and 15
@@ -126,7 +131,7 @@ inline int Pair(const char* at) { return static_cast<int>(Digit(at[0]) * 10 + Di
 // `at` starts a line that ends in "\n" (perhaps "\r\n"), which no byte is read past.
 // Returns where the "\n" is, or null for any other line, which the general reading
 // then accepts or refuses; where both read a line they read the same instant.
-const char* ReadPlainLine(const char* at, Instant& instant) {
+[[gnu::always_inline]] inline const char* ReadPlainLine(const char* at, Instant& instant) {
   const bool negative = *at == '-';
   at += negative ? 1 : 0;
   const char* const year_start = at;
@@ -142,9 +147,7 @@ const char* ReadPlainLine(const char* at, Instant& instant) {
     }
     const int month = Pair(at + 1);
     const int day = Pair(at + 4);
-    if (month < 1 || month > 12 || day < 1 || day > Module1::DaysInMonth(static_cast<int16_t>(year), month)) {
-      return nullptr;
-    }
+    if (month < 1 || month > 12 || !IsDayOf(day, year, month)) return nullptr;
     at += 6;
     int seconds = 0;
     if (const char* const end = LineEnd(at)) {
@@ -179,7 +182,7 @@ const char* ReadPlainLine(const char* at, Instant& instant) {
   if (month < 1 || month > 12 || *at != ' ') return nullptr;
   ++at;
   const long day = Whole(at, 2);
-  if (day < 1 || day > Module1::DaysInMonth(static_cast<int16_t>(year), static_cast<int>(month))) return nullptr;
+  if (!IsDayOf(day, year, month)) return nullptr;
   double hour = 0;
   const char* end = LineEnd(at);
   if (!end) {
