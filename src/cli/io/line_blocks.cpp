@@ -22,9 +22,12 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 LineBlocks::Source LineBlocks::DescriptorSource(int fd) {
   // A pipe holds 64 KiB unless asked for more: a writer that may run a megabyte
-  // ahead (cat FILE | ...) is switched with far less often. Where the system allows
-  // no more, the pipe stays as it is.
-  if (struct stat status; fstat(fd, &status) == 0 && S_ISFIFO(status.st_mode)) fcntl(fd, F_SETPIPE_SZ, 1 << 20);
+  // ahead (cat FILE | ...) is switched with far less often. A larger pipe stays as
+  // it is, and so does one the system will not grow.
+  constexpr int kPipeBytes = 1 << 20;
+  if (struct stat status; fstat(fd, &status) == 0 && S_ISFIFO(status.st_mode) && fcntl(fd, F_GETPIPE_SZ) < kPipeBytes) {
+    fcntl(fd, F_SETPIPE_SZ, kPipeBytes);
+  }
   return {[fd](char* buffer, std::size_t size) -> ssize_t {
             for (;;) {
               const ssize_t count = read(fd, buffer, size);
