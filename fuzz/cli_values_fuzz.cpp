@@ -14,28 +14,15 @@
 #include <string>
 #include <vector>
 
-#include "cli/io/errors.h"
 #include "cli/io/instant_line.h"
 #include "cli/io/values.h"
+#include "cli_read.h"
 #include "fuzz_check.h"
 #include "platform/core/ascii_digits.h"
 
 namespace {
 
-// The reader's value, or no value when it refused with a ValueError of one line.
-template <typename F>
-auto Read(F&& read) -> std::optional<decltype(read())> {
-  try {
-    return read();
-  } catch (const cli::ValueError& error) {
-    FUZZ_CHECK(!error.message.empty(), "a refusal says why");
-    for (const char c : error.message) {
-      const auto byte = static_cast<unsigned char>(c);
-      FUZZ_CHECK(byte >= 0x20 && byte != 0x7F, "no control byte in " + fuzz::Escaped(error.message));
-    }
-    return std::nullopt;
-  }
-}
+using fuzz::Read;
 
 int DaysIn(int year, int month) {
   static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};

@@ -30,6 +30,7 @@ expect() {
 
 expect 0 out '- 14 16.3 -14.271947' at 2002 2 11 12
 expect 0 out '- 14 16.3 -14.271947' at -- 2002 2 11 12
+expect 0 out '- 14 16.3 -14.271947' at 2002-02-11T12:00Z
 expect 0 out '{"date":"2002-02-11","hour":12,"sign":"-","minutes":14,"seconds":16.3,"decimal_minutes":-14.271947}' at 2002 2 11 12 --json
 expect 0 out '0005-01-01,-,8,17.5,-8.291671' table 5 --csv
 expect 0 out '-0500-01-01' table -500
@@ -99,7 +100,7 @@ done >expected.txt
 "$cli" at --from instants.txt >out.txt 2>err.txt; status=$?
 [ $status -eq 1 ] && cmp -s out.txt expected.txt || fail "at --from: status $status, rows $(head -c 300 out.txt)"
 printf '%s\n' "orvalin-cli: line 5: MONTH '13' is not a month 1..12" \
-  "orvalin-cli: line 7: 'noon' is not an instant (YEAR MONTH DAY [HOUR] or YYYY-MM-DD[THH:MM[:SS]])" \
+  "orvalin-cli: line 7: 'noon' is not an instant (YEAR MONTH DAY [HOUR] or YYYY-MM-DD[THH:MM[:SS][Z]])" \
   | cmp -s - err.txt || fail "at --from: complaints $(cat err.txt)"
 # On one processor the lines are evaluated in turn, with the same rows.
 if command -v taskset >/dev/null; then
@@ -115,9 +116,27 @@ expect 1 err "orvalin-cli: cannot read 'missing.txt': No such file or directory"
 expect 1 err "orvalin-cli: cannot read '-': Bad file descriptor" at --from - <&-
 expect 2 err "orvalin-cli: at --from takes no YEAR MONTH DAY [HOUR], not also '2002'" at 2002 --from -
 
+# A read that fails after data: the rows and complaints of the lines read before it
+# are written, then the failure (they were once dropped, up to 64 KiB of them).
+if strace -o /dev/null true 2>/dev/null; then
+  { echo '2002 13 1'; for i in $(seq 4000); do echo "# observation $i, noon at Greenwich"; echo '2002 2 11 12'; done; } \
+    >commented.txt
+  "$cli" at --from - <commented.txt >all-rows.txt 2>/dev/null
+  strace -o reads.txt -e trace=read "$cli" at --from - <commented.txt >/dev/null 2>&1
+  first=$(grep -n '^read(0,' reads.txt | head -n 1 | cut -d: -f1)
+  strace -o /dev/null -e inject=read:error=EIO:when=$((first + 1)) "$cli" at --from - <commented.txt >out.txt 2>err.txt
+  status=$?
+  rows=$(wc -l <out.txt)
+  [ $status -eq 1 ] && [ "$rows" -gt 1000 ] && [ "$rows" -lt 4000 ] && cmp -s out.txt <(head -n "$rows" all-rows.txt) \
+    && printf '%s\n' "orvalin-cli: line 1: MONTH '13' is not a month 1..12" "orvalin-cli: cannot read '-': Input/output error" \
+    | cmp -s - err.txt || fail "at --from -, a read error after data: status $status, $rows rows, $(cat err.txt)"
+else
+  echo "SKIP: a read error after data (no strace, or tracing not allowed)"
+fi
+
 # A pipe that feeds one line at a time gets each answer before it sends the next.
+# (Bash unsets batch_PID once the coprocess has ended, perhaps before the wait.)
 coproc batch { "$cli" at --from -; }
-# bash forgets batch_PID once the coprocess ends, which may be before the wait.
 batch_pid=$batch_PID
 echo '2002 2 11 12' >&"${batch[1]}"
 read -t 10 -r row <&"${batch[0]}" && [ "$row" = '- 14 16.3 -14.271947' ] || fail "at --from -: no answer to one line"
@@ -493,6 +512,10 @@ analemmatic|ana
 csv|analemmatic|-f|c
 --no-longitude|card|2026|--no
 --tilt|noonmark|--ti
+00|noon|--zone|UTC+09|:
+30|noon|-z|UTC+05|:|3
+00|noon|--zone|=|UTC+09|:
+00|card|--zone=UTC+09|:
 ROWS
 # Every long option a command's help lists is offered after its name.
 for command in $("$cli" --help | sed -n '/^Commands:/,/^$/p' | sed -n 's/^  \([a-z][a-z-]*\).*/\1/p'); do
@@ -502,6 +525,11 @@ for command in $("$cli" --help | sed -n '/^Commands:/,/^$/p' | sed -n 's/^  \([a
   done
 done
 [ -z "$(complete_words noon -z right/)" ] || fail "completion offers the right/ zones"
+# Where ':' does not break words, the value is one word and the answer all of it.
+[ "$(COMP_WORDBREAKS=${COMP_WORDBREAKS//:} complete_words noon --zone UTC+09:3)" = UTC+09:30 ] \
+  || fail "completion of UTC+09:3 with ':' no word break"
+[ "$(COMP_LINE='orvalin-cli noon --zone UTC+09:3' COMP_POINT=33 complete_words noon --zone UTC+09 : 3)" = 30 ] \
+  || fail "completion of UTC+09:3 with COMP_LINE set"
 [ "$(complete_words chart 2002 -o my | wc -l)" -eq 1 ] || fail "completion splits 'my chart.png'"
 
 [ $failures -eq 0 ] && echo "all cases passed"

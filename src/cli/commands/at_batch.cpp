@@ -43,13 +43,11 @@ void Evaluate(Block& block, RowFormat format) {
   block.rows_size = 0;
   block.complaints.clear();
   block.line_count = 0;
-  std::string_view rest = block.lines;
-  while (!rest.empty()) {
-    const std::size_t end = rest.find('\n');  // every line of a block ends in one
-    const std::string_view line = rest.substr(0, end);
-    rest.remove_prefix(end + 1);
+  const char* at = block.lines.data();
+  const char* const end = at + block.lines.size();  // every line of a block ends in "\n"
+  while (at != end) {
     try {
-      if (const std::optional<Instant> instant = ReadInstantLine(line)) {
+      if (const std::optional<Instant> instant = ReadInstantLine(at, end, at)) {
         // Written in place: a row is too small to be worth a copy of its own.
         if (block.rows.size() - block.rows_size < kMaxAtRowBytes) {
           block.rows.resize(std::max(2 * block.rows.size(), block.rows_size + kMaxAtRowBytes));
@@ -213,7 +211,10 @@ void RunAtBatch(const std::string& path, RowFormat format, CommandOutput& out) {
       evaluation.Add(std::move(block));
     }
   } catch (const ValueError&) {
-    evaluation.WriteAll();  // the rows of what was read before the input failed
+    // The rows and complaints of the lines read before the input failed are written
+    // before the failure is reported.
+    evaluation.WriteAll();
+    out.FlushNow();
     throw;
   }
   evaluation.WriteAll();

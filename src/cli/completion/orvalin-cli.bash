@@ -16,11 +16,43 @@ _orvalin_cli_dequote() {
   esac
 }
 
+# Whether either word is made of colons alone.
+_orvalin_cli_colons() {
+  [[ ( -n $1 && -z ${1//:} ) || ( -n $2 && -z ${2//:} ) ]]
+}
+
+# Bash splits words at the characters of COMP_WORDBREAKS, ':' among them, so
+# "--zone UTC+09:3" comes as --zone, UTC+09, ":" and 3. Sets `words` to COMP_WORDS up
+# to the word being completed with those pieces joined again ("UTC+09:3"), and
+# `cword` to the index of that word. Pieces the line separates by blanks stay apart.
+_orvalin_cli_words() {
+  local rest=${COMP_LINE-} i word spaced
+  words=() cword=0
+  for ((i = 0; i <= COMP_CWORD && i < ${#COMP_WORDS[@]}; i++)); do
+    word=${COMP_WORDS[i]}
+    spaced=0
+    if [[ -n ${COMP_LINE+set} ]]; then
+      [[ $rest == [[:blank:]]* ]] && spaced=1
+      rest=${rest#*"$word"}
+    fi
+    if ((i >= 2 && !spaced)) && _orvalin_cli_colons "$word" "${COMP_WORDS[i-1]}"; then
+      words[cword]+=$word
+    else
+      ((i > 0)) && cword=$((cword + 1))
+      words[cword]=$word
+    fi
+  done
+}
+
 _orvalin_cli() {
-  local cur prev command= word option prefix=
-  cur=${COMP_WORDS[COMP_CWORD]}
-  prev=${COMP_WORDS[COMP_CWORD-1]}
-  for word in "${COMP_WORDS[@]:1:COMP_CWORD-1}"; do
+  local cur prev command= word option prefix= words cword
+  _orvalin_cli_words
+  cur=${words[cword]}
+  prev=${words[cword-1]}
+  # Bash replaces only what follows the word's last ':' when ':' breaks words.
+  local before_colon=
+  [[ $COMP_WORDBREAKS == *:* && $cur == *:* ]] && before_colon=${cur%"${cur##*:}"}
+  for word in "${words[@]:1:cword-1}"; do
     case $word in
       at|table|noon|zones|chart|card|noonmark|facing|analemmatic|dial) command=$word; break ;;
     esac
@@ -30,8 +62,8 @@ _orvalin_cli() {
   option=$prev
   if [[ $cur == = && $prev == --* ]]; then
     cur=
-  elif [[ $prev == = ]] && ((COMP_CWORD >= 2)); then
-    option=${COMP_WORDS[COMP_CWORD-2]}
+  elif [[ $prev == = ]] && ((cword >= 2)); then
+    option=${words[cword-2]}
   elif [[ $cur == --*=* ]]; then
     option=${cur%%=*} prefix=${cur%%=*}= cur=${cur#*=}
   fi
@@ -68,6 +100,7 @@ _orvalin_cli() {
     local i
     for i in "${!COMPREPLY[@]}"; do
       [[ -n $prefix ]] && COMPREPLY[i]=$prefix$(printf '%q' "${COMPREPLY[i]}")
+      [[ -n $before_colon ]] && COMPREPLY[i]=${COMPREPLY[i]#"$before_colon"}
     done
     return 0
   fi

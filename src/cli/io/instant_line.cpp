@@ -2,6 +2,7 @@
 #include "cli/io/instant_line.h"
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 
 #include "cli/io/echo.h"
@@ -30,7 +31,7 @@ inline std::size_t BlankAt(const char* at, const char* end) {
 }
 
 [[noreturn]] void NotAnInstant(std::string_view text) {
-  throw ValueError{Echo(text) + " is not an instant (YEAR MONTH DAY [HOUR] or YYYY-MM-DD[THH:MM[:SS]])"};
+  throw ValueError{Echo(text) + " is not an instant (YEAR MONTH DAY [HOUR] or YYYY-MM-DD[THH:MM[:SS][Z]])"};
 }
 
 // Up to 9 ASCII digits, with a leading minus when `minus` allows it; else none.
@@ -97,59 +98,128 @@ std::optional<int> TwoDigits(std::string_view text, std::size_t at, int high) {
   return static_cast<int>(*value);
 }
 
-// The common line read in one pass: ASCII digits separated by single spaces,
-// "YEAR MONTH DAY[ HOUR]" with at most 15 digits in the hour, every value in range.
-// False for anything else, which the general reading then accepts or refuses.
-bool ReadPlainLine(const char* at, const char* end, Instant& instant) {
-  if (at != end && end[-1] == '\r') --end;
-  auto whole = [&](long& value, int most_digits) {
-    const char* const start = at;
-    value = 0;
-    while (at != end && *at >= '0' && *at <= '9' && at - start < most_digits) value = value * 10 + (*at++ - '0');
-    return at != start && (at == end || *at == ' ');
-  };
-  const bool negative = at != end && *at == '-';
-  if (negative) ++at;
-  long year = 0;
-  long month = 0;
-  long day = 0;
-  if (!whole(year, 5) || at == end || (++at, !whole(month, 2)) || at == end || (++at, !whole(day, 2))) return false;
-  if (negative) year = -year;
-  if (year < -32768 || year > 32767 || month < 1 || month > 12 || day < 1 ||
-      day > Module1::DaysInMonth(static_cast<int16_t>(year), static_cast<int>(month))) {
-    return false;
-  }
-  // The hour: digits, perhaps a point and more digits, 15 digits at most, read as
-  // PlainDecimal reads them.
-  double hour = 0;
-  if (at != end) {
-    ++at;
-    long long digits = 0;
-    int count = 0;
-    int decimals = -1;  // none until the point
-    for (; at != end; ++at) {
-      if (*at >= '0' && *at <= '9' && count < 15) {
-        digits = digits * 10 + (*at - '0');
-        ++count;
-        decimals += decimals >= 0 ? 1 : 0;
-      } else if (*at == '.' && decimals < 0 && count > 0) {
-        decimals = 0;
-      } else {
-        return false;
-      }
-    }
-    if (count == 0 || decimals == 0) return false;
-    // Below 24 h, asked of the digits so that nothing waits for the division.
-    const int scale = decimals < 0 ? 0 : decimals;
-    if (digits >= 24 * kWholePowersOfTen[scale]) return false;
-    hour = static_cast<double>(digits) / kPowersOfTen[scale];
-  }
-  instant = {static_cast<int16_t>(year), static_cast<int>(month), static_cast<int>(day), hour};
-  return true;
+// The value of an ASCII digit, 10 or more for any other byte.
+inline unsigned Digit(char c) { return static_cast<unsigned>(c - '0'); }
+
+// Digits from `at`, at most `most` of them: their value, and `at` past them. -1 when
+// there are none or more than `most`.
+inline long Whole(const char*& at, int most) {
+  const char* const start = at;
+  long value = 0;
+  for (unsigned digit; at - start <= most && (digit = Digit(*at)) < 10; ++at) value = value * 10 + digit;
+  return at == start || at - start > most ? -1 : value;
 }
 
-// YYYY-MM-DD[THH:MM[:SS]][Z]. The field as given is what a complaint quotes.
-Instant ReadIso(std::string_view given) {
+// Past the "\n" or "\r\n" that ends a line at `at`; null if the line goes on.
+inline const char* LineEnd(const char* at) {
+  if (*at == '\n') return at;
+  return at[0] == '\r' && at[1] == '\n' ? at + 1 : nullptr;
+}
+
+inline int Pair(const char* at) { return static_cast<int>(Digit(at[0]) * 10 + Digit(at[1])); }
+
+// Whether `day` is a day of `month` (1..12) in `year`; the engine is asked only past the 28th.
+inline bool IsDayOf(long day, long year, long month) {
+  return day >= 1 && (day <= 28 || day <= Module1::DaysInMonth(static_cast<int16_t>(year), static_cast<int>(month)));
+}
+
+// The common lines read in one pass, ASCII, every value in range:
+//   YEAR MONTH DAY[ HOUR]          digits separated by single spaces, at most 5
+//                                  digits in the year, 2 in the month and day and 15
+//                                  in the hour
+//   YYYY-MM-DD[THH:MM[:SS][Z]]     four or five year digits
+// `at` starts a line that ends in "\n" (perhaps "\r\n"), which no byte is read past.
+// Returns where the "\n" is, or null for any other line, which the general reading
+// then accepts or refuses; where both read a line they read the same instant.
+[[gnu::always_inline]] inline const char* ReadPlainLine(const char* at, Instant& instant) {
+  const bool negative = *at == '-';
+  at += negative ? 1 : 0;
+  const char* const year_start = at;
+  long year = Whole(at, 5);
+  if (year < 0) return nullptr;
+  if (negative) year = -year;
+  if (year < -32768 || year > 32767) return nullptr;
+  if (*at == '-') {
+    // YYYY-MM-DD, each byte asked for only after the ones before it matched.
+    if (at - year_start < 4 || Digit(at[1]) > 9 || Digit(at[2]) > 9 || at[3] != '-' || Digit(at[4]) > 9 ||
+        Digit(at[5]) > 9) {
+      return nullptr;
+    }
+    const int month = Pair(at + 1);
+    const int day = Pair(at + 4);
+    if (month < 1 || month > 12 || !IsDayOf(day, year, month)) return nullptr;
+    at += 6;
+    int seconds = 0;
+    if (const char* const end = LineEnd(at)) {
+      instant = {static_cast<int16_t>(year), month, day, 0};
+      return end;
+    }
+    // THH:MM, THH:MM:SS, either with a Z.
+    if (at[0] != 'T' || Digit(at[1]) > 9 || Digit(at[2]) > 9 || at[3] != ':' || Digit(at[4]) > 9 ||
+        Digit(at[5]) > 9) {
+      return nullptr;
+    }
+    const int hh = Pair(at + 1);
+    const int mm = Pair(at + 4);
+    int ss = 0;
+    at += 6;
+    if (at[0] == ':') {
+      if (Digit(at[1]) > 9 || Digit(at[2]) > 9) return nullptr;
+      ss = Pair(at + 1);
+      at += 3;
+    }
+    at += *at == 'Z' ? 1 : 0;
+    const char* const end = LineEnd(at);
+    if (!end || hh > 23 || mm > 59 || ss > 59) return nullptr;
+    seconds = hh * 3600 + mm * 60 + ss;
+    // One division of whole seconds, as ReadIsoInstant divides them.
+    instant = {static_cast<int16_t>(year), month, day, seconds / 3600.0};
+    return end;
+  }
+  if (*at != ' ') return nullptr;
+  ++at;
+  const long month = Whole(at, 2);
+  if (month < 1 || month > 12 || *at != ' ') return nullptr;
+  ++at;
+  const long day = Whole(at, 2);
+  if (!IsDayOf(day, year, month)) return nullptr;
+  double hour = 0;
+  const char* end = LineEnd(at);
+  if (!end) {
+    // The hour: digits, perhaps a point and more digits, 15 digits at most, read as
+    // PlainDecimal reads them.
+    if (*at != ' ') return nullptr;
+    ++at;
+    // (A 16th digit stops the reading where no line end is.)
+    const char* const start = at;
+    long long digits = 0;
+    for (unsigned digit; at - start < 16 && (digit = Digit(*at)) < 10; ++at) digits = digits * 10 + digit;
+    const int whole_digits = static_cast<int>(at - start);
+    int decimals = 0;
+    if (*at == '.' && whole_digits > 0) {
+      const char* const point = ++at;
+      for (unsigned digit; whole_digits + (at - point) < 16 && (digit = Digit(*at)) < 10; ++at) {
+        digits = digits * 10 + digit;
+      }
+      decimals = static_cast<int>(at - point);
+      if (decimals == 0) return nullptr;
+    }
+    end = LineEnd(at);
+    // Below 24 h, asked of the digits so that nothing waits for the division.
+    if (!end || whole_digits == 0 || whole_digits + decimals > 15 || digits >= 24 * kWholePowersOfTen[decimals]) {
+      return nullptr;
+    }
+    hour = static_cast<double>(digits) / kPowersOfTen[decimals];
+  }
+  instant = {static_cast<int16_t>(year), static_cast<int>(month), static_cast<int>(day), hour};
+  return end;
+}
+
+}  // namespace
+
+// The field as given is what a complaint quotes.
+Instant ReadIsoInstant(std::string_view given) {
+  if (given.empty()) NotAnInstant(given);
   const bool ascii = std::all_of(given.begin(), given.end(), [](char c) { return (c & 0x80) == 0; });
   const std::string ascii_copy = ascii ? std::string() : platform::AsciiDigits(given);
   const std::string_view text = ascii_copy.empty() ? given : ascii_copy;
@@ -176,13 +246,11 @@ Instant ReadIso(std::string_view given) {
   return {year, month, day, (*hours * 3600 + *minutes * 60 + *seconds) / 3600.0};
 }
 
-}  // namespace
+namespace {
 
-std::optional<Instant> ReadInstantLine(std::string_view line) {
-  Instant instant;
-  if (line.size() <= kMaxInstantLineBytes && ReadPlainLine(line.data(), line.data() + line.size(), instant)) {
-    return instant;
-  }
+// Any line: blanks, comments, full-width digits, the other readers' forms and
+// complaints.
+std::optional<Instant> ReadGeneralLine(std::string_view line) {
   std::string_view fields[kMaxFields];
   std::size_t count = 0;
   const char* at = line.data();
@@ -203,12 +271,37 @@ std::optional<Instant> ReadInstantLine(std::string_view line) {
   if (line.size() > kMaxInstantLineBytes) {
     throw ValueError{"a line of more than " + std::to_string(kMaxInstantLineBytes) + " bytes is not an instant"};
   }
-  if (count == 1) return ReadIso(fields[0]);
+  if (count == 1) return ReadIsoInstant(fields[0]);
   if (count < 3 || count > 4) NotAnInstant(line);
   const int16_t year = Year(fields[0]);
   const int month = Month(fields[1]);
   const int day = Day(fields[2], year, month);
   return Instant{year, month, day, count == 4 ? Hour(fields[3]) : 0.0};
+}
+
+}  // namespace
+
+std::optional<Instant> ReadInstantLine(const char* at, const char* end, const char*& next) {
+  Instant instant;
+  if (const char* const line_end = ReadPlainLine(at, instant)) {
+    next = line_end + 1;
+    return instant;
+  }
+  const auto* const line_end = static_cast<const char*>(std::memchr(at, '\n', static_cast<std::size_t>(end - at)));
+  next = line_end + 1;
+  return ReadGeneralLine(std::string_view(at, static_cast<std::size_t>(line_end - at)));
+}
+
+std::optional<Instant> ReadInstantLine(std::string_view line) {
+  // The quick reading wants its "\n"; a line over the limit is no instant anyway.
+  if (line.size() <= kMaxInstantLineBytes) {
+    char terminated[kMaxInstantLineBytes + 1];
+    line.copy(terminated, line.size());
+    terminated[line.size()] = '\n';
+    Instant instant;
+    if (ReadPlainLine(terminated, instant) == terminated + line.size()) return instant;
+  }
+  return ReadGeneralLine(line);
 }
 
 }  // namespace cli

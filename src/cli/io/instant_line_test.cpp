@@ -85,4 +85,42 @@ TEST(ReadInstantLine, ALineThatIsNoInstantSaysWhy) {
   }
 }
 
+// A line read in its block (ended by "\n" or "\r\n", the next line after it) gives
+// what it gives read by itself, and the reading moves past its end, a complaint
+// or not.
+TEST(ReadInstantLine, InABlockAsByItself) {
+  const std::string kLines[] = {
+      "2002 2 11 12",     "2002 2 11",         "2002 2 11 12.5",          "-500 1 1 0.1",
+      "32767 12 31 23.75", "2002 02 011 12",   "2002 2 11 123456789012345", "2002 2 11 1234567890123456",
+      "2002 2 11 12.",    "2002 2 11 .5",      "2002 2 11 24",            "2002  2 11",
+      "2002 2 11 ",       "2002-02-11",        "2002-02-11T12:30",        "2002-02-11T06:00:36Z",
+      "-0500-01-01T00:00Z", "32767-12-31T23:59:59", "2002-02-11Z",       "2002-02-11T12",
+      "2002-02-11T12:00:6", "2002-02-1",       "2002-02",                 "2002-",
+      "2002",             "-",                 "",                        "# 2002 2 11",
+      "2002-02-30",       "2002-02-11T24:00",  "2002 2 30",               "20020 2 11",
+      "200200 2 11",      "2002-02-11TZ",      "2002-02-11T12:00ZZ",      "１２ 1 1",
+  };
+  auto read = [](auto&& reading) -> std::string {
+    try {
+      const std::optional<cli::Instant> instant = reading();
+      if (!instant) return "none";
+      return std::to_string(instant->year) + " " + std::to_string(instant->month) + " " +
+             std::to_string(instant->day) + " " + std::to_string(instant->hour);
+    } catch (const cli::ValueError& error) {
+      return error.message;
+    }
+  };
+  for (const std::string& line : kLines) {
+    const std::string alone = read([&] { return cli::ReadInstantLine(line); });
+    for (const std::string& ending : {std::string("\n"), std::string("\r\n")}) {
+      const std::string block = line + ending + "2002 2 11\n";
+      const char* next = nullptr;
+      const std::string in_block =
+          read([&] { return cli::ReadInstantLine(block.data(), block.data() + block.size(), next); });
+      EXPECT_EQ(in_block, alone) << line;
+      EXPECT_EQ(next, block.data() + line.size() + ending.size()) << line;
+    }
+  }
+}
+
 }  // namespace

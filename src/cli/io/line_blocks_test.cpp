@@ -5,10 +5,13 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <string>
 #include <thread>
 #include <vector>
+
+#include "cli/io/errors.h"
 
 namespace {
 
@@ -43,6 +46,11 @@ TEST(LineBlocks, WholeLinesWhateverTheReads) {
   } kCases[] = {
       {{"2002 2 1", "1 12\n2002"}, "2002 2 11 12\n2002\n"},  // the last line gets its '\n'
       {{"\xEF\xBB\xBF# a\n"}, "# a\n"},                     // no byte-order mark
+      {{"\xEF", "\xBB\xBF# a\n"}, "# a\n"},                  // nor one cut by the reads
+      {{"\xEF\xBB", "\xBF", "# a\n"}, "# a\n"},
+      {{"\xEF\xBB", "x\n"}, "\xEF\xBBx\n"},                  // the start of a mark only is text
+      {{"\xEF"}, "\xEF\n"},
+      {{"# a\n\xEF\xBB\xBF\n"}, "# a\n\xEF\xBB\xBF\n"},       // a mark after the start is text
       {{"0123456789abc", "def\nok\n"}, "012345678\nok\n"},   // cut to 8 + 1 bytes
       {{"#23456789", "", "\n", "x\n"}, "#23456789\nx\n"},
   };
@@ -52,6 +60,42 @@ TEST(LineBlocks, WholeLinesWhateverTheReads) {
       EXPECT_EQ(ReadThroughPipe(c.pieces, non_blocking, waits), c.lines) << c.lines;
       EXPECT_GT(waits, 0) << "rows are flushed before waiting on a pipe: " << c.lines;
     }
+  }
+}
+
+// The lines LineBlocks gives before a read fails, each piece one read, then the
+// error of the read after the last piece.
+TEST(LineBlocks, AFailedReadComesAfterTheLinesReadBeforeIt) {
+  const struct {
+    std::vector<std::string> pieces;
+    std::string lines;
+  } kCases[] = {
+      {{}, ""},
+      {{"2002 2 11\n", "# a\n2002 2"}, "2002 2 11\n# a\n"},  // the unfinished line is lost
+      {{"\xEF\xBB\xBF", "x\ny\n"}, "x\ny\n"},
+  };
+  for (const auto& c : kCases) {
+    std::size_t next = 0;
+    cli::LineBlocks::Source source{[&](char* buffer, std::size_t size) -> ssize_t {
+                                     if (next == c.pieces.size()) {
+                                       errno = EIO;
+                                       return -1;
+                                     }
+                                     const std::string& piece = c.pieces[next++];
+                                     EXPECT_LE(piece.size(), size);
+                                     piece.copy(buffer, piece.size());
+                                     return static_cast<ssize_t>(piece.size());
+                                   },
+                                   [] { return true; }};
+    cli::LineBlocks blocks(source, "in.txt", 8, [] {});
+    std::string all;
+    try {
+      for (std::string block; blocks.Next(block);) all += block;
+      ADD_FAILURE() << c.lines << ": no error";
+    } catch (const cli::ValueError& error) {
+      EXPECT_EQ(error.message, "cannot read 'in.txt': Input/output error") << c.lines;
+    }
+    EXPECT_EQ(all, c.lines);
   }
 }
 

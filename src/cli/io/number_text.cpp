@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/io/number_text.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -54,6 +55,13 @@ char* WriteDigits(char* at, std::uint64_t value, int width) {
   return at + count;
 }
 
+// The single nearest each tenth of a second below a minute, i / 10.
+constexpr auto kTenthSingles = [] {
+  std::array<float, 601> singles{};
+  for (std::size_t i = 0; i < singles.size(); ++i) singles[i] = static_cast<float>(static_cast<double>(i) / 10);
+  return singles;
+}();
+
 }  // namespace
 
 char* WriteSixDecimals(char* at, double value) {
@@ -61,8 +69,9 @@ char* WriteSixDecimals(char* at, double value) {
   if (magnitude < 1000) {
     // magnitude × 10⁶ is below 2³⁰, so the product is off the exact value by less
     // than 2⁻²³: only a fraction within 10⁻⁶ of one half needs the exact rounding.
+    // Truncated, the positive product is its floor.
     const double scaled = magnitude * 1e6;
-    const double whole = std::floor(scaled);
+    const auto whole = static_cast<double>(static_cast<std::int64_t>(scaled));
     const double fraction = scaled - whole;
     if (std::fabs(fraction - 0.5) > 1e-6) {
       const auto millionths = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
@@ -80,7 +89,22 @@ char* WriteSixDecimals(char* at, double value) {
 
 char* WriteSingle(char* at, float value) {
   // A whole number of tenths, as the seconds always are: the general form is its
-  // digits with the tenth after a full stop unless it is 0.
+  // digits with the tenth after a full stop unless it is 0. Below a minute the
+  // tenths (value × 10 rounded half away from zero: the truncated product, one more
+  // for a fraction of a half) are checked against a table instead of a division.
+  if (value >= 0 && value < 60) {
+    const float product = value * 10;
+    auto tenths = static_cast<unsigned>(product);
+    tenths += product - static_cast<float>(tenths) >= 0.5f ? 1 : 0;
+    if (kTenthSingles[tenths] == value) {
+      at = WriteDigits(at, tenths / 10, 1);
+      if (tenths % 10 != 0) {
+        *at++ = '.';
+        *at++ = static_cast<char>('0' + tenths % 10);
+      }
+      return at;
+    }
+  }
   const float tenths = std::round(value * 10);
   if (value >= 0 && tenths < 1e4f && static_cast<float>(static_cast<double>(tenths) / 10) == value) {
     const auto whole_tenths = static_cast<std::uint64_t>(tenths);
@@ -95,6 +119,10 @@ char* WriteSingle(char* at, float value) {
 }
 
 char* WriteNumber(char* at, double value) {
+  if (value >= 0 && value < 100) {  // the whole minutes of a row
+    const auto whole = static_cast<unsigned>(value);
+    if (whole == value) return WriteDigits(at, whole, 1);
+  }
   if (value >= 0 && value < 1e9 && value == std::floor(value)) {
     return WriteDigits(at, static_cast<std::uint64_t>(value), 1);
   }

@@ -215,12 +215,14 @@ std::string SingleToText(float value) { return GeneralForm(value, 7, 1e7); }
 double RoundToTenths(double value) {
   // value × 10 = whole_tenths + fraction + product_error, each term exact.
   const double tenths = value * 10;
-  const double product_error = std::fma(value, 10, -tenths);
   const double whole_tenths = std::floor(tenths);
   const double fraction = tenths - whole_tenths;
-  // Nearest tenth of the exact value. An exact half (16.25) rounds away from zero,
-  // as the pattern does (printf would round it to even).
-  const bool round_up = fraction > 0.5 || (fraction == 0.5 && (product_error > 0 || (product_error == 0 && value > 0)));
+  if (fraction != 0.5) return fraction > 0.5 ? whole_tenths + 1 : whole_tenths;
+  // The product's rounding error decides, and only here: a library call the
+  // common case does without. An exact half (16.25) rounds away from zero, as the
+  // pattern does (printf would round it to even).
+  const double product_error = std::fma(value, 10, -tenths);
+  const bool round_up = product_error > 0 || (product_error == 0 && value > 0);
   return round_up ? whole_tenths + 1 : whole_tenths;
 }
 
