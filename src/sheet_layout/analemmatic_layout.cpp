@@ -27,11 +27,6 @@ PointMm Unit(PointMm p) {
   const double length = std::hypot(p.x, p.y);
   return length > 0 ? Scaled(p, 1 / length) : PointMm{0, -1};
 }
-PointMm Rotated(PointMm p, double degrees) {
-  const double a = degrees * kDegree;
-  return {p.x * std::cos(a) - p.y * std::sin(a), p.x * std::sin(a) + p.y * std::cos(a)};
-}
-RectMm Around(PointMm p, double half) { return {p.x - half, p.y - half, 2 * half, 2 * half}; }
 
 std::string ClockText(int minutes) {
   const int m = ((minutes % 1440) + 1440) % 1440;

@@ -29,11 +29,6 @@ PointMm Unit(PointMm p, PointMm otherwise = {0, -1}) {
   const double length = Length(p);
   return length > 1e-9 ? Scaled(p, 1 / length) : otherwise;
 }
-PointMm Rotated(PointMm p, double degrees) {
-  const double a = degrees * std::numbers::pi / 180;
-  return {p.x * std::cos(a) - p.y * std::sin(a), p.x * std::sin(a) + p.y * std::cos(a)};
-}
-RectMm Around(PointMm p, double half) { return {p.x - half, p.y - half, 2 * half, 2 * half}; }
 RectMm BoxOf(const std::vector<PointMm>& points) {
   RectMm box{points.front().x, points.front().y, 0, 0};
   for (const PointMm p : points) box = box.United({p.x, p.y, 0, 0});

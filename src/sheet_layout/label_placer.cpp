@@ -14,10 +14,6 @@ constexpr double kLeaderFreeMm = 1;    // a leader may touch lines this near its
 PointMm Scaled(PointMm p, double k) { return {p.x * k, p.y * k}; }
 PointMm Plus(PointMm a, PointMm b) { return {a.x + b.x, a.y + b.y}; }
 PointMm Minus(PointMm a, PointMm b) { return {a.x - b.x, a.y - b.y}; }
-PointMm Rotated(PointMm p, double degrees) {
-  const double a = degrees * std::numbers::pi / 180;
-  return {p.x * std::cos(a) - p.y * std::sin(a), p.x * std::sin(a) + p.y * std::cos(a)};
-}
 
 double Cross(PointMm o, PointMm a, PointMm b) { return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x); }
 

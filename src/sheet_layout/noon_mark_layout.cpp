@@ -24,7 +24,6 @@ PointMm Unit(PointMm p) {
   const double length = std::hypot(p.x, p.y);
   return length > 0 ? Scaled(p, 1 / length) : PointMm{1, 0};
 }
-RectMm Around(PointMm p, double half) { return {p.x - half, p.y - half, 2 * half, 2 * half}; }
 
 // The plate as it is seen: its x to the right (east on a floor and on a wall
 // facing south, west on one facing north), its y up the page.

@@ -7,35 +7,6 @@
 
 namespace paper {
 
-RectMm RectMm::United(const RectMm& other) const {
-  const double new_left = std::min(left, other.left);
-  const double new_top = std::min(top, other.top);
-  return {new_left, new_top, std::max(Right(), other.Right()) - new_left, std::max(Bottom(), other.Bottom()) - new_top};
-}
-
-bool SegmentMeetsRect(PointMm a, PointMm b, const RectMm& rect) {
-  // The part of a + t (b − a), 0 ≤ t ≤ 1, inside each pair of edges.
-  double enter = 0;
-  double leave = 1;
-  const double dx = b.x - a.x;
-  const double dy = b.y - a.y;
-  const double p[] = {-dx, dx, -dy, dy};
-  const double q[] = {a.x - rect.left, rect.Right() - a.x, a.y - rect.top, rect.Bottom() - a.y};
-  for (int i = 0; i < 4; ++i) {
-    if (p[i] == 0) {
-      if (q[i] < 0) return false;  // parallel to this edge and outside it
-      continue;
-    }
-    const double t = q[i] / p[i];
-    if (p[i] < 0) {
-      enter = std::max(enter, t);
-    } else {
-      leave = std::min(leave, t);
-    }
-  }
-  return enter <= leave;
-}
-
 int TileGrid::UsedCount() const { return static_cast<int>(std::count(used.begin(), used.end(), true)); }
 
 TileGrid CoverWithTiles(const RectMm& bounds, double tile_width, double tile_height, double overlap) {
@@ -113,30 +84,6 @@ bool Contains(const RectMm& outer, const RectMm& inner) {
          inner.Bottom() <= outer.Bottom();
 }
 
-// The part 0 ≤ t0 ≤ t ≤ t1 ≤ 1 of a + t (b − a) inside `rect`, or none.
-std::optional<std::pair<double, double>> PartInside(PointMm a, PointMm b, const RectMm& rect) {
-  double enter = 0;
-  double leave = 1;
-  const double dx = b.x - a.x;
-  const double dy = b.y - a.y;
-  const double p[] = {-dx, dx, -dy, dy};
-  const double q[] = {a.x - rect.left, rect.Right() - a.x, a.y - rect.top, rect.Bottom() - a.y};
-  for (int i = 0; i < 4; ++i) {
-    if (p[i] == 0) {
-      if (q[i] < 0) return std::nullopt;
-      continue;
-    }
-    const double t = q[i] / p[i];
-    if (p[i] < 0) {
-      enter = std::max(enter, t);
-    } else {
-      leave = std::min(leave, t);
-    }
-  }
-  if (enter > leave) return std::nullopt;
-  return std::pair{enter, leave};
-}
-
 // Whether the part [t0, t1] of a segment lies in the union of the used tiles
 // other than `except`.
 bool CoveredByOthers(const TileGrid& grid, std::size_t except, PointMm a, PointMm b, double t0, double t1) {
@@ -151,7 +98,7 @@ bool CoveredByOthers(const TileGrid& grid, std::size_t except, PointMm a, PointM
   ForTilesNear(grid, span, [&](int row, int column) {
     const auto i = static_cast<std::size_t>(row * grid.columns + column);
     if (i == except || !grid.used[i]) return;
-    if (const auto part = PartInside(a, b, grid.Tile(row, column))) parts.push_back(*part);
+    if (const auto part = SegmentPartInside(a, b, grid.Tile(row, column))) parts.push_back(*part);
   });
   std::sort(parts.begin(), parts.end());
   double reached = t0;
@@ -170,7 +117,7 @@ void DropRepeatedTiles(TileGrid& grid, const std::vector<std::pair<PointMm, Poin
   auto repeated = [&](std::size_t index) {
     const RectMm tile = grid.Tile(static_cast<int>(index) / grid.columns, static_cast<int>(index) % grid.columns);
     for (const auto& [a, b] : segments) {
-      const auto part = PartInside(a, b, tile);
+      const auto part = SegmentPartInside(a, b, tile);
       if (part && !CoveredByOthers(grid, index, a, b, part->first, part->second)) return false;
     }
     for (const RectMm& box : boxes) {

@@ -6,33 +6,11 @@
 #include <utility>
 #include <vector>
 
+#include "sheet_layout/sheet_geometry.h"
+
 // A drawing larger than a page, cut into overlapping pages of one size: which
 // pages there are and which of them carry anything. Millimetres, y down. No Qt.
 namespace paper {
-
-struct PointMm {
-  double x;
-  double y;
-};
-
-struct RectMm {
-  double left;
-  double top;
-  double width;
-  double height;
-
-  double Right() const { return left + width; }
-  double Bottom() const { return top + height; }
-  bool Overlaps(const RectMm& other) const {
-    return left < other.Right() && other.left < Right() && top < other.Bottom() && other.top < Bottom();
-  }
-  RectMm Grown(double mm) const { return {left - mm, top - mm, width + 2 * mm, height + 2 * mm}; }
-  RectMm United(const RectMm& other) const;
-};
-
-// Whether the segment from `a` to `b` has a point inside `rect` or on its edge
-// (Liang–Barsky clipping).
-bool SegmentMeetsRect(PointMm a, PointMm b, const RectMm& rect);
 
 struct TileGrid {
   RectMm first;   // the tile of row 0, column 0, in the drawing's coordinates
