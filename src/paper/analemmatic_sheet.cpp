@@ -14,6 +14,7 @@
 #include <numbers>
 
 #include "paper/page_painter.h"
+#include "paper/tiled_sheet.h"
 #include "paper/sheet_text.h"
 #include "platform/core/version.h"
 #include "sundial/year_days.h"
@@ -30,35 +31,6 @@ constexpr double kTableRowMm = 4.2;
 constexpr double kParagraphGapMm = 1.5;
 constexpr double kFooterMm = 5;
 const QColor kSummerColour(200, 30, 30);
-
-struct PageMm {
-  double width;
-  double height;
-};
-
-PageMm PaperMm(PaperSize paper) {
-  switch (paper) {
-    case PaperSize::kA3:
-      return {297, 420};
-    case PaperSize::kLetter:
-      return {215.9, 279.4};
-    case PaperSize::kA4:
-      break;
-  }
-  return {210, 297};
-}
-
-QPageSize QtPageSize(PaperSize paper) {
-  switch (paper) {
-    case PaperSize::kA3:
-      return QPageSize(QPageSize::A3);
-    case PaperSize::kLetter:
-      return QPageSize(QPageSize::Letter);
-    case PaperSize::kA4:
-      break;
-  }
-  return QPageSize(QPageSize::A4);
-}
 
 bool Japanese(const AnalemmaticSheetOptions& options) { return options.language == SheetLanguage::kJapanese; }
 
