@@ -20,6 +20,7 @@
 #include "cli/io/at_row.h"
 #include "cli/io/echo.h"
 #include "cli/io/errors.h"
+#include "cli/io/input_file.h"
 #include "cli/io/instant_line.h"
 #include "cli/io/line_blocks.h"
 #include "cli/io/standard_output.h"
@@ -63,23 +64,6 @@ void Evaluate(Block& block, RowFormat format) {
     ++block.line_count;
   }
 }
-
-// The input, closed at the end unless it is standard input.
-class Input {
- public:
-  explicit Input(const std::string& path) : fd_(path == "-" ? STDIN_FILENO : open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
-    if (fd_ < 0) throw ValueError{"cannot read " + Echo(path) + ": " + ErrnoText(errno)};
-  }
-  ~Input() {
-    if (fd_ != STDIN_FILENO) close(fd_);
-  }
-  Input(const Input&) = delete;
-  Input& operator=(const Input&) = delete;
-  int fd() const { return fd_; }
-
- private:
-  int fd_;
-};
 
 // The processors this process may run on (taskset and cpusets count), at least 1.
 unsigned Processors() {
@@ -198,7 +182,7 @@ class OrderedEvaluation {
 }  // namespace
 
 void RunAtBatch(const std::string& path, RowFormat format, CommandOutput& out) {
-  const Input input(path);
+  const InputFile input(path);
   OrderedEvaluation evaluation(format, out);
   LineBlocks blocks(input.fd(), path, kMaxInstantLineBytes, [&] {
     evaluation.WriteAll();

@@ -14,6 +14,7 @@
 #include "cli/io/decimal_text.h"
 #include "cli/io/echo.h"
 #include "cli/io/errors.h"
+#include "cli/io/input_file.h"
 #include "cli/io/line_blocks.h"
 #include "cli/io/local_instant.h"
 #include "cli/io/standard_output.h"
@@ -72,31 +73,13 @@ std::vector<std::string> Fields(std::string_view line) {
   return fields;
 }
 
-// The input of --from, closed at the end unless it is standard input.
-class Input {
- public:
-  explicit Input(const std::string& path)
-      : fd_(path == "-" ? STDIN_FILENO : open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
-    if (fd_ < 0) throw ValueError{"cannot read " + Echo(path) + ": " + ErrnoText(errno)};
-  }
-  ~Input() {
-    if (fd_ != STDIN_FILENO) close(fd_);
-  }
-  Input(const Input&) = delete;
-  Input& operator=(const Input&) = delete;
-  int fd() const { return fd_; }
-
- private:
-  int fd_;
-};
-
 std::string Advice(double facing_degrees) {
   return "give dial and noonmark --facing " + Fixed(std::lround(facing_degrees * 10) % 3600 / 10.0, 1) + "\n";
 }
 
 // Each reading of the file, then the mean and spread of those that gave a facing.
 void RunReadings(const std::string& path, const sundial::Place& place, const QTimeZone& zone, CommandOutput& out) {
-  const Input input(path);
+  const InputFile input(path);
   LineBlocks blocks(input.fd(), path, kMaxReadingLineBytes, [&out] { out.FlushNow(); });
   std::vector<double> facings;
   std::vector<std::size_t> line_numbers;
