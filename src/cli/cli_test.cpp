@@ -19,7 +19,7 @@
 #include "cli/io/errors.h"
 #include "cli/io/values.h"
 #include "paper/sheet_text.h"
-#include "paper/svg_text_testing.h"
+#include "paper/sheet_testing.h"
 #include "cli/commands/command_table.h"
 #include "platform/core/testing/scoped_locale.h"
 #include "platform/core/version.h"

@@ -3,6 +3,7 @@
 // nothing cut by its edges, the plan at the largest round scale that fits and
 // that scale printed, the texts in either language.
 #include "paper/analemmatic_sheet.h"
+#include "paper/sheet_testing.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,8 @@
 #include <algorithm>
 
 namespace {
+
+using paper::testing::InkNearTheEdge;
 
 struct Place {
   const char* name;
@@ -36,18 +39,6 @@ sundial::AnalemmaticInput InputAt(const Place& place, double size_m) {
 paper::AnalemmaticSheetOptions Options(const Place& place, paper::SheetLanguage language, paper::PaperSize paper,
                                        std::optional<long> scale = std::nullopt) {
   return {place.name, language, paper, place.summer_seconds, place.summer_seconds != 0, scale};
-}
-
-// Whether any dot within `band_mm` of the image's edges is not white.
-bool InkNearTheEdge(const QImage& image, double dots_per_mm, double band_mm) {
-  const int band = static_cast<int>(band_mm * dots_per_mm);
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) {
-      const bool near = x < band || y < band || x >= image.width() - band || y >= image.height() - band;
-      if (near && (image.pixel(x, y) & 0xFFFFFFu) != 0xFFFFFFu) return true;
-    }
-  }
-  return false;
 }
 
 TEST(AnalemmaticSheet, ThePageIsThePaperAndNothingIsCutByItsEdge) {

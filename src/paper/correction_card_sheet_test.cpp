@@ -13,9 +13,11 @@
 #include <vector>
 
 #include "clock/zone_names.h"
-#include "paper/svg_text_testing.h"
+#include "paper/sheet_testing.h"
 
 namespace {
+
+using paper::testing::InkNearTheEdge;
 
 using paper::testing::SvgText;
 
@@ -134,18 +136,6 @@ TEST(CorrectionCardSheet, SummerDaysShadedAndOtherClocksHatched) {
     painter.end();
     EXPECT_EQ(LookOf(page, c.month, c.day), c.look) << c.zone << " " << c.month << "/" << c.day;
   }
-}
-
-// Whether any dot within `band_mm` of the image's edges is not white.
-bool InkNearTheEdge(const QImage& image, double dots_per_mm, double band_mm) {
-  const int band = static_cast<int>(band_mm * dots_per_mm);
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) {
-      const bool near = x < band || y < band || x >= image.width() - band || y >= image.height() - band;
-      if (near && (image.pixel(x, y) & 0xFFFFFFu) != 0xFFFFFFu) return true;
-    }
-  }
-  return false;
 }
 
 // Each kind of card says which it is; a mean card names its years and how far it

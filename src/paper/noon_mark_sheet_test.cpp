@@ -17,10 +17,12 @@
 #include <vector>
 
 #include "paper/page_painter.h"
-#include "paper/svg_text_testing.h"
+#include "paper/sheet_testing.h"
 #include "sundial/noon_mark.h"
 
 namespace {
+
+using paper::testing::InkNearTheEdge;
 
 using paper::PlacedLabel;
 using paper::PointMm;
@@ -346,18 +348,6 @@ TEST(NoonMarkSheet, TheMapCountsItsPagesInWords) {
     EXPECT_EQ(english.contains("left out"), c.left_out) << c.english;
     EXPECT_EQ(japanese.contains("省略"), c.left_out) << c.japanese;
   }
-}
-
-// Whether any dot within `band_mm` of the image's edges is not white.
-bool InkNearTheEdge(const QImage& image, double dots_per_mm, double band_mm) {
-  const int band = static_cast<int>(band_mm * dots_per_mm);
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) {
-      const bool near = x < band || y < band || x >= image.width() - band || y >= image.height() - band;
-      if (near && (image.pixel(x, y) & 0xFFFFFFu) != 0xFFFFFFu) return true;
-    }
-  }
-  return false;
 }
 
 // A wall of any facing, a sloping plate, and a wall the Sun leaves for part of the
