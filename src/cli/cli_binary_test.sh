@@ -116,15 +116,18 @@ expect 1 err "orvalin-cli: cannot read 'missing.txt': No such file or directory"
 expect 1 err "orvalin-cli: cannot read '-': Bad file descriptor" at --from - <&-
 expect 2 err "orvalin-cli: at --from takes no YEAR MONTH DAY [HOUR], not also '2002'" at 2002 --from -
 
+# strace, with LeakSanitizer off in a sanitizer build: it cannot work under ptrace.
+traced() { ASAN_OPTIONS="${ASAN_OPTIONS:-}${ASAN_OPTIONS:+:}detect_leaks=0" strace "$@"; }
+
 # A read that fails after data: the rows and complaints of the lines read before it
 # are written, then the failure (they were once dropped, up to 64 KiB of them).
 if strace -o /dev/null true 2>/dev/null; then
   { echo '2002 13 1'; for i in $(seq 4000); do echo "# observation $i, noon at Greenwich"; echo '2002 2 11 12'; done; } \
     >commented.txt
   "$cli" at --from - <commented.txt >all-rows.txt 2>/dev/null
-  strace -o reads.txt -e trace=read "$cli" at --from - <commented.txt >/dev/null 2>&1
+  traced -o reads.txt -e trace=read "$cli" at --from - <commented.txt >/dev/null 2>&1
   first=$(grep -n '^read(0,' reads.txt | head -n 1 | cut -d: -f1)
-  strace -o /dev/null -e inject=read:error=EIO:when=$((first + 1)) "$cli" at --from - <commented.txt >out.txt 2>err.txt
+  traced -o /dev/null -e inject=read:error=EIO:when=$((first + 1)) "$cli" at --from - <commented.txt >out.txt 2>err.txt
   status=$?
   rows=$(wc -l <out.txt)
   [ $status -eq 1 ] && [ "$rows" -gt 1000 ] && [ "$rows" -lt 4000 ] && cmp -s out.txt <(head -n "$rows" all-rows.txt) \
@@ -304,16 +307,16 @@ if strace -o /dev/null true 2>/dev/null; then
   # A file system without unnamed files takes a named new file instead, which a
   # SIGKILL leaves behind: checked only where the folder has them.
   signals=SIGTERM
-  strace -o unnamed.log -e trace=openat "$cli" chart 2002 -o probe.png 2>/dev/null
+  traced -o unnamed.log -e trace=openat "$cli" chart 2002 -o probe.png 2>/dev/null
   grep -q 'O_TMPFILE.* = [0-9]' unnamed.log && signals="SIGTERM SIGKILL" \
     || echo "SKIP: SIGKILL in mid-write (no unnamed files in $work's file system)"
   for signal in $signals; do
     echo old >killed.png
-    (strace -o /dev/null -e inject=fsync:signal=$signal "$cli" chart 2002 -o killed.png; :) 2>/dev/null
+    (traced -o /dev/null -e inject=fsync:signal=$signal "$cli" chart 2002 -o killed.png; :) 2>/dev/null
     [ "$(cat killed.png)" = old ] || fail "$signal at the sync: killed.png was changed"
     leftovers "$signal at the sync"
   done
-  (strace -o /dev/null -e inject=rename:signal=SIGTERM "$cli" chart 2002 -o renamed.png; :) 2>/dev/null
+  (traced -o /dev/null -e inject=rename:signal=SIGTERM "$cli" chart 2002 -o renamed.png; :) 2>/dev/null
   cmp -s renamed.png reference.png || fail "SIGTERM at the rename: renamed.png is not the chart"
   leftovers "SIGTERM at the rename"
 else
