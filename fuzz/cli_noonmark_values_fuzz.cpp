@@ -58,7 +58,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
 
   const std::optional<double> mm = Number(ascii, decimal);
   const auto height = Read([&] { return cli::ReadHeightMm("--height", text); });
-  FUZZ_CHECK(height.has_value() == (mm && *mm > 0 && *mm <= 100000), "a height is accepted exactly in 0 < MM <= 100000");
+  FUZZ_CHECK(height.has_value() == (mm && *mm >= cli::kLeastHeightMm && *mm <= cli::kMostHeightMm),
+             "a height is accepted exactly in 0.1 <= MM <= 100000");
   FUZZ_CHECK(!height || *height == *mm, "the height is the number written, " + fuzz::Exact(height.value_or(0)));
   CheckNamed("--height", [&] { cli::ReadHeightMm("--height", text); });
 
