@@ -19,12 +19,13 @@ std::string DidYouMean(const sundial::ZoneNameAdvice& advice) {
   const std::vector<std::string>& suggestions = advice.suggestions;
   if (suggestions.empty()) return " (see orvalin-cli zones)";
   std::string text = "; did you mean ";
-  const std::size_t named = std::min(suggestions.size(), kMostSuggestions);
+  // One left over is named rather than counted ("or one of 1 others").
+  const std::size_t named = suggestions.size() <= kMostSuggestions + 1 ? suggestions.size() : kMostSuggestions;
   for (std::size_t i = 0; i < named; ++i) {
     if (i > 0) text += i + 1 == named && named == suggestions.size() ? " or " : ", ";
     text += suggestions[i];
   }
-  if (named < suggestions.size()) text += " or one of " + std::to_string(suggestions.size() - named) + " more";
+  if (named < suggestions.size()) text += " or one of " + std::to_string(suggestions.size() - named) + " others";
   return text + "?" + (advice.note.empty() ? "" : " (" + advice.note + ")");
 }
 
