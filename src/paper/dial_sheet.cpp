@@ -181,10 +181,7 @@ void DrawFigure(PagePainter& page, const DialDrawing& drawing, PointMm offset, d
     page.Dot(at(drawing.foot), 1.2);
     return;
   }
-  page.Pen(0.25);
-  page.Circle(at(drawing.foot), 2.5);
-  page.Line(at({-4, 0}), at({4, 0}));
-  page.Line(at({0, -4}), at({0, 4}));
+  DrawFootOfNodus(page, at, drawing.foot);
   if (drawing.centre) page.Dot(at(*drawing.centre), 1.4);
   if (drawing.nodus) page.Dot(at(*drawing.nodus), 1.4);
   for (const DialLabel& label : drawing.labels) {

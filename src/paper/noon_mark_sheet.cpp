@@ -229,10 +229,7 @@ void DrawFigure(PagePainter& page, const NoonMarkDrawing& drawing, PointMm offse
     page.Dot(at(drawing.foot), 1.2);
     return;
   }
-  page.Pen(0.25);
-  page.Circle(at(drawing.foot), 2.5);
-  page.Line(at({-4, 0}), at({4, 0}));
-  page.Line(at({0, -4}), at({0, 4}));
+  DrawFootOfNodus(page, at, drawing.foot);
   for (const auto& [a, b] : drawing.ticks) page.Line(at(a), at(b));
   for (const PointMm p : drawing.season_points) page.Dot(at(p), 1.6);
   for (const PlacedLabel& label : drawing.labels) {

@@ -74,4 +74,15 @@ struct SheetParts {
 // or a print shop's roll). Needs a QGuiApplication.
 QByteArray EncodeTiledSheet(const RectMm& bounds, const TiledPages& pages, const SheetParts& parts, SheetFormat format);
 
+// The foot of the nodus as the sheets mark it at the figure's origin: a circle of
+// 2.5 mm and a cross of 8 mm, through `at`, which maps the figure's millimetres
+// onto the page.
+template <typename At>
+void DrawFootOfNodus(PagePainter& page, const At& at, PointMm foot) {
+  page.Pen(0.25);
+  page.Circle(at(foot), 2.5);
+  page.Line(at({-4, 0}), at({4, 0}));
+  page.Line(at({0, -4}), at({0, 4}));
+}
+
 }  // namespace paper

@@ -15,6 +15,7 @@
 #include "cli/io/drawing_module.h"
 #include "cli/io/echo.h"
 #include "cli/io/errors.h"
+#include "cli/io/option_parser.h"
 #include "cli/io/output_file.h"
 #include "cli/io/sheet_options.h"
 #include "cli/io/values.h"
@@ -129,11 +130,7 @@ Command AnalemmaticCommand() {
   command.max_operands = 0;
   command.operands_usage = "no operands";
   command.run = [](const ParsedCommand& parsed, CommandOutput& out) {
-    for (const char* needed : {"latitude", "longitude", "size"}) {
-      if (!parsed.Has(needed)) {
-        throw UsageError{std::string("analemmatic needs --") + needed + (std::string(needed) == "size" ? " M" : " DEG")};
-      }
-    }
+    RequireOptions("analemmatic", parsed, {{"latitude", "DEG"}, {"longitude", "DEG"}, {"size", "M"}});
     const std::string format = ReadSheetFormatName(parsed, {"csv", "svg", "pdf"}, "pdf");
     const paper::SheetLanguage language = ReadSheetLanguage(parsed);
     const paper::PaperSize paper_size = ReadPaper(parsed);

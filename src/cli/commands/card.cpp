@@ -7,6 +7,7 @@
 #include "cli/io/drawing_module.h"
 #include "cli/io/echo.h"
 #include "cli/io/errors.h"
+#include "cli/io/option_parser.h"
 #include "cli/io/output_file.h"
 #include "cli/io/sheet_options.h"
 #include "cli/io/values.h"
@@ -57,7 +58,7 @@ Command CardCommand() {
   command.max_operands = 1;
   command.operands_usage = "YEAR";
   command.run = [](const ParsedCommand& parsed, CommandOutput& out) {
-    if (!parsed.Has("longitude")) throw UsageError{"card needs --longitude DEG"};
+    RequireOptions("card", parsed, {{"longitude", "DEG"}});
     const paper::SheetFormat format = SheetFormatNamed(ReadSheetFormatName(parsed, {"pdf", "svg"}, "pdf"));
     const paper::SheetLanguage language = ReadSheetLanguage(parsed);
     const int16_t year = ReadYear("YEAR", parsed.operands[0]);

@@ -16,6 +16,7 @@
 #include "cli/io/drawing_module.h"
 #include "cli/io/echo.h"
 #include "cli/io/errors.h"
+#include "cli/io/option_parser.h"
 #include "cli/io/output_file.h"
 #include "cli/io/sheet_options.h"
 #include "cli/io/values.h"
@@ -213,7 +214,7 @@ Command DialCommand() {
   command.max_operands = 0;
   command.operands_usage = "no operands";
   command.run = [](const ParsedCommand& parsed, CommandOutput& out) {
-    if (!parsed.Has("latitude")) throw UsageError{"dial needs --latitude DEG"};
+    RequireOptions("dial", parsed, {{"latitude", "DEG"}});
     const std::string time_name = parsed.Has("time") ? parsed.Value("time") : "standard";
     sundial::DialTime time;
     if (time_name == "apparent") {

@@ -14,6 +14,7 @@
 #include "cli/io/decimal_text.h"
 #include "cli/io/echo.h"
 #include "cli/io/errors.h"
+#include "cli/io/option_parser.h"
 #include "cli/io/input_file.h"
 #include "cli/io/line_blocks.h"
 #include "cli/io/local_instant.h"
@@ -179,9 +180,7 @@ Command FacingCommand() {
   command.max_operands = 0;
   command.operands_usage = "no operands";
   command.run = [](const ParsedCommand& parsed, CommandOutput& out) {
-    for (const char* needed : {"latitude", "longitude"}) {
-      if (!parsed.Has(needed)) throw UsageError{std::string("facing needs --") + needed + " DEG"};
-    }
+    RequireOptions("facing", parsed, {{"latitude", "DEG"}, {"longitude", "DEG"}});
     const bool from = parsed.Has("from");
     if (from && (parsed.Has("at") || parsed.Has("shadow-angle"))) {
       throw UsageError{std::string("facing --from takes its times and angles from the file, not --") +

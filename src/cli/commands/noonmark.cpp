@@ -14,6 +14,7 @@
 #include "cli/io/drawing_module.h"
 #include "cli/io/echo.h"
 #include "cli/io/errors.h"
+#include "cli/io/option_parser.h"
 #include "cli/io/output_file.h"
 #include "cli/io/sheet_options.h"
 #include "cli/io/values.h"
@@ -124,12 +125,7 @@ Command NoonMarkCommand() {
   command.max_operands = 0;
   command.operands_usage = "no operands";
   command.run = [](const ParsedCommand& parsed, CommandOutput& out) {
-    for (const char* needed : {"latitude", "longitude", "height"}) {
-      if (!parsed.Has(needed)) {
-        throw UsageError{std::string("noonmark needs --") + needed +
-                         (std::string(needed) == "height" ? " MM" : " DEG")};
-      }
-    }
+    RequireOptions("noonmark", parsed, {{"latitude", "DEG"}, {"longitude", "DEG"}, {"height", "MM"}});
     const std::string format = ReadSheetFormatName(parsed, {"svg", "pdf", "csv"}, "pdf");
     const paper::SheetLanguage language = ReadSheetLanguage(parsed);
     const paper::PaperSize paper_size = ReadPaper(parsed);

@@ -89,4 +89,11 @@ ParsedCommand ParseCommandArguments(const Command& command, const std::vector<st
   return parsed;
 }
 
+void RequireOptions(const std::string& command, const ParsedCommand& parsed,
+                    std::initializer_list<std::pair<const char*, const char*>> needed) {
+  for (const auto& [name, value] : needed) {
+    if (!parsed.Has(name)) throw UsageError{command + " needs --" + name + " " + value};
+  }
+}
+
 }  // namespace cli

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/io/command.h"
@@ -38,5 +40,10 @@ ParsedCommand ParseCommandArguments(const Command& command, const std::vector<st
 
 // The name part of an option argument: "--hour" of "--hour=12".
 std::string OptionName(const std::string& arg);
+
+// Throws UsageError "COMMAND needs --NAME VALUE" for the first option of `needed`
+// (long name, value name) that `parsed` lacks.
+void RequireOptions(const std::string& command, const ParsedCommand& parsed,
+                    std::initializer_list<std::pair<const char*, const char*>> needed);
 
 }  // namespace cli
